@@ -1,0 +1,18 @@
+#pragma once
+// Named wave sounds from the program's own resources, played asynchronously.
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+using SoundHandler = std::function<void(const QString& name)>;
+
+// Plays ":/sounds/<name>.wav" (name matched without regard to case) and returns
+// at once; a new sound replaces one still playing; silent without an audio device.
+// Returns false when no such sound exists.
+bool PlaySoundResource(const QString& name);
+
+// Replaces the player (a test records the names); empty restores it. Returns the previous one.
+SoundHandler SetSoundHandler(SoundHandler handler);
+
+} // namespace platform
