@@ -1,0 +1,3 @@
+#include "cardlib/luplayeritem.h"
+
+TLuPlayerItem::TLuPlayerItem(TCollection* collection) : TLuCollectionItem(collection) {}

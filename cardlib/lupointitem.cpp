@@ -1,0 +1,3 @@
+#include "cardlib/lupointitem.h"
+
+TLuPointItem::TLuPointItem(TCollection* collection) : TLuCollectionItem(collection) {}
