@@ -1,0 +1,150 @@
+#include "dialogs/settingsfile.h"
+
+#include "platform/inifile.h"
+#include "platform/messagebox.h"
+#include "platform/stringtable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBoundaryFinder>
+
+namespace {
+
+constexpr int DeckScoringTitleId = 65157; // 65157..65160: deck 1..2, scoring 1..2
+constexpr int LevelSuffixId = 65161;      // 65161..65165: level 1..5
+
+const QString kScoring = QStringLiteral("Scoring");
+const QString kDeckSize = QStringLiteral("DeckSize");
+const QString kLevel = QStringLiteral("Velto");
+const QString kPlaySounds = QStringLiteral("PlaySounds");
+const QString kCardBack = QStringLiteral("CardBack");
+
+QString SettingsSectionName()
+{
+    return QString::fromLatin1(TSettingsFile::SettingsSection);
+}
+
+// Calls f(deck, scoring, level, rank) for every entry in the order of the file.
+template <typename F>
+void ForEachEntry(F&& f)
+{
+    for (int deck = 1; deck <= THallOfFameTable::DeckCount; ++deck)
+        for (int scoring = 1; scoring <= THallOfFameTable::ScoringCount; ++scoring)
+            for (int level = 1; level <= THallOfFameTable::LevelCount; ++level)
+                for (int rank = 1; rank <= THallOfFameTable::RankCount; ++rank)
+                    if (!f(deck, scoring, level, rank))
+                        return;
+}
+
+QString StorableName(const QString& name)
+{
+    QString s = TSettingsFile::CutName(name);
+    for (QChar& c : s) {
+        if (c == TSettingsFile::ScoreSeparator)
+            c = TSettingsFile::BackquoteStandIn;
+        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
+                 || c == QChar::ParagraphSeparator)
+            c = QChar(u' ');
+    }
+    return s;
+}
+
+} // namespace
+
+TSettingsFile::TSettingsFile(const QString& dataDir)
+    : FFilePath(QFileInfo(dataDir + QString::fromLatin1(FileName)).absoluteFilePath())
+{
+}
+
+TGameSettings TSettingsFile::ReadSettings() const
+{
+    const platform::IniFile ini(FFilePath);
+    const QString section = SettingsSectionName();
+    const TGameSettings defaults;
+    TGameSettings s;
+    s.Scoring = ini.ReadInteger(section, kScoring, defaults.Scoring);
+    s.Decks = ini.ReadInteger(section, kDeckSize, defaults.Decks);
+    s.Level = ini.ReadInteger(section, kLevel, defaults.Level);
+    s.SoundsOn = ini.ReadBool(section, kPlaySounds, defaults.SoundsOn);
+    s.CardBack = ini.ReadInteger(section, kCardBack, defaults.CardBack);
+    return s.Normalised();
+}
+
+void TSettingsFile::ReadHallOfFame(THallOfFameTable& table) const
+{
+    const platform::IniFile ini(FFilePath);
+    ForEachEntry([&](int deck, int scoring, int level, int rank) {
+        THallOfFameEntry& entry = table.At(deck, scoring, level, rank);
+        entry = THallOfFameEntry{};
+        const QString value = ini.ReadString(TableTitle(deck, scoring, level), QString::number(rank), QString());
+        if (!value.isEmpty())
+            entry = DecodeEntry(value);
+        return true;
+    });
+}
+
+bool TSettingsFile::ReportFailure(bool written) const
+{
+    if (!written)
+        platform::MessageDlg(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(FFilePath)),
+                             platform::MsgType::Error, platform::MsgButtons::Ok);
+    return written;
+}
+
+bool TSettingsFile::WriteSettings(const TGameSettings& settings)
+{
+    platform::IniFile ini(FFilePath);
+    const QString section = SettingsSectionName();
+    return ReportFailure(ini.WriteInteger(section, kScoring, settings.Scoring)
+                         && ini.WriteInteger(section, kDeckSize, settings.Decks)
+                         && ini.WriteInteger(section, kLevel, settings.Level)
+                         && ini.WriteBool(section, kPlaySounds, settings.SoundsOn)
+                         && ini.WriteInteger(section, kCardBack, settings.CardBack));
+}
+
+bool TSettingsFile::WriteHallOfFame(const THallOfFameTable& table)
+{
+    platform::IniFile ini(FFilePath);
+    bool written = true;
+    ForEachEntry([&](int deck, int scoring, int level, int rank) {
+        written = ini.WriteString(TableTitle(deck, scoring, level), QString::number(rank),
+                                  EncodeEntry(table.At(deck, scoring, level, rank)));
+        return written;
+    });
+    return ReportFailure(written);
+}
+
+QString TSettingsFile::TableTitle(int deck, int scoring, int level)
+{
+    return platform::LoadStr(DeckScoringTitleId + (deck - 1) * THallOfFameTable::ScoringCount + (scoring - 1))
+        + platform::LoadStr(LevelSuffixId + (level - 1));
+}
+
+QString TSettingsFile::EncodeEntry(const THallOfFameEntry& entry)
+{
+    return StorableName(entry.Name) + ScoreSeparator + QString::number(entry.Score);
+}
+
+THallOfFameEntry TSettingsFile::DecodeEntry(const QString& value)
+{
+    THallOfFameEntry entry;
+    const qsizetype p = value.indexOf(ScoreSeparator);
+    const QString number = p < 0 ? value : value.mid(p + 1);
+    if (p >= 0)
+        entry.Name = CutName(value.left(p));
+    bool ok = false;
+    const int score = number.trimmed().toInt(&ok, 10);
+    entry.Score = ok ? score : 0;
+    return entry;
+}
+
+QString TSettingsFile::CutName(const QString& name)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name);
+    int characters = 0;
+    while (finder.toNextBoundary() >= 0) {
+        if (++characters == THallOfFameTable::MaxNameLength)
+            return name.left(finder.position());
+    }
+    return name;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The settings file "Config.INI" in the data folder: the five settings in the
+// section "Settings" and the twenty Hall of Fame tables, one section each,
+// read once at start-up and written whole when the game window closes.
+//
+// A Hall of Fame value is the name, a backquote and the score in decimal
+// ("Ann`1526"; an empty entry is "`0"). Since the reader splits at the first
+// backquote, a name cannot carry one: the writer stores a backquote in a name
+// as an apostrophe, and line breaks or other control characters as spaces
+// (they would otherwise break the line structure of the file).
+#include "dialogs/gamesettings.h"
+#include "dialogs/halloffametable.h"
+
+#include <QString>
+
+class TSettingsFile {
+public:
+    static constexpr const char* FileName = "Config.INI";
+    static constexpr const char* SettingsSection = "Settings";
+    static constexpr QChar ScoreSeparator = QChar(u'`');
+    static constexpr QChar BackquoteStandIn = QChar(u'\'');
+
+    // dataDir ends with a '/': the file is dataDir + "Config.INI". Nothing is
+    // created or opened here; the folder may be missing.
+    explicit TSettingsFile(const QString& dataDir);
+
+    // Full path of the file, as shown in the error box.
+    const QString& FilePath() const { return FFilePath; }
+
+    // Keys missing, unreadable or not a number read as their defaults; values
+    // out of range are normalised (see TGameSettings::Normalised).
+    TGameSettings ReadSettings() const;
+    // Every entry is set empty, then filled from its key when that is present.
+    void ReadHallOfFame(THallOfFameTable& table) const;
+
+    // Each writes its keys in order and stops at the first key that cannot be
+    // written, after showing "Unable to write to <path>" in an error box;
+    // returns false then. A caller writing both stops after a failure too, so
+    // the user sees the box once and no key after the failed one is written.
+    bool WriteSettings(const TGameSettings& settings);
+    bool WriteHallOfFame(const THallOfFameTable& table);
+
+    // Section name of a table (1-based deck, scoring, level): the deck/scoring
+    // title and the level suffix from the string table.
+    static QString TableTitle(int deck, int scoring, int level);
+
+    // The stored text of an entry, and back. Decoding: the name is the text
+    // before the first backquote (none without one), cut to 20 characters; the
+    // score is the decimal number after it (the whole value without one), 0
+    // when that is not a 32-bit number.
+    static QString EncodeEntry(const THallOfFameEntry& entry);
+    static THallOfFameEntry DecodeEntry(const QString& value);
+
+    // A name cut to at most 20 characters; a character is what the user sees
+    // as one (a letter with its accents, a surrogate pair), never split.
+    static QString CutName(const QString& name);
+
+private:
+    bool ReportFailure(bool written) const;
+
+    QString FFilePath;
+};

@@ -1,0 +1,38 @@
+// The program: one window, the game table, until it closes.
+#include "game/mainform.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a long message when it finds no display; say it plainly instead.
+bool HasDisplay()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "velto: no display to open a window on; run it under a virtual one: xvfb-run -a %s\n",
+                     argc > 0 ? argv[0] : "velto");
+        return 1;
+    }
+
+    platform::Application app(argc, argv);
+    app.SetTitle(QStringLiteral("Velto"));
+    platform::InstallFontSubstitutions();
+
+    TMainForm MainForm;
+    MainForm.show();
+    return app.exec();
+}

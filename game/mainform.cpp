@@ -1,0 +1,383 @@
+#include "game/mainform.h"
+
+#include "dialogs/settingsfile.h"
+#include "game/bevel.h"
+#include "game/image.h"
+#include "platform/fonts.h"
+#include "platform/jpegimage.h"
+#include "platform/messagebox.h"
+#include "platform/shell.h"
+#include "platform/stringtable.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr QColor Silver(192, 192, 192);
+constexpr int VersionTextId = 65154;
+constexpr int QuitAndExitId = 65139;
+
+constexpr int BevelWidth = 73, BevelHeight = 98;
+constexpr int BevelLefts[] = {53, 178, 272, 367, 462};
+constexpr int ComputerRowTop = 23, UserRowTop = 343;
+
+const QString RingPicture = QStringLiteral(":/pictures/ring.jpg");
+const QString WaitSignPicture = QStringLiteral(":/pictures/waitsign.png");
+
+QString WithTrailingSlash(const QString& dir)
+{
+    return dir.endsWith(u'/') ? dir : dir + u'/';
+}
+
+template <typename W>
+W* Place(W* widget, const char* name, int left, int top)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->move(left, top);
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text)
+{
+    auto* label = Place(new QLabel(text, parent), name, left, top);
+    label->setAutoFillBackground(false);
+    label->adjustSize();
+    return label;
+}
+
+TImage* MakePicture(QWidget* parent, const char* name, int left, int top, int size, const QImage& picture)
+{
+    auto* image = Place(new TImage(parent), name, left, top);
+    image->resize(size, size);
+    image->SetTransparent(true);
+    image->SetPicture(picture);
+    return image;
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QString& appDir, QWidget* parent)
+    : QMainWindow(parent)
+    , AppDir(WithTrailingSlash(appDir))
+{
+    setWindowTitle(QStringLiteral("Velto"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Silver);
+    setPalette(pal);
+
+    FClient = new QWidget(this);
+    FClient->setObjectName(QStringLiteral("ClientArea"));
+    FClient->setFixedSize(ClientWidth, ClientHeight);
+    FClient->setAutoFillBackground(true);
+    setCentralWidget(FClient);
+
+    CreateComponents();
+    CreateMenu();
+    // The window is exactly the menu and the table: no resizing, no maximising.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    CentreOnScreen();
+
+    // Key preview: characters typed anywhere in this window reach FormKeyPress
+    // before the control that has the focus.
+    qApp->installEventFilter(this);
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateComponents()
+{
+    TBevel** bevels[] = {&Bevel1, &Bevel2, &Bevel3, &Bevel4, &Bevel5,
+                         &Bevel6, &Bevel7, &Bevel8, &Bevel9, &Bevel10};
+    int n = 0;
+    for (const int top : {ComputerRowTop, UserRowTop}) {
+        for (const int left : BevelLefts) {
+            const QByteArray name = "Bevel" + QByteArray::number(n + 1);
+            *bevels[n] = Place(new TBevel(FClient), name.constData(), left, top);
+            (*bevels[n])->resize(BevelWidth, BevelHeight);
+            ++n;
+        }
+    }
+
+    const QImage ring = platform::LoadJpeg(RingPicture);
+    Image2 = MakePicture(FClient, "Image2", 225, 176, 80, ring);
+    Image1 = MakePicture(FClient, "Image1", 372, 176, 80, ring);
+
+    const QImage waitSign(WaitSignPicture);
+    WaitSign1 = MakePicture(FClient, "WaitSign1", 131, 364, 32, waitSign);
+    WaitSign1->hide();
+    WaitSign2 = MakePicture(FClient, "WaitSign2", 131, 49, 32, waitSign);
+    WaitSign2->hide();
+
+    Label9 = MakeLabel(FClient, "Label9", 484, 208, QStringLiteral("Score :"));
+    ScoreLabel = MakeLabel(FClient, "ScoreLabel", 525, 208, QStringLiteral("0"));
+
+    GamePausedLabel = new QLabel(QStringLiteral("GAME PAUSED"), FClient);
+    GamePausedLabel->setFont(platform::MakeFont(QStringLiteral("Times New Roman"), 16, true));
+    QPalette red = GamePausedLabel->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    GamePausedLabel->setPalette(red);
+    Place(GamePausedLabel, "GamePausedLabel", 44, 280)->adjustSize();
+    GamePausedLabel->hide();
+
+    PauseBtn = Place(new QPushButton(QStringLiteral("&Pause"), FClient), "PauseBtn", 56, 304);
+    PauseBtn->setFont(platform::MakeFont(QStringLiteral("Times New Roman"), 13, true));
+    PauseBtn->resize(75, 25);
+    PauseBtn->setEnabled(false);
+    PauseBtn->hide();
+    connect(PauseBtn, &QPushButton::clicked, this, [this] { PauseBtnClick(); });
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+}
+
+void TMainForm::CreateMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    const auto item = [this](auto* owner, const char* name, const QString& caption, void (TMainForm::*handler)()) {
+        QAction* action = owner->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+
+    DealMenu = item(bar, "DealMenu", QStringLiteral("&Deal"), &TMainForm::DealMenuClick);
+    OptionsMenu = item(bar, "OptionsMenu", QStringLiteral("&Options"), &TMainForm::OptionsMenuClick);
+    ScoresMenu = item(bar, "ScoresMenu", QStringLiteral("&Scores"), &TMainForm::ScoresMenuClick);
+
+    HelpMenu = bar->addMenu(QStringLiteral("&Help"));
+    HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    ContentsMenu = item(HelpMenu, "ContentsMenu", QStringLiteral("Contents"), &TMainForm::ContentsMenuClick);
+    WebSiteMenu = item(HelpMenu, "WebSiteMenu", QStringLiteral("Gorvane Web Site"), &TMainForm::WebSiteMenuClick);
+    HelpMenu->addSeparator();
+    ContactUsMenu = item(HelpMenu, "ContactUsMenu", QStringLiteral("Contact Us"), &TMainForm::ContactUsMenuClick);
+    HelpMenu->addSeparator();
+    AboutVeltoMenu = item(HelpMenu, "AboutVeltoMenu", QStringLiteral("About Velto"), &TMainForm::AboutVeltoMenuClick);
+
+    ExitMenu = item(bar, "ExitMenu", QStringLiteral("&Exit"), &TMainForm::ExitMenuClick);
+}
+
+void TMainForm::CentreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void TMainForm::FormCreate()
+{
+    DataDir = AppDir + QStringLiteral("Data/");
+    VersionText = platform::LoadStr(VersionTextId);
+
+    FreshRun = true;
+    HallEntryDone = false;
+    InGame = false;
+
+    if (platform::Application* app = platform::Application::instance()) {
+        // The deck's hint shows at once.
+        app->SetHintPause(0);
+        app->SetHelpFile(AppDir + QStringLiteral("Velto.HLP"));
+    }
+
+    TSettingsFile settingsFile(DataDir);
+    const TGameSettings settings = settingsFile.ReadSettings();
+    Scoring = settings.Scoring;
+    Decks = settings.Decks;
+    Level = settings.Level;
+    SoundsOn = settings.SoundsOn;
+    CardBackSetting = settings.CardBack;
+
+    Timer->setInterval(250 * Level + 250);
+
+    settingsFile.ReadHallOfFame(HallOfFame);
+
+    PrepareCardsAtStartUp();
+}
+
+void TMainForm::PrepareCardsAtStartUp()
+{
+    // Nothing to prepare until the card components are on the table.
+}
+
+void TMainForm::UpdateScoreLabel()
+{
+    ++Score;
+    ScoreLabel->setText(QString::number(Score));
+    ScoreLabel->adjustSize();
+}
+
+void TMainForm::DealMenuClick()
+{
+    // A deal needs the card components; until they are on the table there is nothing to deal.
+}
+
+void TMainForm::OptionsMenuClick()
+{
+    // Opens the options dialog once it exists; a saved change then deals anew.
+}
+
+void TMainForm::ScoresMenuClick()
+{
+    // Shows the Hall of Fame window once it exists.
+}
+
+void TMainForm::ContentsMenuClick()
+{
+    // A bare name: the shell resolves it against the current folder.
+    platform::ShellExecute(QStringLiteral("Open"), QStringLiteral("Velto.chm"));
+}
+
+void TMainForm::WebSiteMenuClick()
+{
+    platform::ShellExecute(QStringLiteral("Open"), QString::fromLatin1(MakerWebSite) + QStringLiteral("/?Velto"));
+}
+
+void TMainForm::ContactUsMenuClick()
+{
+    platform::ShellExecute(QStringLiteral("Open"),
+                           QString::fromLatin1(MakerWebSite) + QStringLiteral("/ContactUs.htm"));
+}
+
+void TMainForm::AboutVeltoMenuClick()
+{
+    // Shows the About box once it exists.
+}
+
+void TMainForm::ExitMenuClick()
+{
+    close();
+}
+
+void TMainForm::PauseBtnClick()
+{
+    // The button is only ever shown disabled: pausing has no behaviour.
+}
+
+void TMainForm::FormKeyPress(QChar&)
+{
+    // The keys "1" to "4" play the user's hand slots once the cards are on the table.
+}
+
+void TMainForm::TimerTimer()
+{
+    // The computer's move comes with the card components; until then no deal runs the timer.
+}
+
+void TMainForm::RefillUserSlot(int)
+{
+    // Refills the user's hand slot from the pile once the cards are on the table.
+}
+
+void TMainForm::RefillComputerSlot(int)
+{
+    // Refills the computer's hand slot from the pile once the cards are on the table.
+}
+
+void TMainForm::GameOver()
+{
+    // Ends the deal once deals exist.
+}
+
+void TMainForm::FormCloseQuery(bool& CanClose)
+{
+    Timer->stop();
+    CanClose = false;
+    if (!InGame) {
+        CanClose = true;
+        return;
+    }
+    if (platform::MessageDlg(platform::LoadStr(QuitAndExitId), platform::MsgType::Confirmation,
+                             platform::MsgButtons::YesNo)
+        == platform::MsgResult::Yes)
+        CanClose = true;
+    else
+        Timer->start();
+}
+
+void TMainForm::FormClose()
+{
+    TSettingsFile settingsFile(DataDir);
+    const TGameSettings settings{Scoring, Decks, Level, SoundsOn, CardBackSetting};
+    if (settingsFile.WriteSettings(settings))
+        settingsFile.WriteHallOfFame(HallOfFame);
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == platform::PostedMessageEvent::EventType()) {
+        const platform::Message& m = static_cast<platform::PostedMessageEvent*>(event)->message();
+        switch (m.Msg) {
+        case MsgRefillUser:
+            RefillUserSlot(static_cast<int>(m.WParam));
+            return true;
+        case MsgRefillComputer:
+            RefillComputerSlot(static_cast<int>(m.WParam));
+            return true;
+        case MsgGameOver:
+            GameOver();
+            return true;
+        default:
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The event passes from the focused control up through its parents; only
+    // its first stop (the focused control, or the window itself when nothing
+    // has the focus) counts, so FormKeyPress sees each key once.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : widget->window();
+        if (widget == first && widget->window() == this) {
+            auto* keyEvent = static_cast<QKeyEvent*>(event);
+            const QString text = keyEvent->text();
+            if (text.size() == 1) {
+                QChar key = text.front();
+                FormKeyPress(key);
+                if (key.isNull())
+                    return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (FClosed) {
+        event->accept();
+        return;
+    }
+    bool canClose = false;
+    FormCloseQuery(canClose);
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    FClosed = true;
+    FormClose();
+    event->accept();
+}
