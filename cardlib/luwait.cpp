@@ -11,13 +11,6 @@ namespace {
 
 TLuTerminatedQuery terminatedQuery;
 
-bool ApplicationTerminated()
-{
-    if (terminatedQuery)
-        return terminatedQuery();
-    return platform::Application::Terminated();
-}
-
 // The timer lives as long as the application object: it is made when the
 // application starts and freed while the application is being destroyed,
 // so no timer object outlives the event dispatcher it was registered with.
@@ -75,7 +68,14 @@ void Wait(std::int32_t Milliseconds)
     } while (!ApplicationTerminated() && WaitTimerInstance && WaitTimerInstance->Enabled());
 }
 
-TLuTerminatedQuery SetWaitTerminatedQuery(TLuTerminatedQuery query)
+bool ApplicationTerminated()
+{
+    if (terminatedQuery)
+        return terminatedQuery();
+    return platform::Application::Terminated();
+}
+
+TLuTerminatedQuery SetTerminatedQuery(TLuTerminatedQuery query)
 {
     TLuTerminatedQuery previous = std::move(terminatedQuery);
     terminatedQuery = std::move(query);

@@ -33,9 +33,12 @@ extern TLuWaitTimer* WaitTimerInstance;
 // application terminates. Zero and negative delays return at once.
 void Wait(std::int32_t Milliseconds);
 
-// What Wait asks to learn whether the application is terminating. The
-// default asks the application object; a test replaces it to end a wait
-// without quitting. An empty handler restores the default. Returns the
-// previous handler.
+// Whether the application is terminating, as the library's event-pumping
+// loops (waits, sprite flights) see it.
+bool ApplicationTerminated();
+
+// Replaces what ApplicationTerminated asks (by default the application
+// object), so a test can end a wait or a flight without quitting. An empty
+// handler restores the default. Returns the previous handler.
 using TLuTerminatedQuery = std::function<bool()>;
-TLuTerminatedQuery SetWaitTerminatedQuery(TLuTerminatedQuery query);
+TLuTerminatedQuery SetTerminatedQuery(TLuTerminatedQuery query);
