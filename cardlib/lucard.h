@@ -1,0 +1,11 @@
+#pragma once
+// The card library for its users: cards, the shared card images and their
+// drawing, the card control base, and (with lugraphics.h) the buffered
+// control and the busy state.
+#include "cardlib/lugraphics.h"
+
+#include "cardlib/lucardimages.h"
+#include "cardlib/lucarddrawing.h"
+#include "cardlib/lucustomcardcontrol.h"
+#include "cardlib/lusinglecard.h"
+#include "cardlib/lutypes.h"

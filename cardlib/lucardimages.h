@@ -1,0 +1,69 @@
+#pragma once
+// The one set of card images that all cards share: 69 pictures of 71 x 96
+// pixels in slots 2..70 (slot = card ID for the faces, 56 + back ordinal for
+// the backs), loaded from the resources ":/cards/N.bmp" with the first card
+// and freed with the last. Also the three pixel operations with which cards
+// are put into a control's Buffer.
+#include "cardlib/lutypes.h"
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+// A resource that the program should carry is missing: a defect of the build.
+class EResNotFound : public std::runtime_error {
+public:
+    explicit EResNotFound(const QString& Name);
+    QString ResourceName() const { return FName; }
+
+private:
+    QString FName;
+};
+
+struct TLuCardImage {
+    QImage Picture;          // full colour (QImage::Format_RGB32), 71 x 96
+    QRgb TransparentColor{}; // magenta, white for the dotted back (slot 70)
+    bool Transparent = false;
+};
+
+constexpr int FirstCardImageSlot = 2;
+constexpr int LastCardImageSlot = 70;
+constexpr int CardResourceCount = 69;
+constexpr QRgb CardMagenta = 0xFFFF00FF;
+constexpr QRgb CardWhite = 0xFFFFFFFF;
+
+// Loads the set when no card uses it yet, then counts one more user. A
+// missing or unreadable resource throws EResNotFound and leaves nothing
+// loaded and the count unchanged.
+void AcquireCardImages();
+// Counts one user less (never below zero) and frees the set at zero.
+void ReleaseCardImages();
+std::uint32_t CardImagesRefCount();
+bool CardImagesLoaded();
+
+// The image of a slot 2..70; null for any other slot. The object's address
+// is stable for the life of the process, its picture is null while the set
+// is not loaded.
+const TLuCardImage* CardImage(int Slot);
+
+// The resource number 1..69 that fills a slot (aces first, hearts before
+// spades in the resources); 0 for a slot outside 2..70.
+int CardImageResource(int Slot);
+QString CardResourcePath(int Resource);
+
+// Draws the black frame with one-pixel diagonal bevels and puts Color into
+// the three pixels of each corner outside the bevel.
+void DrawCardOutline(QImage& Image, QRgb Color);
+
+// Copies the Source rectangle of an image that starts at (SrcX, SrcY) onto
+// Dest at DestRect; pixels of the image's transparent colour are written as
+// Background. Wherever the rectangle reaches beyond the image (a tight strip
+// wider than a card) Background is written too: nothing outside the image is
+// read. Destination pixels outside Dest are skipped.
+void TransparentCopy(QImage& Dest, const TLuRect& DestRect, const TLuCardImage& Source, int SrcX, int SrcY,
+                     QRgb Background);
+// Every pixel of R (clipped to Dest) becomes its bitwise complement.
+void InvertRect(QImage& Dest, const TLuRect& R);
+// Paints R (clipped to Dest) in Color.
+void FillRect(QImage& Dest, const TLuRect& R, QRgb Color);
