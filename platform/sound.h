@@ -13,6 +13,11 @@ using SoundHandler = std::function<void(const QString& name)>;
 bool PlaySoundResource(const QString& name);
 
 // Replaces the player (a test records the names); empty restores it. Returns the previous one.
+// While a handler is set, PlaySoundResource hands it every name and returns true.
 SoundHandler SetSoundHandler(SoundHandler handler);
+
+// The resource path (":/sounds/<File>.wav") that name plays, or an empty
+// string when the program has no such sound.
+QString SoundResourcePath(const QString& name);
 
 } // namespace platform

@@ -2,6 +2,8 @@
 // The system clock's time of day in UTC, through a seam a test can fix.
 #include <functional>
 
+class QDateTime;
+
 namespace platform {
 
 struct SystemTime {
@@ -13,5 +15,8 @@ using ClockHandler = std::function<SystemTime()>;
 
 SystemTime GetSystemTime();
 ClockHandler SetClockHandler(ClockHandler handler);
+
+// The fields of a date and time (taken as UTC); DayOfWeek counts from Sunday = 0.
+SystemTime ToSystemTime(const QDateTime& utc);
 
 } // namespace platform

@@ -1,0 +1,7 @@
+#include "platform/abort.h"
+
+namespace platform {
+
+void Abort() { throw EAbort(); }
+
+} // namespace platform

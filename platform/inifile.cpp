@@ -1,0 +1,357 @@
+#include "platform/inifile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QSaveFile>
+
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+
+// The file is handled as a list of raw lines, each with its own line ending,
+// so a write changes the bytes of one line (or adds one) and leaves every
+// other byte of the file alone, whatever its encoding. Names and values are
+// text: a line that is valid UTF-8 is read as UTF-8, any other line as
+// Latin-1 (so a file from an older program still reads, without errors);
+// what we write is UTF-8.
+
+namespace {
+
+struct Line {
+    QByteArray text;   // without its line ending
+    QByteArray ending; // "\r\n", "\n", or empty for a last line without one
+};
+
+enum class LineKind { Other, Section, Key };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    QString name;         // section or key name, trimmed
+    qsizetype valueAt = 0; // for a key: where the value starts in the raw line
+};
+
+struct Document {
+    bool existed = false;
+    QByteArray original;
+    QList<Line> lines;
+};
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+QByteArray trimmedBytes(QByteArrayView bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && isBlank(bytes[begin]))
+        ++begin;
+    while (end > begin && isBlank(bytes[end - 1]))
+        --end;
+    return bytes.sliced(begin, end - begin).toByteArray();
+}
+
+QString decode(const QByteArray& bytes)
+{
+    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+// Names are compared as written, with white space around them ignored.
+QString cleanName(const QString& name) { return decode(trimmedBytes(name.toUtf8())); }
+
+QList<Line> splitLines(const QByteArray& bytes)
+{
+    QList<Line> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype newline = bytes.indexOf('\n', start);
+        if (newline < 0) {
+            lines.append(Line{bytes.mid(start), QByteArray()});
+            break;
+        }
+        qsizetype end = newline;
+        if (end > start && bytes[end - 1] == '\r')
+            --end;
+        lines.append(Line{bytes.mid(start, end - start), bytes.mid(end, newline + 1 - end)});
+        start = newline + 1;
+    }
+    return lines;
+}
+
+ParsedLine parseLine(const QByteArray& raw, bool first)
+{
+    // A byte-order mark is not part of the first line's name.
+    const qsizetype start = first && raw.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const QByteArrayView text = QByteArrayView(raw).sliced(start);
+    const QByteArray trimmed = trimmedBytes(text);
+    ParsedLine parsed;
+    if (trimmed.startsWith('[')) {
+        qsizetype close = trimmed.indexOf(']');
+        if (close < 0)
+            close = trimmed.size();
+        parsed.kind = LineKind::Section;
+        parsed.name = decode(trimmedBytes(QByteArrayView(trimmed).sliced(1, close - 1)));
+        return parsed;
+    }
+    if (trimmed.startsWith(';'))
+        return parsed; // a comment
+    const qsizetype equals = text.indexOf('=');
+    if (equals < 0)
+        return parsed;
+    parsed.kind = LineKind::Key;
+    parsed.name = decode(trimmedBytes(text.first(equals)));
+    parsed.valueAt = start + equals + 1;
+    return parsed;
+}
+
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// Where a section's lines are: its header, and the lines up to the next header.
+struct SectionSpan {
+    qsizetype header = -1;
+    qsizetype end = -1; // one past the section's last line
+};
+
+SectionSpan findSection(const QList<Line>& lines, const QString& section)
+{
+    SectionSpan span;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = parseLine(lines[i].text, i == 0);
+        if (parsed.kind != LineKind::Section)
+            continue;
+        if (span.header >= 0) {
+            span.end = i;
+            return span;
+        }
+        if (sameName(parsed.name, section))
+            span.header = i;
+    }
+    if (span.header >= 0)
+        span.end = lines.size();
+    return span;
+}
+
+// The line of the key in the section, or -1.
+qsizetype findKey(const QList<Line>& lines, const SectionSpan& span, const QString& key, ParsedLine* found)
+{
+    for (qsizetype i = span.header + 1; i < span.end; ++i) {
+        const ParsedLine parsed = parseLine(lines[i].text, false);
+        if (parsed.kind == LineKind::Key && sameName(parsed.name, key)) {
+            if (found)
+                *found = parsed;
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Reads the whole file; a missing file is an empty document. Returns
+// nullopt when the file exists but cannot be read.
+std::optional<Document> load(const QString& fileName)
+{
+    Document document;
+    QFile file(fileName);
+    if (!file.exists())
+        return document;
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    document.existed = true;
+    document.original = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    document.lines = splitLines(document.original);
+    return document;
+}
+
+// The line ending the file already uses (its first one), LF for a new file.
+QByteArray lineEnding(const QList<Line>& lines)
+{
+    for (const Line& line : lines) {
+        if (!line.ending.isEmpty())
+            return line.ending;
+    }
+    return QByteArrayLiteral("\n");
+}
+
+std::optional<QString> readValue(const QString& fileName, const QString& section, const QString& key)
+{
+    const std::optional<Document> document = load(fileName);
+    if (!document)
+        return std::nullopt;
+    const SectionSpan span = findSection(document->lines, cleanName(section));
+    if (span.header < 0)
+        return std::nullopt;
+    ParsedLine parsed;
+    const qsizetype line = findKey(document->lines, span, cleanName(key), &parsed);
+    if (line < 0)
+        return std::nullopt;
+    return decode(trimmedBytes(QByteArrayView(document->lines[line].text).sliced(parsed.valueAt)));
+}
+
+// Whole-string integers: an optional sign and decimal digits, or "0x"/"0X"
+// and at least one hexadecimal digit (up to 32 bits, taken as the bit
+// pattern of a signed integer, so 0xFFFFFFFF is -1). Anything else, and
+// anything out of range, is not a number.
+int hexDigit(char16_t c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<int> parseInteger(const QString& text)
+{
+    if (text.size() > 2 && text[0] == QLatin1Char('0') && (text[1] == QLatin1Char('x') || text[1] == QLatin1Char('X'))) {
+        std::uint64_t value = 0;
+        for (qsizetype i = 2; i < text.size(); ++i) {
+            const int digit = hexDigit(text[i].unicode());
+            if (digit < 0)
+                return std::nullopt;
+            value = value * 16 + std::uint64_t(digit);
+            if (value > 0xFFFFFFFFu)
+                return std::nullopt;
+        }
+        return static_cast<int>(static_cast<std::uint32_t>(value));
+    }
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > std::int64_t(1) << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX || value < INT32_MIN)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+bool validName(const QString& name, const char* forbidden)
+{
+    for (const char* c = forbidden; *c; ++c) {
+        if (name.contains(QLatin1Char(*c)))
+            return false;
+    }
+    return !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'));
+}
+
+} // namespace
+
+IniFile::IniFile(const QString& fileName) : m_fileName(fileName) {}
+
+QString IniFile::ReadString(const QString& section, const QString& key, const QString& def) const
+{
+    return readValue(m_fileName, section, key).value_or(def);
+}
+
+int IniFile::ReadInteger(const QString& section, const QString& key, int def) const
+{
+    const std::optional<QString> text = readValue(m_fileName, section, key);
+    if (!text)
+        return def;
+    return parseInteger(*text).value_or(def);
+}
+
+bool IniFile::ReadBool(const QString& section, const QString& key, bool def) const
+{
+    return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+bool IniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    const QString sectionName = cleanName(section);
+    const QString keyName = cleanName(key);
+    // Names that would read back as something else (a comment, a section, a
+    // key split at its '=') are refused rather than written wrongly.
+    if (!validName(sectionName, "]") || keyName.isEmpty() || !validName(keyName, "=")
+        || keyName.startsWith(QLatin1Char('[')) || keyName.startsWith(QLatin1Char(';')))
+        return false;
+    // One key is one line: a line break in the value would start another.
+    QString flatValue = value;
+    flatValue.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    flatValue.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+
+    std::optional<Document> document = load(m_fileName);
+    if (!document)
+        return false; // never replace a file we could not read
+    QList<Line>& lines = document->lines;
+    const QByteArray ending = lineEnding(lines);
+    const QByteArray keyLine = keyName.toUtf8() + '=' + flatValue.toUtf8();
+
+    const SectionSpan span = findSection(lines, sectionName);
+    if (span.header < 0) {
+        if (!lines.isEmpty()) {
+            if (lines.last().ending.isEmpty())
+                lines.last().ending = ending;
+            if (!trimmedBytes(lines.last().text).isEmpty())
+                lines.append(Line{QByteArray(), ending});
+        }
+        lines.append(Line{'[' + sectionName.toUtf8() + ']', ending});
+        lines.append(Line{keyLine, ending});
+    } else {
+        ParsedLine parsed;
+        const qsizetype found = findKey(lines, span, keyName, &parsed);
+        if (found >= 0) {
+            // Keep the key as the file spells it, and any spacing after '='.
+            Line& line = lines[found];
+            qsizetype valueAt = parsed.valueAt;
+            while (valueAt < line.text.size() && (line.text[valueAt] == ' ' || line.text[valueAt] == '\t'))
+                ++valueAt;
+            line.text = line.text.left(valueAt) + flatValue.toUtf8();
+        } else {
+            // After the section's last key, so blank lines and comments that
+            // lead into the next section stay where they are.
+            qsizetype after = span.header;
+            for (qsizetype i = span.header + 1; i < span.end; ++i) {
+                if (parseLine(lines[i].text, false).kind == LineKind::Key)
+                    after = i;
+            }
+            if (lines[after].ending.isEmpty())
+                lines[after].ending = ending;
+            lines.insert(after + 1, Line{keyLine, ending});
+        }
+    }
+
+    QByteArray bytes;
+    for (const Line& line : lines)
+        bytes += line.text + line.ending;
+    if (document->existed && bytes == document->original)
+        return true;
+
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool IniFile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    return WriteString(section, key, QString::number(value));
+}
+
+bool IniFile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    return WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace platform

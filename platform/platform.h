@@ -1,0 +1,15 @@
+#pragma once
+// The whole platform layer in one include.
+#include "platform/abort.h"
+#include "platform/application.h"
+#include "platform/component.h"
+#include "platform/fonts.h"
+#include "platform/inifile.h"
+#include "platform/jpegimage.h"
+#include "platform/messagebox.h"
+#include "platform/random.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "platform/stringtable.h"
+#include "platform/systemclock.h"
+#include "platform/windowmessages.h"

@@ -1,0 +1,47 @@
+#include "platform/systemclock.h"
+
+#include <QDateTime>
+
+namespace platform {
+
+namespace {
+
+ClockHandler& clockHandler()
+{
+    static ClockHandler handler;
+    return handler;
+}
+
+} // namespace
+
+SystemTime GetSystemTime()
+{
+    const ClockHandler& handler = clockHandler();
+    return handler ? handler() : ToSystemTime(QDateTime::currentDateTimeUtc());
+}
+
+SystemTime ToSystemTime(const QDateTime& utc)
+{
+    const QDateTime time = utc.toUTC();
+    const QDate date = time.date();
+    const QTime clock = time.time();
+    SystemTime result;
+    result.Year = date.year();
+    result.Month = date.month();
+    result.DayOfWeek = date.dayOfWeek() % 7; // Qt counts Monday 1 .. Sunday 7
+    result.Day = date.day();
+    result.Hour = clock.hour();
+    result.Minute = clock.minute();
+    result.Second = clock.second();
+    result.Milliseconds = clock.msec();
+    return result;
+}
+
+ClockHandler SetClockHandler(ClockHandler handler)
+{
+    ClockHandler previous = std::move(clockHandler());
+    clockHandler() = std::move(handler);
+    return previous;
+}
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#include "platform/stringtable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StringTable, TextsAreTheProgramsOwn)
+{
+    const struct {
+        int id;
+        const char* text;
+    } cases[] = {
+        {65136, "Click Ok when Ready to Start!"},
+        {65137, "Creating a Second Deck, Please be Patient"},
+        {65138, "Changes require starting a new game, continue?"},
+        {65139, "Quit game and exit?"},
+        {65140, "Quit game and re-deal?"},
+        {65141, "%s Won, Do you want to play again?"},
+        {65154, "Version 1.1"},
+        {65157, "Single Deck - Normal Scoring"},
+        {65158, "Single Deck - Las Vegas Scoring"},
+        {65159, "Double Deck - Normal Scoring"},
+        {65160, "Double Deck - Las Vegas Scoring"},
+        {65161, " - Unbeatable"},
+        {65162, " - Very Hard"},
+        {65163, " - Hard"},
+        {65164, " - Not Bad"},
+        {65165, " - Easy"},
+        {65166, "Rank  Score     Name"},
+        {65167, "Please enter your name"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::LoadStr(c.id).toStdString(), c.text) << c.id;
+}
+
+TEST(StringTable, IdsWithoutTextGiveEmptyStrings)
+{
+    for (int id : {0, -1, 65135, 65142, 65153, 65155, 65156, 65168, 70000})
+        EXPECT_TRUE(platform::LoadStr(id).isEmpty()) << id;
+}
+
+} // namespace
