@@ -308,12 +308,18 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
         ParsedLine parsed;
         const qsizetype found = findKey(lines, span, keyName, &parsed);
         if (found >= 0) {
-            // Keep the key as the file spells it, and any spacing after '='.
+            // Keep the key as the file spells it, and the spacing around '='
+            // (for an empty old value, mirror the spacing before it).
             Line& line = lines[found];
             qsizetype valueAt = parsed.valueAt;
-            while (valueAt < line.text.size() && (line.text[valueAt] == ' ' || line.text[valueAt] == '\t'))
+            while (valueAt < line.text.size() && isBlank(line.text[valueAt]))
                 ++valueAt;
-            line.text = line.text.left(valueAt) + flatValue.toUtf8();
+            QByteArray prefix = line.text.left(parsed.valueAt);
+            if (valueAt < line.text.size())
+                prefix = line.text.left(valueAt);
+            else if (parsed.valueAt >= 2 && isBlank(line.text[parsed.valueAt - 2]))
+                prefix += ' ';
+            line.text = prefix + flatValue.toUtf8();
         } else {
             // After the section's last key, so blank lines and comments that
             // lead into the next section stay where they are.
