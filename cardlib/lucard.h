@@ -9,3 +9,7 @@
 #include "cardlib/lucustomcardcontrol.h"
 #include "cardlib/lusinglecard.h"
 #include "cardlib/lutypes.h"
+#include "cardlib/lugameoptions.h"
+#include "cardlib/luplayerlist.h"
+#include "cardlib/lupointlist.h"
+#include "cardlib/luwait.h"

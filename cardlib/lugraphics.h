@@ -3,3 +3,4 @@
 // every card control derives from, and the library-wide busy state.
 #include "cardlib/lubusy.h"
 #include "cardlib/lucustomgraphiccontrol.h"
+#include "cardlib/lusprite.h"

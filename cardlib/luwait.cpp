@@ -61,11 +61,17 @@ void Wait(std::int32_t Milliseconds)
     TLuWaitTimer* timer = WaitTimerInstance;
     timer->SetInterval(Milliseconds);
     timer->SetEnabled(true);
-    // Blocking until the next event arrives rather than spinning: the tick
-    // itself is an event, and so is anything that asks the program to quit.
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    } while (!ApplicationTerminated() && WaitTimerInstance && WaitTimerInstance->Enabled());
+    // The first round only runs what is pending, so a program that is
+    // already terminating is not held up. Later rounds block until the next
+    // event rather than spinning: the tick itself is an event, and so is
+    // whatever asks the program to quit.
+    QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
+    for (;;) {
+        QCoreApplication::processEvents(flags);
+        if (ApplicationTerminated() || !WaitTimerInstance || !WaitTimerInstance->Enabled())
+            break;
+        flags |= QEventLoop::WaitForMoreEvents;
+    }
 }
 
 bool ApplicationTerminated()
