@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -119,7 +120,7 @@ protected:
 
 private:
     // Runs Output on the control's screen canvas at once, limited to Area.
-    void DrawOnScreen(const QRect& Area, const std::function<void(QPainter&)>& Output);
+    void DrawOnScreen(const QRegion& Area, const std::function<void(QPainter&)>& Output);
     void FillOutsideBuffer(QPainter& Painter, bool WidthFirst);
 
     bool FEmpty = true;
@@ -132,4 +133,5 @@ private:
     QPainter* FCanvas = nullptr;
     QRect FClipRect;
     const std::function<void(QPainter&)>* FScreenOutput = nullptr;
+    QRegion FScreenArea;
 };

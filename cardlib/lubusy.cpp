@@ -1,0 +1,53 @@
+#include "cardlib/lubusy.h"
+
+#include "cardlib/lucustomgraphiccontrol.h"
+
+namespace {
+
+std::uint32_t Count = 0;
+bool IsBusy = false;
+
+} // namespace
+
+void BeginBusy()
+{
+    ++Count;
+    if (Count == 1)
+        IsBusy = true;
+}
+
+void EndBusy()
+{
+    if (Count > 0)
+        --Count;
+    if (Count == 0)
+        IsBusy = false;
+}
+
+bool Busy()
+{
+    return IsBusy;
+}
+
+std::uint32_t BusyCount()
+{
+    return Count;
+}
+
+TLuUpdateGuard::TLuUpdateGuard(TLuCustomGraphicControl& Control, bool Flush)
+    : FControl(Control), FFlush(Flush)
+{
+    FControl.BeginUpdate();
+}
+
+TLuUpdateGuard::~TLuUpdateGuard()
+{
+    FControl.EndUpdate();
+    if (!FFlush)
+        return;
+    try {
+        FControl.FlushBuffer();
+    } catch (...) {
+        // Cleanup must not throw; the next paint shows the Buffer anyway.
+    }
+}

@@ -1,0 +1,250 @@
+#include "cardlib/lucustomgraphiccontrol.h"
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QResizeEvent>
+#include <algorithm>
+
+QEvent::Type LuSynchronizeEventType()
+{
+    static const auto Type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return Type;
+}
+
+TLuCustomGraphicControl::TLuCustomGraphicControl(QWidget* Parent)
+    : QWidget(Parent)
+{
+    FEnabled = true;
+    FNotifyOwner = true;
+    FBuffer = QImage(0, 0, QImage::Format_RGB32);
+    const QWidget* Form = Parent ? Parent->window() : this;
+    FBrushColor = Form->palette().color(QPalette::Window);
+    FEmpty = true;
+}
+
+TLuCustomGraphicControl::~TLuCustomGraphicControl() = default;
+
+void TLuCustomGraphicControl::SetBufferSize(int Width, int Height)
+{
+    SetBufferHeight(Height);
+    SetBufferWidth(Width);
+}
+
+namespace {
+
+// A copy of Old at the new size: what still fits is kept, new pixels take Fill.
+QImage Resized(const QImage& Old, int Width, int Height, const QColor& Fill)
+{
+    QImage New(std::max(Width, 0), std::max(Height, 0), QImage::Format_RGB32);
+    New.fill(Fill);
+    if (!Old.isNull() && !New.isNull()) {
+        QPainter Painter(&New);
+        Painter.setCompositionMode(QPainter::CompositionMode_Source);
+        Painter.drawImage(0, 0, Old);
+    }
+    return New;
+}
+
+} // namespace
+
+void TLuCustomGraphicControl::SetBufferWidth(int Width)
+{
+    if (std::max(Width, 0) == FBuffer.width())
+        return;
+    FBuffer = Resized(FBuffer, Width, FBuffer.height(), FBrushColor);
+    BufferChanged();
+}
+
+void TLuCustomGraphicControl::SetBufferHeight(int Height)
+{
+    if (std::max(Height, 0) == FBuffer.height())
+        return;
+    FBuffer = Resized(FBuffer, FBuffer.width(), Height, FBrushColor);
+    BufferChanged();
+}
+
+void TLuCustomGraphicControl::SetEmpty(bool Value)
+{
+    FEmpty = Value;
+    if (FEnabled)
+        Invalidate();
+}
+
+void TLuCustomGraphicControl::SynchronizeOwner()
+{
+    if (!FNotifyOwner)
+        return;
+    QEvent Synchronize(LuSynchronizeEventType());
+    QCoreApplication::sendEvent(window(), &Synchronize);
+}
+
+void TLuCustomGraphicControl::FlushBuffer()
+{
+    SynchronizeOwner();
+    const QRect Whole = FBuffer.rect();
+    DrawOnScreen(Whole, [this](QPainter& Painter) { Painter.drawImage(0, 0, FBuffer); });
+}
+
+void TLuCustomGraphicControl::FillOutsideBuffer(QPainter& Painter, bool WidthFirst)
+{
+    const QRect Right(QPoint(FBuffer.width(), 0), QPoint(width() - 1, height() - 1));
+    const QRect Below(QPoint(0, FBuffer.height()), QPoint(width() - 1, height() - 1));
+    const bool Narrower = FBuffer.width() < width();
+    const bool Lower = FBuffer.height() < height();
+    if (WidthFirst) {
+        if (Narrower)
+            Painter.fillRect(Right, FBrushColor);
+        if (Lower)
+            Painter.fillRect(Below, FBrushColor);
+    } else {
+        if (Lower)
+            Painter.fillRect(Below, FBrushColor);
+        if (Narrower)
+            Painter.fillRect(Right, FBrushColor);
+    }
+}
+
+void TLuCustomGraphicControl::WMUpdateRect(TLuSingleCard* /*Card*/, const TLuRect& R)
+{
+    if (FUpdateCount != 0 || !isVisible())
+        return;
+    SynchronizeOwner();
+    try {
+        QRegion Area(R.ToQRect());
+        if (FBuffer.width() < width())
+            Area += QRect(QPoint(FBuffer.width(), 0), QPoint(width() - 1, height() - 1));
+        if (FBuffer.height() < height())
+            Area += QRect(QPoint(0, FBuffer.height()), QPoint(width() - 1, height() - 1));
+        const QRect Copy = R.ToQRect();
+        DrawOnScreen(Area, [this, Copy](QPainter& Painter) {
+            if (!FEmpty)
+                Painter.drawImage(Copy.topLeft(), FBuffer, Copy.intersected(FBuffer.rect()));
+            FillOutsideBuffer(Painter, true);
+        });
+    } catch (...) {
+        // A failed screen copy leaves the screen as it was; the next paint mends it.
+    }
+}
+
+void TLuCustomGraphicControl::BufferChanged()
+{
+    if (FAutoSize) {
+        AdjustSize();
+        return;
+    }
+    SynchronizeOwner();
+    QRegion Area;
+    if (FBuffer.height() < height())
+        Area += QRect(QPoint(0, FBuffer.height()), QPoint(width() - 1, height() - 1));
+    if (FBuffer.width() < width())
+        Area += QRect(QPoint(FBuffer.width(), 0), QPoint(width() - 1, height() - 1));
+    if (!Area.isEmpty())
+        DrawOnScreen(Area, [this](QPainter& Painter) { FillOutsideBuffer(Painter, false); });
+}
+
+void TLuCustomGraphicControl::SetAutoSize(bool Value)
+{
+    FAutoSize = Value;
+    if (Value)
+        AdjustSize();
+}
+
+void TLuCustomGraphicControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    setGeometry(ALeft, ATop, std::max(AWidth, 0), std::max(AHeight, 0));
+    // A hidden widget hears of its new size only when it is shown; the card
+    // controls want their Resize step now.
+    if (testAttribute(Qt::WA_PendingResizeEvent)) {
+        setAttribute(Qt::WA_PendingResizeEvent, false);
+        QResizeEvent Event(size(), QSize(-1, -1));
+        QCoreApplication::sendEvent(this, &Event);
+    }
+}
+
+void TLuCustomGraphicControl::AdjustSize()
+{
+    if (!IsLoading() && FAutoSize)
+        SetBounds(Left(), Top(), FBuffer.width(), FBuffer.height());
+}
+
+void TLuCustomGraphicControl::Resize()
+{
+    if (FAutoSize)
+        AdjustSize();
+    if (OnResize)
+        OnResize(this);
+}
+
+void TLuCustomGraphicControl::resizeEvent(QResizeEvent* Event)
+{
+    QWidget::resizeEvent(Event);
+    Resize();
+}
+
+QPainter& TLuCustomGraphicControl::Canvas()
+{
+    Q_ASSERT(FCanvas);
+    return *FCanvas;
+}
+
+void TLuCustomGraphicControl::Paint()
+{
+    if (FUpdateCount != 0)
+        return;
+    if (!FEmpty) {
+        const QRect Copy = FClipRect.intersected(FBuffer.rect());
+        if (!Copy.isEmpty())
+            Canvas().drawImage(Copy.topLeft(), FBuffer, Copy);
+    }
+    // Empty at run time: the parent's background shows through.
+}
+
+namespace {
+
+// Clears a pointer member when the scope ends, also on an exception.
+template <typename T>
+class TResetOnExit {
+public:
+    explicit TResetOnExit(T*& Pointer) : FPointer(Pointer) {}
+    ~TResetOnExit() { FPointer = nullptr; }
+    TResetOnExit(const TResetOnExit&) = delete;
+    TResetOnExit& operator=(const TResetOnExit&) = delete;
+
+private:
+    T*& FPointer;
+};
+
+} // namespace
+
+void TLuCustomGraphicControl::DrawOnScreen(const QRegion& Area, const std::function<void(QPainter&)>& Output)
+{
+    const QRegion Visible = Area.intersected(rect());
+    if (Visible.isEmpty() || !isVisible())
+        return;
+    FScreenOutput = &Output;
+    FScreenArea = Visible;
+    TResetOnExit<const std::function<void(QPainter&)>> Reset(FScreenOutput);
+    repaint(Visible);
+}
+
+void TLuCustomGraphicControl::paintEvent(QPaintEvent* Event)
+{
+    QPainter Painter(this);
+    FCanvas = &Painter;
+    TResetOnExit<QPainter> Reset(FCanvas);
+    if (!FScreenOutput) {
+        FClipRect = Event->rect();
+        Paint();
+        return;
+    }
+    // A direct screen write. Should the toolkit have merged pending repaints
+    // into this one, those parts get their ordinary repaint first.
+    if (Event->region() != FScreenArea) {
+        FClipRect = Event->rect();
+        Paint();
+    }
+    Painter.setClipRegion(FScreenArea);
+    (*FScreenOutput)(Painter);
+}

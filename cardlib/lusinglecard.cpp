@@ -1,0 +1,195 @@
+#include "cardlib/lusinglecard.h"
+
+#include "cardlib/lucardimages.h"
+#include "cardlib/lucustomcardcontrol.h"
+
+namespace {
+
+int SuitOrderOf(TLuCardSuitType Suit)
+{
+    switch (Suit) {
+    case stClub:
+        return 1;
+    case stDiamond:
+        return 2;
+    case stSpade:
+        return 3;
+    case stHeart:
+        return 4;
+    case stJoker:
+        break;
+    }
+    return 5;
+}
+
+void Fire(const TLuSingleCardNotifyEvent& Event, TLuCustomCardControl* Owner, TLuSingleCard* Card)
+{
+    if (Event)
+        Event(Owner, Card);
+}
+
+} // namespace
+
+TLuSingleCard::TLuSingleCard(TLuCustomCardControl* Owner, QImage* Target)
+{
+    AcquireCardImages();
+    FBounds = {Owner->Left(), Owner->Top(), Owner->Left() + CardWidth, Owner->Top() + CardHeight};
+    FSprite = Owner->Sprite();
+    FTable = Owner->GroupTable();
+    FOwner = Owner;
+    FCardBack = Owner->CardBack();
+    FShowBack = Owner->ShowBack();
+    FTarget = Target;
+    FFaceImage = CardImage(14);
+    FBackImage = CardImage(BackImageIndex(FCardBack));
+    FID = 14;
+    FValue = 14;
+    FSuit = stClub;
+    FSuitOrder = 1;
+    FSortKey = 1401;
+}
+
+TLuSingleCard::~TLuSingleCard()
+{
+    FFaceImage = nullptr;
+    FBackImage = nullptr;
+    FTarget = nullptr;
+    ReleaseCardImages();
+}
+
+void TLuSingleCard::Redraw()
+{
+    if (FOwner->Enabled())
+        Draw(false);
+}
+
+void TLuSingleCard::SetID(int N)
+{
+    if (N == FID || N < MinCardID || N > MaxCardID)
+        return;
+    FID = N;
+    FFaceImage = CardImage(N);
+    FSuit = IDToSuit(N);
+    FValue = IDToValue(N);
+    FSuitOrder = SuitOrderOf(FSuit);
+    FSortKey = FValue * 100 + FSuitOrder;
+    // A face-down or empty card looks the same whatever its ID.
+    if (!FShowBack && !FEmpty)
+        Redraw();
+    Fire(FOwner->OnCardIDChange, FOwner, this);
+}
+
+void TLuSingleCard::SetValue(int V)
+{
+    if (V < MinCardID || V > JokerValue)
+        return;
+    FValue = V;
+    if (V == JokerValue) {
+        SetSuit(stJoker);
+        return;
+    }
+    switch (FSuit) {
+    case stClub:
+        SetID(V);
+        break;
+    case stDiamond:
+        SetID(V + 13);
+        break;
+    case stSpade:
+        SetID(V + 26);
+        break;
+    case stHeart:
+        SetID(V + 39);
+        break;
+    case stJoker:
+        // A joker has no suit to keep: it becomes the club of that value,
+        // the first block, so that ID, value and suit agree again.
+        SetID(V);
+        break;
+    }
+}
+
+void TLuSingleCard::SetSuit(TLuCardSuitType S)
+{
+    // Only the five suits compose an ID; any other ordinal would leave Suit
+    // and ID disagreeing.
+    if (S > stJoker)
+        return;
+    FSuit = S;
+    if (FValue > 14 && S != stJoker)
+        FValue = 2;
+    switch (S) {
+    case stClub:
+        SetID(FValue);
+        break;
+    case stDiamond:
+        SetID(FValue + 13);
+        break;
+    case stSpade:
+        SetID(FValue + 26);
+        break;
+    case stHeart:
+        SetID(FValue + 39);
+        break;
+    case stJoker:
+        if (FValue < JokerValue)
+            FValue = JokerValue;
+        SetID(FValue + 39);
+        break;
+    }
+}
+
+void TLuSingleCard::SetCardBack(TLuCardBackType B)
+{
+    // There is no image for a design outside the fifteen.
+    if (BackImageIndex(B) < 0)
+        return;
+    FCardBack = B;
+    FBackImage = CardImage(BackImageIndex(B));
+    if (FShowBack && !FEmpty)
+        Redraw();
+    Fire(FOwner->OnCardBackChange, FOwner, this);
+}
+
+void TLuSingleCard::SetShowBack(bool F)
+{
+    if (F == FShowBack)
+        return;
+    FShowBack = F;
+    Redraw();
+    Fire(FOwner->OnCardShowBackChange, FOwner, this);
+}
+
+void TLuSingleCard::SetEmpty(bool F)
+{
+    if (F == FEmpty)
+        return;
+    FEmpty = F;
+    Redraw();
+    Fire(FOwner->OnCardEmptyChange, FOwner, this);
+}
+
+void TLuSingleCard::SetNegative(bool F)
+{
+    FNegative = F;
+    Redraw();
+}
+
+void TLuSingleCard::SetIndex(int I)
+{
+    FIndex = I;
+    Redraw();
+}
+
+void TLuSingleCard::Assign(const TLuSingleCard& Source)
+{
+    SetCardBack(Source.CardBack());
+    SetShowBack(Source.ShowBack());
+    SetID(Source.ID());
+    SetEmpty(Source.Empty());
+}
+
+void TLuSingleCard::Draw(bool Invalidate)
+{
+    FOwner->DrawCard(*this, Invalidate);
+}
