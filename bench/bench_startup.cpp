@@ -1,0 +1,91 @@
+// Start-up of the game window to its first paint, headless: construct the
+// window (components, menu, settings and Hall of Fame read from the file),
+// show it and run the event loop until the table has been painted once.
+#include "dialogs/gamesettings.h"
+#include "dialogs/halloffametable.h"
+#include "dialogs/settingsfile.h"
+#include "game/mainform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A folder to run from, with a settings file that holds all twenty tables
+// full (the usual case after some play) or no settings file at all.
+struct AppFolder {
+    QTemporaryDir dir;
+    QString appDir = dir.path() + u'/';
+
+    explicit AppFolder(bool withSettings)
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("Data"));
+        if (!withSettings)
+            return;
+        THallOfFameTable table;
+        for (int d = 1; d <= 2; ++d)
+            for (int s = 1; s <= 2; ++s)
+                for (int l = 1; l <= 5; ++l)
+                    for (int r = 1; r <= 5; ++r)
+                        table.At(d, s, l, r) = {2000 - 100 * r, QStringLiteral("Player %1").arg(r)};
+        TSettingsFile file(appDir + QStringLiteral("Data/"));
+        file.WriteSettings(TGameSettings{});
+        file.WriteHallOfFame(table);
+    }
+};
+
+void StartUpToFirstPaint(benchmark::State& state, bool withSettings)
+{
+    AppFolder folder(withSettings);
+    for (auto _ : state) {
+        FirstPaint paint;
+        auto form = std::make_unique<TMainForm>(folder.appDir);
+        form->ClientArea()->installEventFilter(&paint);
+        form->show();
+        QElapsedTimer guard;
+        guard.start();
+        while (!paint.painted && guard.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (!paint.painted) {
+            state.SkipWithError("the window was never painted");
+            break;
+        }
+        // Taking the window down is not part of start-up.
+        state.PauseTiming();
+        form.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_StartUpToFirstPaint(benchmark::State& state)
+{
+    StartUpToFirstPaint(state, true);
+}
+BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
+
+void BM_StartUpToFirstPaintWithoutSettingsFile(benchmark::State& state)
+{
+    StartUpToFirstPaint(state, false);
+}
+BENCHMARK(BM_StartUpToFirstPaintWithoutSettingsFile)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,380 @@
+// The settings file: defaults, odd and out-of-range values, the Hall of Fame
+// value format, names, round trips, the layout of a fresh file, foreign files
+// kept intact and the failed write.
+#include "dialogs/settingsfile.h"
+#include "platform/inifile.h"
+#include "tests/support/seams.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::ScriptedMessageBoxes;
+
+QString ReadText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(f.readAll()).remove(u'\r');
+}
+
+void WriteText(const QString& path, const QString& text)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.toUtf8());
+}
+
+// A data folder of its own for each test, with the settings file inside it.
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString dataDir = dir.path() + QStringLiteral("/Data/");
+    QString path = dataDir + QStringLiteral("Config.INI");
+
+    void SetUp() override { ASSERT_TRUE(QDir().mkpath(dataDir)); }
+    void Write(const QString& text) { WriteText(path, text); }
+    QStringList Lines() const { return ReadText(path).split(u'\n', Qt::SkipEmptyParts); }
+};
+
+// The twenty section titles in the order of the file.
+QStringList CanonicalTitles()
+{
+    QStringList titles;
+    for (const char* pair : {"Single Deck - Normal Scoring", "Single Deck - Las Vegas Scoring",
+                             "Double Deck - Normal Scoring", "Double Deck - Las Vegas Scoring"})
+        for (const char* level : {" - Unbeatable", " - Very Hard", " - Hard", " - Not Bad", " - Easy"})
+            titles << QString::fromLatin1(pair) + QString::fromLatin1(level);
+    return titles;
+}
+
+bool AllEmpty(const THallOfFameTable& table)
+{
+    return table == THallOfFameTable{};
+}
+
+TEST(HallOfFameTable, EveryIndexHasItsOwnEntryAndOutOfRangeIsClamped)
+{
+    THallOfFameTable table;
+    int n = 0;
+    for (int d = 1; d <= 2; ++d)
+        for (int s = 1; s <= 2; ++s)
+            for (int l = 1; l <= 5; ++l)
+                for (int r = 1; r <= 5; ++r)
+                    table.At(d, s, l, r).Score = ++n;
+    n = 0;
+    for (int d = 1; d <= 2; ++d)
+        for (int s = 1; s <= 2; ++s)
+            for (int l = 1; l <= 5; ++l)
+                for (int r = 1; r <= 5; ++r)
+                    ASSERT_EQ(table.At(d, s, l, r).Score, ++n) << d << s << l << r;
+
+    EXPECT_FALSE(THallOfFameTable::InRange(3, 1, 1, 1));
+    EXPECT_FALSE(THallOfFameTable::InRange(1, 1, 6, 1));
+    EXPECT_FALSE(THallOfFameTable::InRange(1, 0, 1, 1));
+    EXPECT_EQ(&table.At(3, 1, 8, 1), &table.At(2, 1, 5, 1));
+    EXPECT_EQ(&table.At(0, -4, 0, 99), &table.At(1, 1, 1, 5));
+
+    table.Clear();
+    EXPECT_TRUE(AllEmpty(table));
+}
+
+TEST_F(SettingsFileTest, MissingFileOrFolderReadsDefaultsAndEmptyTables)
+{
+    for (const QString& folder : {dataDir, dir.path() + QStringLiteral("/NoSuchFolder/")}) {
+        TSettingsFile file(folder);
+        EXPECT_EQ(file.ReadSettings(), (TGameSettings{0, 1, 2, true, 0}));
+        THallOfFameTable table;
+        table.At(1, 1, 1, 1) = {77, QStringLiteral("stale")};
+        file.ReadHallOfFame(table);
+        EXPECT_TRUE(AllEmpty(table));
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+struct SettingCase {
+    const char* line;
+    TGameSettings expected; // everything else at its default
+};
+
+TEST_F(SettingsFileTest, OddAndOutOfRangeValuesReadAsUsableSettings)
+{
+    const SettingCase cases[] = {
+        {"PlaySounds=5", {0, 1, 2, true, 0}},
+        {"PlaySounds=0", {0, 1, 2, false, 0}},
+        {"PlaySounds=no", {0, 1, 2, true, 0}},
+        {"DeckSize=0x2", {0, 2, 2, true, 0}},
+        {"DeckSize=0X2", {0, 2, 2, true, 0}},
+        {"Scoring=abc", {0, 1, 2, true, 0}},
+        {"Scoring=1", {1, 1, 2, true, 0}},
+        {"CardBack=0x0b", {0, 1, 2, true, 11}},
+        // out of range: ordered values take the nearest valid one...
+        {"Velto=7", {0, 1, 4, true, 0}},
+        {"Velto=-3", {0, 1, 0, true, 0}},
+        {"DeckSize=3", {0, 2, 2, true, 0}},
+        {"DeckSize=0", {0, 1, 2, true, 0}},
+        {"DeckSize=-2147483648", {0, 1, 2, true, 0}},
+        // ...plain choices their default
+        {"Scoring=5", {0, 1, 2, true, 0}},
+        {"Scoring=-1", {0, 1, 2, true, 0}},
+        {"CardBack=40", {0, 1, 2, true, 0}},
+        {"CardBack=12", {0, 1, 2, true, 0}},
+        {"CardBack=-1", {0, 1, 2, true, 0}},
+    };
+    for (const SettingCase& c : cases) {
+        Write(QStringLiteral("[Settings]\n%1\n").arg(QString::fromLatin1(c.line)));
+        EXPECT_EQ(TSettingsFile(dataDir).ReadSettings(), c.expected) << c.line;
+    }
+}
+
+TEST_F(SettingsFileTest, NormalisedValuesAreWrittenBack)
+{
+    Write(QStringLiteral("[Settings]\nScoring=5\nDeckSize=3\nVelto=7\nPlaySounds=9\nCardBack=40\n"));
+    TSettingsFile file(dataDir);
+    ScriptedMessageBoxes boxes;
+    ASSERT_TRUE(file.WriteSettings(file.ReadSettings()));
+    const platform::IniFile ini(path);
+    EXPECT_EQ(ini.ReadString("Settings", "Scoring", "?"), "0");
+    EXPECT_EQ(ini.ReadString("Settings", "DeckSize", "?"), "2");
+    EXPECT_EQ(ini.ReadString("Settings", "Velto", "?"), "4");
+    EXPECT_EQ(ini.ReadString("Settings", "PlaySounds", "?"), "1");
+    EXPECT_EQ(ini.ReadString("Settings", "CardBack", "?"), "0");
+}
+
+struct EntryCase {
+    const char* stored;
+    const char* name;
+    int score;
+};
+
+TEST(SettingsFileEntry, DecodingFollowsTheFirstBackquote)
+{
+    const EntryCase cases[] = {
+        {"Ann`1526", "Ann", 1526},
+        {"abc", "", 0},                 // no backquote: the whole value is the score
+        {"`250", "", 250},
+        {"250", "", 250},
+        {"`0", "", 0},
+        {"Ann`", "Ann", 0},
+        {"Ann`12x", "Ann", 0},
+        {"Ann`-40", "Ann", -40},
+        {"Ann`0x10", "Ann", 0},        // scores are decimal only
+        {"Ann`2147483647", "Ann", 2147483647},
+        {"Ann`2147483648", "Ann", 0},  // beyond 32 bits is not a number
+        {"Ann`99999999999999999999", "Ann", 0},
+        {"A`b`5", "A", 0},
+        {"Twentyone characters`7", "Twentyone characters", 7}, // cut at 20
+        {"  Bo `3", "  Bo ", 3},
+    };
+    for (const EntryCase& c : cases) {
+        const THallOfFameEntry e = TSettingsFile::DecodeEntry(QString::fromUtf8(c.stored));
+        EXPECT_EQ(e.Name, QString::fromUtf8(c.name)) << c.stored;
+        EXPECT_EQ(e.Score, c.score) << c.stored;
+    }
+}
+
+TEST(SettingsFileEntry, EncodingKeepsTheValueReadable)
+{
+    EXPECT_EQ(TSettingsFile::EncodeEntry({1526, QStringLiteral("Ann")}), "Ann`1526");
+    EXPECT_EQ(TSettingsFile::EncodeEntry({}), "`0");
+    EXPECT_EQ(TSettingsFile::EncodeEntry({-50, QString()}), "`-50");
+    // A backquote would end the name early on reading; line breaks would break the file.
+    EXPECT_EQ(TSettingsFile::EncodeEntry({100, QStringLiteral("Al`Bo")}), "Al'Bo`100");
+    EXPECT_EQ(TSettingsFile::EncodeEntry({1, QStringLiteral("A\nB\r\tC")}), "A B  C`1");
+    EXPECT_EQ(TSettingsFile::EncodeEntry({1, QStringLiteral("A\u2028B")}), "A B`1");
+    EXPECT_EQ(TSettingsFile::EncodeEntry({9, QStringLiteral("abcdefghijklmnopqrstuvwxyz")}),
+              "abcdefghijklmnopqrst`9");
+}
+
+TEST(SettingsFileEntry, NamesAreCutAtWholeCharacters)
+{
+    struct {
+        QString name;
+        QString expected;
+    } cases[] = {
+        {QString(), QString()},
+        {QStringLiteral("Exactly twenty chars"), QStringLiteral("Exactly twenty chars")},
+        {QString(25, u'x'), QString(20, u'x')},
+        {QString(25, QChar(0x00E9)), QString(20, QChar(0x00E9))},
+        // letters with a combining accent: twenty of them are forty code units
+        {QStringLiteral("e\u0301").repeated(25), QStringLiteral("e\u0301").repeated(20)},
+        // characters beyond the basic plane are surrogate pairs
+        {QString::fromUtf8("\xF0\x9F\x82\xA1").repeated(21), QString::fromUtf8("\xF0\x9F\x82\xA1").repeated(20)},
+        {QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC").repeated(11), QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC").repeated(10)},
+    };
+    for (const auto& c : cases) {
+        const QString cut = TSettingsFile::CutName(c.name);
+        EXPECT_EQ(cut, c.expected) << c.name.toStdString();
+        ASSERT_FALSE(!cut.isEmpty() && cut.back().isHighSurrogate());
+    }
+}
+
+TEST_F(SettingsFileTest, TitlesComeFromTheStringTableInCanonicalOrder)
+{
+    QStringList titles;
+    for (int d = 1; d <= 2; ++d)
+        for (int s = 1; s <= 2; ++s)
+            for (int l = 1; l <= 5; ++l)
+                titles << TSettingsFile::TableTitle(d, s, l);
+    EXPECT_EQ(titles, CanonicalTitles());
+}
+
+TEST_F(SettingsFileTest, AllHundredEntriesAndTheSettingsSurviveARoundTrip)
+{
+    const QString names[] = {
+        QStringLiteral("Ann"),
+        QString::fromUtf8("Zo\xC3\xAB \xC3\x85ngstr\xC3\xB6m"),
+        QString::fromUtf8("\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82w"),
+        QString::fromUtf8("\xE5\xB1\xB1\xE7\x94\xB0 \xE5\xA4\xAA\xE9\x83\x8E"),
+        QString::fromUtf8("\xF0\x9F\x82\xA1 Ace"),
+        QStringLiteral("Exactly twenty chars"),
+        QStringLiteral("trailing space "),
+        QString(),
+    };
+    THallOfFameTable written;
+    int n = 0;
+    for (int d = 1; d <= 2; ++d)
+        for (int s = 1; s <= 2; ++s)
+            for (int l = 1; l <= 5; ++l)
+                for (int r = 1; r <= 5; ++r, ++n)
+                    written.At(d, s, l, r) = {n % 7 == 3 ? -n * 13 : n * 1000 + 7, names[n % std::size(names)]};
+    const TGameSettings settings{1, 2, 0, false, 11};
+
+    ScriptedMessageBoxes boxes;
+    TSettingsFile file(dataDir);
+    ASSERT_TRUE(file.WriteSettings(settings));
+    ASSERT_TRUE(file.WriteHallOfFame(written));
+
+    TSettingsFile again(dataDir);
+    EXPECT_EQ(again.ReadSettings(), settings);
+    THallOfFameTable read;
+    again.ReadHallOfFame(read);
+    EXPECT_EQ(read, written);
+    // The non-ASCII names are stored as text, not as something only we can decode.
+    EXPECT_TRUE(ReadText(path).contains(names[1]));
+}
+
+TEST_F(SettingsFileTest, NameTooLongInTheFileIsCutOnReadingAndWrittenBackCut)
+{
+    Write(QStringLiteral("[Single Deck - Normal Scoring - Hard]\n2=A name far longer than twenty`640\n"));
+    TSettingsFile file(dataDir);
+    THallOfFameTable table;
+    file.ReadHallOfFame(table);
+    EXPECT_EQ(table.At(1, 1, 3, 2), (THallOfFameEntry{640, QStringLiteral("A name far longer th")}));
+    ScriptedMessageBoxes boxes;
+    ASSERT_TRUE(file.WriteHallOfFame(table));
+    EXPECT_EQ(platform::IniFile(path).ReadString("Single Deck - Normal Scoring - Hard", "2", ""),
+              "A name far longer th`640");
+}
+
+TEST_F(SettingsFileTest, NameWithBackquoteComesBackWithAnApostrophe)
+{
+    THallOfFameTable table;
+    table.At(2, 2, 5, 1) = {3000, QStringLiteral("O`Brien")};
+    ScriptedMessageBoxes boxes;
+    TSettingsFile file(dataDir);
+    ASSERT_TRUE(file.WriteHallOfFame(table));
+    THallOfFameTable read;
+    file.ReadHallOfFame(read);
+    EXPECT_EQ(read.At(2, 2, 5, 1), (THallOfFameEntry{3000, QStringLiteral("O'Brien")}));
+}
+
+TEST_F(SettingsFileTest, FileWrittenFromDefaultsHasSettingsThenTwentyTablesOfFiveKeys)
+{
+    ScriptedMessageBoxes boxes;
+    TSettingsFile file(dataDir);
+    ASSERT_TRUE(file.WriteSettings(TGameSettings{}));
+    ASSERT_TRUE(file.WriteHallOfFame(THallOfFameTable{}));
+    EXPECT_TRUE(boxes.Boxes().empty());
+
+    const QString text = ReadText(path);
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("[Settings]\nScoring=0\nDeckSize=1\nVelto=2\nPlaySounds=1\nCardBack=0\n")))
+        << text.left(120).toStdString();
+
+    // Section by section, with blank lines (if any) left out.
+    QStringList expected{QStringLiteral("[Settings]"), "Scoring=0", "DeckSize=1", "Velto=2", "PlaySounds=1",
+                         "CardBack=0"};
+    for (const QString& title : CanonicalTitles()) {
+        expected << u'[' + title + u']';
+        for (int r = 1; r <= 5; ++r)
+            expected << QStringLiteral("%1=`0").arg(r);
+    }
+    EXPECT_EQ(Lines(), expected);
+}
+
+TEST_F(SettingsFileTest, ForeignFileKeepsItsCommentsSectionsAndKeys)
+{
+    const QString foreign = QStringLiteral("; kept by hand\n"
+                                           "[Window]\n"
+                                           "Left=40\n"
+                                           "\n"
+                                           "[settings]\n"
+                                           "; the user's own note\n"
+                                           "scoring = 1\n"
+                                           "Theme=dark\n"
+                                           "\n"
+                                           "[Single Deck - Normal Scoring - Easy]\n"
+                                           "1=Ann`900\n"
+                                           "9=extra`1\n"
+                                           "[Trailer]\n"
+                                           "x=y\n");
+    Write(foreign);
+    TSettingsFile file(dataDir);
+    const TGameSettings settings = file.ReadSettings();
+    EXPECT_EQ(settings.Scoring, 1);
+    THallOfFameTable table;
+    file.ReadHallOfFame(table);
+    EXPECT_EQ(table.At(1, 1, 5, 1), (THallOfFameEntry{900, QStringLiteral("Ann")}));
+
+    ScriptedMessageBoxes boxes;
+    ASSERT_TRUE(file.WriteSettings(settings));
+    ASSERT_TRUE(file.WriteHallOfFame(table));
+
+    const QStringList lines = Lines();
+    for (const char* kept : {"; kept by hand", "[Window]", "Left=40", "; the user's own note", "Theme=dark",
+                             "9=extra`1", "[Trailer]", "x=y"})
+        EXPECT_TRUE(lines.contains(QString::fromLatin1(kept))) << kept;
+    // The foreign sections stay where they were, ours are not duplicated.
+    EXPECT_EQ(lines.indexOf(QStringLiteral("[Window]")), 1);
+    EXPECT_LT(lines.indexOf(QStringLiteral("[Trailer]")), lines.indexOf(QStringLiteral("[Single Deck - Normal Scoring - Unbeatable]")));
+    EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^\\[settings\\]$"), QRegularExpression::CaseInsensitiveOption)).size(), 1);
+    EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^scoring\\s*="), QRegularExpression::CaseInsensitiveOption)).size(), 1);
+    EXPECT_EQ(lines.filter(QStringLiteral("[Single Deck - Normal Scoring - Easy]")).size(), 1);
+
+    TSettingsFile again(dataDir);
+    EXPECT_EQ(again.ReadSettings(), settings);
+    THallOfFameTable read;
+    again.ReadHallOfFame(read);
+    EXPECT_EQ(read, table);
+}
+
+TEST_F(SettingsFileTest, FailedWriteIsReportedOnceWithTheFullPathAndStops)
+{
+    const QString missing = dir.path() + QStringLiteral("/Missing/");
+    TSettingsFile file(missing);
+    ScriptedMessageBoxes boxes{platform::MsgResult::Ok, platform::MsgResult::Ok};
+    EXPECT_FALSE(file.WriteSettings(TGameSettings{}));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Unable to write to ") + missing + QStringLiteral("Config.INI"));
+    EXPECT_EQ(boxes.Boxes()[0].type, platform::MsgType::Error);
+    EXPECT_EQ(boxes.Boxes()[0].buttons, platform::MsgButtons::Ok);
+    EXPECT_FALSE(QDir(missing).exists()); // never created
+
+    EXPECT_FALSE(file.WriteHallOfFame(THallOfFameTable{}));
+    EXPECT_EQ(boxes.Boxes().size(), 2u); // one box for the whole table, not one per key
+}
+
+TEST_F(SettingsFileTest, RelativeDataFolderIsShownAsAFullPath)
+{
+    TSettingsFile file(QStringLiteral("relative/Data/"));
+    EXPECT_TRUE(QDir::isAbsolutePath(file.FilePath()));
+    EXPECT_TRUE(file.FilePath().endsWith(QStringLiteral("/relative/Data/Config.INI")));
+}
+
+} // namespace
