@@ -23,54 +23,69 @@ Mask boxMask()
 
 void smallPattern(Canvas& c)
 {
-    Canvas t(Blue, 6, 6);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x)
-            if ((x + y) % 6 == 0 || (x - y + 6) % 6 == 0)
-                t.pixel(x, y, White);
-    t.pixel(3, 0, Red);
-    t.pixel(0, 3, Red);
-    c.tile(t, kBoxX, kBoxY, kBoxW, kBoxH, 1, 4);
+    // A blue diagonal lattice on white, a small red diamond in every mesh.
+    Canvas t(White, 8, 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            if ((x + y) % 8 == 0 || (x - y + 8) % 8 == 0)
+                t.pixel(x, y, Blue);
+    t.rect(3, 4, 3, 1, Red);
+    t.rect(4, 3, 1, 3, Red);
+    t.pixel(0, 7, Navy);
+    c.tile(t, kBoxX, kBoxY, kBoxW, kBoxH, 0, 4);
+    c.frame(kBoxX, kBoxY, kBoxW, kBoxH, Blue);
+    c.frame(kBoxX + 1, kBoxY + 1, kBoxW - 2, kBoxH - 2, Red);
 }
 
 void lattice(Canvas& c)
 {
-    c.rect(kBoxX, kBoxY, kBoxW, kBoxH, DarkGreen);
-    const int step = 8;
-    const int band = 4;
-    // Horizontal and vertical strands pass over and under each other in turn.
+    c.rect(kBoxX, kBoxY, kBoxW, kBoxH, Navy);
+    const int step = 9;
+    const int band = 5;
+    // Strands run both ways and pass over and under each other in turn; the
+    // strand on top keeps its edges across the crossing, the one below is
+    // shaded where it dives under.
     for (int y = 0; y < kBoxH; ++y)
         for (int x = 0; x < kBoxW; ++x) {
             const int hx = (x + 2) % step;
-            const int hy = (y + 2) % step;
+            const int hy = (y + 4) % step;
             const bool inH = hy < band;
             const bool inV = hx < band;
             if (!inH && !inV)
                 continue;
-            const int cell = (x + 2) / step + (y + 2) / step;
+            const int cell = (x + 2) / step + (y + 4) / step;
             const bool horizontalOnTop = inH && (!inV || cell % 2 == 0);
             const int across = horizontalOnTop ? hy : hx;
-            Colour col = (across == 0 || across == band - 1) ? Orange : Yellow;
-            // A shadow where a strand dives under the crossing one.
             const int along = horizontalOnTop ? hx : hy;
-            if (inH && inV)
-                col = (across == 0 || across == band - 1) ? Orange : Yellow;
-            else if (along == band || along == step - 1)
+            Colour col = Yellow;
+            if (across == 0 || across == band - 1)
                 col = Brown;
+            else if (across == band / 2)
+                col = Orange;
+            if (!(inH && inV) && (along == band || along == step - 1))
+                col = across == 0 || across == band - 1 ? Black : Brown;
             c.pixel(kBoxX + x, kBoxY + y, col);
         }
+    c.frame(kBoxX, kBoxY, kBoxW, kBoxH, Yellow);
 }
 
+// An ivy leaf pointing up from its stalk at the origin: five pointed lobes.
 QPainterPath ivyLeaf(double cx, double cy, double size, double angle)
 {
     QPainterPath p;
     p.moveTo(0, 0.5);
-    p.quadTo(-0.25, 0.35, -0.5, 0.1);
-    p.lineTo(-0.25, 0.05);
-    p.quadTo(-0.3, -0.25, 0, -0.55);
-    p.quadTo(0.3, -0.25, 0.25, 0.05);
-    p.lineTo(0.5, 0.1);
-    p.quadTo(0.25, 0.35, 0, 0.5);
+    p.quadTo(-0.2, 0.5, -0.32, 0.42);
+    p.lineTo(-0.5, 0.30);
+    p.quadTo(-0.38, 0.12, -0.28, 0.08);
+    p.lineTo(-0.42, -0.15);
+    p.quadTo(-0.2, -0.15, -0.13, -0.18);
+    p.lineTo(0, -0.5);
+    p.lineTo(0.13, -0.18);
+    p.quadTo(0.2, -0.15, 0.42, -0.15);
+    p.lineTo(0.28, 0.08);
+    p.quadTo(0.38, 0.12, 0.5, 0.30);
+    p.lineTo(0.32, 0.42);
+    p.quadTo(0.2, 0.5, 0, 0.5);
     p.closeSubpath();
     QTransform t;
     t.translate(cx, cy);
@@ -93,11 +108,20 @@ void ivy(Canvas& c, Colour ground)
             const double y = 9 + 15 * k + 4 * v;
             const double x = baseX + 5 * std::sin((y + 11 * v) / 9.0);
             const int side = (k + v) % 2 == 0 ? 1 : -1;
-            const double lx = x + side * 6;
-            const QPainterPath leaf = ivyLeaf(lx, y, 11, side * 60.0);
-            c.line(x, y, lx, y, 1.0, Brown);
-            c.fill(leaf, (k + v) % 3 == 0 ? DarkGreen : Green);
-            c.line(lx, y, lx + side * 3, y - 1, 1.0, DarkGreen);
+            const double lx = x + side * 8;
+            const double ly = y - 2;
+            const QPainterPath leaf = ivyLeaf(lx, ly, 13, side * 50.0);
+            c.line(x, y, lx - side * 3, ly + 2, 1.0, Brown);
+            const bool dark = (k + v) % 3 == 0;
+            c.fill(leaf, dark ? DarkGreen : Green);
+            // Veins from the stalk to the three main points.
+            QTransform t;
+            t.translate(lx, ly);
+            t.rotate(side * 50.0);
+            t.scale(13, 13);
+            const Colour vein = dark ? Green : DarkGreen;
+            c.line(t.map(QPointF(0, 0.3)).x(), t.map(QPointF(0, 0.3)).y(), t.map(QPointF(0, -0.3)).x(),
+                   t.map(QPointF(0, -0.3)).y(), 0.9, vein);
         }
     }
 }
@@ -281,10 +305,6 @@ void tricky(Canvas& c)
         for (int x = kBoxX; x < kBoxX + kBoxW; ++x)
             if ((x * 3 + y * 5) % 11 == 0)
                 c.pixel(x, y, Green);
-    // Cards peeping out of the sleeve, hidden behind the cuff.
-    miniCard(c, 24, 30, -30, Red);
-    miniCard(c, 32, 27, -10, Black);
-    miniCard(c, 40, 28, 15, Red);
     // The sleeve comes down from the top right; the hand points down left.
     QPainterPath sleeve;
     sleeve.moveTo(70, 3);
@@ -295,9 +315,11 @@ void tricky(Canvas& c)
     sleeve.closeSubpath();
     c.fill(sleeve, Blue);
     c.line(50, 8, 62, 28, 1.0, Navy);
-    c.polygon({{20, 35}, {26, 31}, {48, 50}, {42, 55}}, White);
-    c.pixel(30, 40, Black);
-    c.pixel(38, 46, Black);
+    c.line(58, 6, 68, 20, 1.0, Navy);
+    // Cards slipping out from under the cuff, fanned over the back of the wrist.
+    miniCard(c, 52, 60, 40, Red);
+    miniCard(c, 46, 64, 15, Black);
+    miniCard(c, 38, 66, -10, Red);
     // The hand.
     QPainterPath hand;
     hand.moveTo(24, 40);
@@ -311,17 +333,22 @@ void tricky(Canvas& c)
     hand.lineTo(27, 78);
     hand.quadTo(30, 80, 31, 77);
     hand.lineTo(31, 62);
-    hand.lineTo(35, 74);
-    hand.quadTo(38, 75, 38, 72);
+    hand.lineTo(35, 70);
+    hand.quadTo(38, 71, 38, 68);
     hand.lineTo(36, 58);
-    hand.quadTo(44, 60, 48, 56);
-    hand.quadTo(46, 52, 40, 52);
+    hand.quadTo(40, 56, 41, 52);
+    hand.quadTo(36, 48, 30, 46);
     hand.closeSubpath();
     c.fill(hand, Skin);
     c.stroke(hand, 1.0, Brown);
-    // One more card slipping out of the cuff.
-    miniCard(c, 52, 68, 25, Red);
-    c.polygon({{47, 56}, {50, 59}, {48, 61}}, White);
+    // The white cuff with its buttons.
+    c.polygon({{20, 35}, {26, 31}, {48, 50}, {42, 55}}, White);
+    c.line(20, 35, 42, 55, 1.0, Silver);
+    c.pixel(30, 40, Black);
+    c.pixel(38, 46, Black);
+    // And the ace already half out, at the top of the fan.
+    miniCard(c, 58, 44, 70, Black);
+    c.polygon({{48, 50}, {56, 43}, {60, 38}, {64, 34}, {70, 30}, {44, 52}}, Blue);
 }
 
 void rose(Canvas& c)
@@ -443,12 +470,12 @@ void greenRing(Canvas& c)
 
 void dots(Canvas& c)
 {
-    for (int row = 0; row < 11; ++row)
-        for (int col = 0; col < 8; ++col) {
-            const double x = 7.5 + 8 * col + (row % 2) * 4;
-            const double y = 7.5 + 8 * row + 0.5;
-            if (x < 66)
-                c.ellipse(x, y, 2.6, 2.6, Black);
+    for (int row = 0; row < 10; ++row)
+        for (int col = 0; col < 7; ++col) {
+            const double x = 8.5 + 9 * col + (row % 2) * 4.5;
+            const double y = 8 + 9 * row;
+            if (x < 64)
+                c.ellipse(x, y, 3.1, 3.1, Black);
         }
 }
 

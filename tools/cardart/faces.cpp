@@ -9,10 +9,10 @@ namespace art {
 
 namespace {
 
-constexpr int kPipW = 11;
-constexpr int kPipH = 12;
-constexpr int kColL = 16;
-constexpr int kColC = 30;
+constexpr int kPipW = 13;
+constexpr int kPipH = 14;
+constexpr int kColL = 14;
+constexpr int kColC = (kCardWidth - kPipW) / 2;
 constexpr int kColR = kCardWidth - kColL - kPipW;
 constexpr int kCentreRow = (kCardHeight - kPipH) / 2;
 
@@ -102,7 +102,7 @@ void drawAce(Canvas& c, Suit suit, Colour ink)
 struct CourtColours
 {
     Colour robe;
-    Colour lining;
+    Colour panel;
     Colour trim;
 };
 
@@ -110,9 +110,9 @@ CourtColours courtColours(Suit suit)
 {
     switch (suit) {
     case Suit::Heart: return {Red, Blue, Yellow};
-    case Suit::Diamond: return {Red, Green, Yellow};
+    case Suit::Diamond: return {Red, Yellow, Blue};
     case Suit::Club: return {Blue, Red, Yellow};
-    case Suit::Spade: return {Blue, Black, Yellow};
+    case Suit::Spade: return {Green, Red, Yellow};
     }
     return {Red, Blue, Yellow};
 }
@@ -123,83 +123,98 @@ constexpr int kFrameW = kCardWidth - 2 * kFrameX;
 constexpr int kFrameH = kCardHeight - 2 * kFrameY;
 constexpr double kDividerSlope = -1.0 / 3.0;
 
+void drawHeadwear(Canvas& c, int value, const CourtColours& col, double hx)
+{
+    if (value == 13) {
+        // Crown: a band with five points and jewels.
+        c.polygon({{hx - 8, 17}, {hx - 9, 8}, {hx - 5, 12}, {hx - 2.5, 6}, {hx, 11}, {hx + 2.5, 6},
+                   {hx + 5, 12}, {hx + 9, 8}, {hx + 8, 17}},
+                  Yellow);
+        c.rect(static_cast<int>(hx) - 8, 14, 17, 3, Orange);
+        c.pixel(static_cast<int>(hx) - 4, 15, Red);
+        c.pixel(static_cast<int>(hx), 15, col.panel == Red ? Blue : Red);
+        c.pixel(static_cast<int>(hx) + 4, 15, Red);
+    } else if (value == 12) {
+        // Tiara: a low arc with a jewel, over long hair.
+        c.polygon({{hx - 7, 16}, {hx - 5, 13}, {hx, 10}, {hx + 5, 13}, {hx + 7, 16}}, Yellow);
+        c.ellipse(hx, 13, 1.6, 1.6, col.panel == Blue ? Blue : Red);
+    } else {
+        // Cap with a brim and a feather.
+        QPainterPath cap;
+        cap.moveTo(hx - 8, 16);
+        cap.quadTo(hx - 7, 7, hx + 1, 8);
+        cap.quadTo(hx + 9, 9, hx + 9, 16);
+        cap.closeSubpath();
+        c.fill(cap, col.panel);
+        c.rect(static_cast<int>(hx) - 9, 15, 19, 2, col.trim);
+        QPainterPath feather;
+        feather.moveTo(hx + 4, 10);
+        feather.quadTo(hx + 8, 5, hx + 11, 8);
+        c.stroke(feather, 1.6, col.robe == Red ? Green : Red);
+    }
+}
+
 // The upper half of a court figure; the lower half is the same turned round.
 void drawCourtHalf(Canvas& c, Suit suit, int value)
 {
     const CourtColours col = courtColours(suit);
-    const double cx = 35;
-    // Shoulders and robe.
-    QPainterPath robe;
-    robe.moveTo(cx - 9, 31);
-    robe.cubicTo(cx - 17, 32, cx - 20, 38, cx - 21, 58);
-    robe.lineTo(cx + 21, 58);
-    robe.cubicTo(cx + 20, 38, cx + 17, 32, cx + 9, 31);
-    robe.closeSubpath();
-    c.fill(robe, col.robe);
-    // Front panel of the robe in the lining colour with a trim border.
-    c.polygon({{cx - 5, 33}, {cx + 5, 33}, {cx + 9, 58}, {cx - 9, 58}}, col.trim);
-    c.polygon({{cx - 3, 34}, {cx + 3, 34}, {cx + 6, 58}, {cx - 6, 58}}, col.lining);
-    // Collar.
-    c.polygon({{cx - 9, 30}, {cx + 9, 30}, {cx + 6, 35}, {cx, 37}, {cx - 6, 35}}, col.trim);
+    const double hx = 34; // the head sits a little left of centre
 
-    // Head.
+    // Robe: square shoulders filling the frame, reaching past the middle.
+    c.polygon({{14, 36}, {22, 31}, {44, 31}, {57, 36}, {57, 62}, {14, 62}}, col.robe);
+    // Robe ornament: trim stripes with little squares down each side.
+    for (int y = 38; y < 62; y += 6) {
+        c.rect(16, y, 8, 1, col.trim);
+        c.rect(19, y + 2, 2, 2, col.trim);
+    }
+    // Front panel with trimmed edges.
+    c.rect(27, 34, 11, 28, col.trim);
+    c.rect(29, 34, 7, 28, col.panel);
+    for (int y = 40; y < 62; y += 5)
+        c.rect(31, y, 3, 2, col.trim);
+    // Collar or ruff.
+    c.polygon({{23, 31}, {42, 31}, {37, 37}, {32, 39}, {27, 37}}, value == 12 ? White : col.trim);
+
+    // Hair, face and neck.
     const Colour hair = value == 12 ? Yellow : value == 11 ? Brown : Grey;
-    c.ellipse(cx, 21, 7.5, 8.5, hair);
-    c.ellipse(cx, 23, 5.5, 6.5, Skin);
-    c.pixel(33, 22, Black);
-    c.pixel(37, 22, Black);
-    c.pixel(35, 24, Brown);
-    c.rect(34, 26, 3, 1, Red);
+    if (value == 12)
+        c.polygon({{hx - 8, 18}, {hx + 8, 18}, {hx + 10, 33}, {hx - 10, 33}}, hair);
+    c.ellipse(hx, 22, 7.5, 8, hair);
+    c.rect(static_cast<int>(hx) - 2, 28, 5, 4, Skin);
+    c.ellipse(hx, 23, 5.5, 6.5, Skin);
+    c.pixel(static_cast<int>(hx) - 2, 22, Black);
+    c.pixel(static_cast<int>(hx) + 2, 22, Black);
+    c.pixel(static_cast<int>(hx) - 2, 21, hair == Yellow ? Brown : hair);
+    c.pixel(static_cast<int>(hx) + 2, 21, hair == Yellow ? Brown : hair);
+    c.pixel(static_cast<int>(hx), 24, Orange);
+    c.rect(static_cast<int>(hx) - 1, 26, 3, 1, Red);
     if (value == 13) {
-        // Beard and moustache.
-        QPainterPath beard;
-        beard.moveTo(cx - 5, 25);
-        beard.quadTo(cx, 36, cx + 5, 25);
-        beard.lineTo(cx + 5, 27);
-        beard.quadTo(cx, 31, cx - 5, 27);
-        beard.closeSubpath();
-        c.fill(beard, White);
-        c.polygon({{cx - 6, 25}, {cx + 6, 25}, {cx + 5, 30}, {cx, 34}, {cx - 5, 30}}, Silver);
-        c.rect(33, 25, 5, 1, Grey);
+        // A pointed white beard below the mouth, a grey moustache above it.
+        c.polygon({{hx - 5.5, 25}, {hx + 5.5, 25}, {hx + 4, 32}, {hx, 37}, {hx - 4, 32}}, Silver);
+        c.rect(static_cast<int>(hx) - 3, 25, 7, 1, Grey);
+        c.rect(static_cast<int>(hx) - 1, 26, 3, 1, Red);
     }
+    drawHeadwear(c, value, col, hx);
 
-    // Headwear.
+    // The right arm comes across to the hand that holds the figure's emblem.
+    c.line(42, 35, 47, 44, 4.0, col.panel == Yellow ? Blue : col.panel);
+    c.line(45, 43, 49, 42, 2.0, col.trim);
     if (value == 13) {
-        c.polygon({{cx - 7, 17}, {cx - 8, 9}, {cx - 4, 13}, {cx, 7}, {cx + 4, 13}, {cx + 8, 9},
-                   {cx + 7, 17}},
-                  Yellow);
-        c.rect(28, 15, 15, 2, col.trim == Yellow ? Orange : Yellow);
-        c.pixel(35, 11, Red);
-        c.pixel(31, 15, col.lining);
-        c.pixel(39, 15, col.lining);
+        c.polygon({{48.5, 62}, {48.5, 12}, {50.5, 8}, {52.5, 12}, {52.5, 62}}, Silver); // sword
+        c.rect(50, 12, 1, 26, White);
+        c.rect(46, 38, 9, 2, Yellow); // cross guard
     } else if (value == 12) {
-        c.polygon({{cx - 6, 15}, {cx - 4, 12}, {cx, 9}, {cx + 4, 12}, {cx + 6, 15}}, Yellow);
-        c.rect(29, 14, 13, 2, Yellow);
-        c.pixel(35, 11, col.lining == Black ? Red : col.lining);
+        c.line(50, 46, 50, 24, 1.2, DarkGreen); // flower on its stem
+        c.line(50, 34, 53, 31, 1.2, Green);
+        c.ellipse(50, 21, 3.2, 3.2, Red);
+        c.ellipse(50, 21, 1.2, 1.2, Yellow);
     } else {
-        QPainterPath cap;
-        cap.moveTo(cx - 8, 17);
-        cap.quadTo(cx - 6, 8, cx + 2, 9);
-        cap.quadTo(cx + 9, 10, cx + 9, 17);
-        cap.closeSubpath();
-        c.fill(cap, col.lining == Black ? Red : col.lining);
-        c.rect(26, 15, 19, 2, col.trim);
-        c.line(cx + 4, 10, cx + 11, 5, 1.4, Red); // feather
+        c.line(50, 60, 50, 13, 1.6, Brown); // halberd
+        c.polygon({{50, 7}, {52.5, 13}, {50, 16}, {47.5, 13}}, Silver);
+        c.polygon({{51, 14}, {55, 12}, {55, 19}, {51, 17}}, Silver);
     }
-
-    // What each figure holds, at its right hand.
-    if (value == 13) {
-        c.line(46, 56, 52, 16, 2.0, Silver); // sword blade
-        c.line(48, 40, 55, 42, 2.0, Yellow); // hilt
-    } else if (value == 12) {
-        c.line(49, 52, 48, 24, 1.2, Green);
-        c.ellipse(48, 22, 3.2, 3.2, Red);
-        c.pixel(48, 22, Yellow);
-    } else {
-        c.line(50, 56, 50, 14, 1.6, Brown);
-        c.polygon({{50, 8}, {53, 14}, {50, 20}, {47, 14}}, Silver);
-    }
-    // The suit sign beside the head.
+    c.ellipse(48, 43, 2.5, 2.5, Skin);
+    // The suit sign above the shoulder.
     c.stamp(suitMask(suit, 9, 10), 16, 9, suitColour(suit));
 }
 
@@ -225,7 +240,7 @@ Canvas drawCourt(Suit suit, int value)
         for (int y = kFrameY; y < kFrameY + kFrameH; ++y)
             if (std::abs((y - cy) - kDividerSlope * (x - cx)) <= 0.5)
                 c.pixel(x, y, suitColour(suit));
-    c.frame(kFrameX, kFrameY, kFrameW, kFrameH, suitColour(suit));
+    c.frame(kFrameX, kFrameY, kFrameW, kFrameH, Black);
     drawIndex(c, suit, value, suitColour(suit));
     return c;
 }
@@ -296,7 +311,7 @@ Canvas drawJoker(bool red)
     c.ellipse(cx - 17, 12, 1.5, 1.5, Yellow);
     // Ruff collar.
     for (int i = 0; i < 5; ++i)
-        c.ellipse(cx - 8 + 4 * i, 39, 2.5, 2, White);
+        c.ellipse(cx - 8 + 4 * i, 39, 2.5, 2, Silver);
     // Head.
     c.ellipse(cx, 31, 6, 6.5, Skin);
     c.pixel(33, 30, Black);

@@ -11,7 +11,7 @@
 #include "tools/cardart/glyphs.h"
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -140,8 +140,7 @@ int zoom(int factor, const QString& out, const QStringList& slots)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() >= 3 && args[0] == QLatin1String("--zoom"))
         return zoom(std::max(1, args[1].toInt()), args[2], args.mid(3));

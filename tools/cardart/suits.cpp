@@ -24,10 +24,10 @@ QPainterPath heart(double top, double bottom)
 QPainterPath stem(double from)
 {
     QPainterPath p;
-    p.moveTo(0.45, from);
+    p.moveTo(0.44, from);
     p.quadTo(0.44, 0.90, 0.22, 1.0);
     p.lineTo(0.78, 1.0);
-    p.quadTo(0.56, 0.90, 0.55, from);
+    p.quadTo(0.56, 0.90, 0.56, from);
     p.closeSubpath();
     return p;
 }
@@ -60,8 +60,8 @@ QPainterPath suitPath(Suit suit)
         p.addEllipse(QPointF(0.5, 0.24), 0.24, 0.24);
         p.addEllipse(QPointF(0.24, 0.58), 0.24, 0.24);
         p.addEllipse(QPointF(0.76, 0.58), 0.24, 0.24);
-        p.addEllipse(QPointF(0.5, 0.50), 0.14, 0.14);
-        p.addPath(stem(0.55));
+        p.addEllipse(QPointF(0.5, 0.52), 0.17, 0.17);
+        p.addPath(stem(0.5));
         p.setFillRule(Qt::WindingFill);
         return p.simplified();
     }
