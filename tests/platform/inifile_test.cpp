@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "tests/support/qtprinters.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 

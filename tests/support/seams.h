@@ -6,6 +6,7 @@
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/systemclock.h"
+#include "tests/support/qtprinters.h"
 
 #include <QDateTime>
 #include <QString>
