@@ -6,6 +6,7 @@
 
 #include "cardlib/lucardimages.h"
 #include "cardlib/lucarddrawing.h"
+#include "cardlib/lucardgroup.h"
 #include "cardlib/lucardtable.h"
 #include "cardlib/lucustomcardcontrol.h"
 #include "cardlib/lusinglecard.h"
