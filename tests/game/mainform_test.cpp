@@ -20,16 +20,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Readable failure messages for Qt strings.
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-static void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << '"' << l.join(QStringLiteral("\", \"")).toStdString() << '"';
-}
-
 namespace {
 
 using platform::MsgResult;
@@ -381,6 +371,33 @@ TEST_F(MainFormTest, TypedCharactersReachFormKeyPressFirstAndOnce)
     other.show();
     QTest::keyClicks(&other, QStringLiteral("3"));
     EXPECT_TRUE(form.calls.isEmpty());
+}
+
+TEST_F(MainFormTest, RingsAndWaitSignsShowTheirPicturesOnSilver)
+{
+    auto form = Open();
+    form->WaitSign1->show();
+    form->show();
+    const QImage table = Grab(form->ClientArea());
+    const auto reddish = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 120 && qBlue(c) < 120; };
+    for (const TImage* ring : {form->Image2, form->Image1}) {
+        ASSERT_EQ(ring->Picture().size(), QSize(80, 80));
+        const QPoint at = ring->pos();
+        EXPECT_EQ(table.pixel(at + QPoint(40, 40)), SilverRgb); // the top card shows through the ring
+        EXPECT_EQ(table.pixel(at + QPoint(0, 0)), SilverRgb);
+        int red = 0;
+        for (int x = 0; x < 80; ++x)
+            red += reddish(table.pixel(at + QPoint(x, 40)));
+        EXPECT_GE(red, 4) << "the ring crosses its middle row twice";
+    }
+    ASSERT_EQ(form->WaitSign1->Picture().size(), QSize(32, 32));
+    EXPECT_EQ(form->WaitSign1->Picture(), form->WaitSign2->Picture());
+    const QPoint sign = form->WaitSign1->pos();
+    int red = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            red += reddish(table.pixel(sign + QPoint(x, y)));
+    EXPECT_GT(red, 10) << "the light shows red";
 }
 
 TEST(Image, TransparentJpegLeavesOutItsBackgroundColour)
