@@ -69,23 +69,20 @@ void lattice(Canvas& c)
     c.frame(kBoxX, kBoxY, kBoxW, kBoxH, Yellow);
 }
 
-// An ivy leaf pointing up from its stalk at the origin: five pointed lobes.
+// An ivy leaf pointing up from its stalk at the origin: a broad base and
+// three pointed lobes.
 QPainterPath ivyLeaf(double cx, double cy, double size, double angle)
 {
     QPainterPath p;
-    p.moveTo(0, 0.5);
-    p.quadTo(-0.2, 0.5, -0.32, 0.42);
-    p.lineTo(-0.5, 0.30);
-    p.quadTo(-0.38, 0.12, -0.28, 0.08);
-    p.lineTo(-0.42, -0.15);
-    p.quadTo(-0.2, -0.15, -0.13, -0.18);
-    p.lineTo(0, -0.5);
-    p.lineTo(0.13, -0.18);
-    p.quadTo(0.2, -0.15, 0.42, -0.15);
-    p.lineTo(0.28, 0.08);
-    p.quadTo(0.38, 0.12, 0.5, 0.30);
-    p.lineTo(0.32, 0.42);
-    p.quadTo(0.2, 0.5, 0, 0.5);
+    p.moveTo(0, 0.42);
+    p.quadTo(-0.25, 0.52, -0.38, 0.36);
+    p.quadTo(-0.46, 0.22, -0.52, 0.02); // left lobe point
+    p.quadTo(-0.34, 0.02, -0.2, -0.08);
+    p.quadTo(-0.1, -0.3, 0, -0.52); // top lobe point
+    p.quadTo(0.1, -0.3, 0.2, -0.08);
+    p.quadTo(0.34, 0.02, 0.52, 0.02); // right lobe point
+    p.quadTo(0.46, 0.22, 0.38, 0.36);
+    p.quadTo(0.25, 0.52, 0, 0.42);
     p.closeSubpath();
     QTransform t;
     t.translate(cx, cy);
@@ -109,19 +106,22 @@ void ivy(Canvas& c, Colour ground)
             const double x = baseX + 5 * std::sin((y + 11 * v) / 9.0);
             const int side = (k + v) % 2 == 0 ? 1 : -1;
             const double lx = x + side * 8;
-            const double ly = y - 2;
-            const QPainterPath leaf = ivyLeaf(lx, ly, 13, side * 50.0);
-            c.line(x, y, lx - side * 3, ly + 2, 1.0, Brown);
+            const double ly = y + 3;
+            const double angle = side * 125.0; // hanging outwards and down
+            c.line(x, y, lx - side * 3, ly - 2, 1.0, Brown);
             const bool dark = (k + v) % 3 == 0;
-            c.fill(leaf, dark ? DarkGreen : Green);
-            // Veins from the stalk to the three main points.
+            c.fill(ivyLeaf(lx, ly, 15, angle), dark ? DarkGreen : Green);
+            // Veins from the stalk to the three points.
             QTransform t;
             t.translate(lx, ly);
-            t.rotate(side * 50.0);
-            t.scale(13, 13);
+            t.rotate(angle);
+            t.scale(15, 15);
             const Colour vein = dark ? Green : DarkGreen;
-            c.line(t.map(QPointF(0, 0.3)).x(), t.map(QPointF(0, 0.3)).y(), t.map(QPointF(0, -0.3)).x(),
-                   t.map(QPointF(0, -0.3)).y(), 0.9, vein);
+            const QPointF base = t.map(QPointF(0, 0.3));
+            for (const QPointF tip : {QPointF(0, -0.3), QPointF(-0.3, 0.05), QPointF(0.3, 0.05)}) {
+                const QPointF end = t.map(tip);
+                c.line(base.x(), base.y(), end.x(), end.y(), 0.8, vein);
+            }
         }
     }
 }
@@ -374,30 +374,36 @@ void rose(Canvas& c)
     c.line(35, 74, 52, 69, 1.0, DarkGreen);
     c.polygon({{32, 56}, {29, 55}, {32, 58}}, DarkGreen);
     c.polygon({{36, 80}, {39, 79}, {36, 82}}, DarkGreen);
-    // The bloom: outer petals, then a spiral of inner ones.
-    c.ellipse(35, 32, 17, 15, Red);
-    c.polygon({{22, 40}, {35, 50}, {48, 40}, {35, 44}}, DarkGreen);
-    c.ellipse(35, 33, 17, 14, Red);
-    QPainterPath petals;
-    petals.moveTo(22, 34);
-    petals.quadTo(26, 44, 35, 45);
-    petals.quadTo(45, 44, 49, 33);
-    c.stroke(petals, 1.2, DarkRed);
-    c.ellipse(35, 29, 10, 8, Red);
+    // Green sepals under the bloom.
+    c.polygon({{35, 44}, {22, 48}, {30, 42}}, DarkGreen);
+    c.polygon({{35, 44}, {48, 48}, {40, 42}}, DarkGreen);
+    // The bloom: outer petals from the back forwards, each with a dark rim,
+    // then the cupped centre with its curl.
+    auto petal = [&](double x, double y, double rx, double ry) {
+        c.ellipse(x, y, rx, ry, DarkRed);
+        c.ellipse(x, y - 0.5, rx - 1.2, ry - 1.2, Red);
+    };
+    petal(24, 26, 8, 8);
+    petal(46, 26, 8, 8);
+    petal(35, 20, 9, 7);
+    petal(25, 35, 8, 8);
+    petal(45, 35, 8, 8);
+    petal(35, 38, 11, 8);
+    petal(35, 29, 9, 8);
+    QPainterPath cup;
+    cup.moveTo(27, 30);
+    cup.quadTo(35, 38, 43, 30);
+    c.stroke(cup, 1.0, DarkRed);
     QPainterPath spiral;
-    spiral.moveTo(35, 29);
-    for (int i = 1; i < 60; ++i) {
-        const double a = i * 0.25;
-        const double r = 0.17 * i;
-        spiral.lineTo(35 + r * std::cos(a), 29 + 0.8 * r * std::sin(a));
+    spiral.moveTo(35, 27);
+    for (int i = 1; i < 36; ++i) {
+        const double a = i * 0.3;
+        const double r = 0.16 * i;
+        spiral.lineTo(35 + r * std::cos(a), 27 + 0.75 * r * std::sin(a));
     }
-    c.stroke(spiral, 1.2, DarkRed);
-    QPainterPath outer;
-    outer.moveTo(20, 28);
-    outer.quadTo(22, 17, 33, 18);
-    outer.moveTo(50, 28);
-    outer.quadTo(48, 17, 38, 18);
-    c.stroke(outer, 1.2, DarkRed);
+    c.stroke(spiral, 1.0, DarkRed);
+    c.line(24, 40, 30, 43, 1.0, DarkRed);
+    c.line(46, 40, 40, 43, 1.0, DarkRed);
 }
 
 void castle(Canvas& c)

@@ -162,18 +162,44 @@ void drawCourtHalf(Canvas& c, Suit suit, int value)
 
     // Robe: square shoulders filling the frame, reaching past the middle.
     c.polygon({{14, 36}, {22, 31}, {44, 31}, {57, 36}, {57, 62}, {14, 62}}, col.robe);
-    // Robe ornament: trim stripes with little squares down each side.
-    for (int y = 38; y < 62; y += 6) {
-        c.rect(16, y, 8, 1, col.trim);
-        c.rect(19, y + 2, 2, 2, col.trim);
+    // Robe ornament, different for each rank so the three stand apart.
+    if (value == 13) {
+        // Little diamonds scattered over a royal robe.
+        for (int y = 40; y < 62; y += 5)
+            for (int x = 16 + (y / 5) % 2 * 3; x < 56; x += 6)
+                if (x < 26 || x > 39) {
+                    c.pixel(x, y, col.trim);
+                    c.rect(x - 1, y + 1, 3, 1, col.trim);
+                    c.pixel(x, y + 2, col.trim);
+                }
+    } else if (value == 12) {
+        // A diagonal lattice.
+        for (int y = 36; y < 62; ++y)
+            for (int x = 15; x < 57; ++x)
+                if ((x < 27 || x > 37) && ((x + y) % 6 == 0 || (x - y + 60) % 6 == 0))
+                    c.pixel(x, y, col.trim);
+    } else {
+        // Upright stripes.
+        for (int x = 17; x < 57; x += 4)
+            if (x < 26 || x > 38)
+                c.rect(x, 36, 1, 26, col.trim);
     }
     // Front panel with trimmed edges.
     c.rect(27, 34, 11, 28, col.trim);
     c.rect(29, 34, 7, 28, col.panel);
     for (int y = 40; y < 62; y += 5)
         c.rect(31, y, 3, 2, col.trim);
-    // Collar or ruff.
-    c.polygon({{23, 31}, {42, 31}, {37, 37}, {32, 39}, {27, 37}}, value == 12 ? White : col.trim);
+    // Collar, ruff or ermine cape.
+    if (value == 13) {
+        c.polygon({{15, 37}, {22, 31}, {45, 31}, {56, 37}, {52, 41}, {34, 39}, {18, 41}}, White);
+        const int spots[][2] = {{20, 37}, {26, 35}, {32, 36}, {38, 35}, {44, 36}, {50, 38}};
+        for (const auto& sp : spots) {
+            c.pixel(sp[0], sp[1], Black);
+            c.pixel(sp[0], sp[1] + 1, Black);
+        }
+    } else {
+        c.polygon({{23, 31}, {42, 31}, {37, 37}, {32, 39}, {27, 37}}, value == 12 ? White : col.trim);
+    }
 
     // Hair, face and neck.
     const Colour hair = value == 12 ? Yellow : value == 11 ? Brown : Grey;
@@ -295,8 +321,14 @@ Canvas drawJoker(bool red)
     body.lineTo(cx + 12, 64);
     body.lineTo(cx - 12, 64);
     body.closeSubpath();
-    c.fill(body, main);
-    c.polygon({{cx, 40}, {cx + 9, 40}, {cx + 12, 64}, {cx, 64}}, second);
+    // Harlequin diamonds in the two colours.
+    const Mask bodyMask = Mask::fromPath(body, kCardWidth, kCardHeight);
+    for (int y = 0; y < kCardHeight; ++y)
+        for (int x = 0; x < kCardWidth; ++x)
+            if (bodyMask.at(x, y))
+                c.pixel(x, y, (((x + y + 301) / 8) + ((x - y + 301) / 8)) % 2 == 0
+                                ? main
+                                : second);
     // Buttons and belt.
     c.rect(23, 56, 25, 2, dark);
     c.pixel(35, 46, dark);

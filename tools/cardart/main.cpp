@@ -28,6 +28,9 @@ namespace {
 
 const QRgb kSilver = qRgb(192, 192, 192);
 const QRgb kMagenta = qRgb(255, 0, 255);
+// The pixels the library's outline turns see-through at the four corners.
+const QPoint kCornerPixels[] = {{0, 0},  {1, 0},  {0, 1},  {69, 0},  {70, 0},  {70, 1},
+                                {0, 94}, {0, 95}, {1, 95}, {69, 95}, {70, 95}, {70, 94}};
 
 // What the card library does to each picture after loading: a black frame
 // with bevelled corners and the corner pixels set to the see-through colour.
@@ -42,9 +45,7 @@ QImage asLoaded(const QImage& file, int slot)
                                   {2, 95}, {0, 93}, {0, 2},  {2, 0}};
         p.drawPolyline(outline, 9);
     }
-    const QPoint corners[] = {{0, 0},  {1, 0},  {0, 1},  {69, 0},  {70, 0},  {70, 1},
-                              {0, 94}, {0, 95}, {1, 95}, {69, 95}, {70, 95}, {70, 94}};
-    for (const QPoint& c : corners)
+    for (const QPoint& c : kCornerPixels)
         img.setPixel(c, transparent);
     // The see-through colour shows the ground; mark it with alpha.
     QImage out = img.convertToFormat(QImage::Format_ARGB32);
@@ -79,10 +80,9 @@ QImage loadChecked(const QString& file, const SlotPicture& pic, bool& ok)
                 fail(QStringLiteral("pixel (%1, %2) differs from the drawing").arg(x).arg(y));
                 return img;
             }
-    for (int y : {0, 95})
-        for (int x : {0, 70})
-            if ((img.pixel(x, y) | 0xFF000000u) != qRgb(255, 255, 255))
-                fail(QStringLiteral("corner (%1, %2) is not white").arg(x).arg(y));
+    for (const QPoint& c : kCornerPixels)
+        if ((img.pixel(c) | 0xFF000000u) != qRgb(255, 255, 255))
+            fail(QStringLiteral("corner pixel (%1, %2) is not white").arg(c.x()).arg(c.y()));
     return img;
 }
 
