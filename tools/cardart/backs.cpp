@@ -21,6 +21,18 @@ Mask boxMask()
     return m;
 }
 
+// Fill the box below a gently curved horizon (left, middle and right heights).
+void ground(Canvas& c, double left, double middle, double right, Colour colour)
+{
+    QPainterPath p;
+    p.moveTo(kBoxX, left);
+    p.quadTo(35, middle, kBoxX + kBoxW, right);
+    p.lineTo(kBoxX + kBoxW, kBoxY + kBoxH);
+    p.lineTo(kBoxX, kBoxY + kBoxH);
+    p.closeSubpath();
+    c.fill(p, colour);
+}
+
 void smallPattern(Canvas& c)
 {
     // A blue diagonal lattice on white, a small red diamond in every mesh.
@@ -171,13 +183,7 @@ void beach(Canvas& c)
         c.pixel(x + 3, 62, White);
         c.pixel(x + 4, 62, White);
     }
-    QPainterPath sand;
-    sand.moveTo(kBoxX, 66);
-    sand.quadTo(35, 62, kBoxX + kBoxW, 68);
-    sand.lineTo(kBoxX + kBoxW, kBoxY + kBoxH);
-    sand.lineTo(kBoxX, kBoxY + kBoxH);
-    sand.closeSubpath();
-    c.fill(sand, Yellow);
+    ground(c, 66, 62, 68, Yellow);
     for (int i = 0; i < 12; ++i)
         c.pixel(8 + (i * 17) % 58, 72 + (i * 7) % 18, Orange);
     // Palm tree: a leaning ringed trunk and arching fronds.
@@ -417,13 +423,7 @@ void castle(Canvas& c)
     c.ellipse(52, 15, 7, 7, Yellow);
     c.ellipse(49, 13, 6.5, 6.5, Navy);
     // Hill.
-    QPainterPath hill;
-    hill.moveTo(kBoxX, 80);
-    hill.quadTo(35, 66, kBoxX + kBoxW, 80);
-    hill.lineTo(kBoxX + kBoxW, kBoxY + kBoxH);
-    hill.lineTo(kBoxX, kBoxY + kBoxH);
-    hill.closeSubpath();
-    c.fill(hill, DarkGreen);
+    ground(c, 80, 66, 80, DarkGreen);
     // Castle: a curtain wall with two side towers and a tall keep.
     auto battlements = [&](int x, int y, int w) {
         for (int i = x; i + 2 <= x + w; i += 4)
