@@ -153,8 +153,6 @@ public:
     TLuCardTableNotifyEvent AfterDealingFinish;
     TLuCardTableAfterDealtoTableEvent AfterDealToTable;
     TLuCardTableCardClickEvent OnCardClick;
-    // The toolkit's mouse-up notification, before the table's own handling.
-    std::function<void(TLuCardTable* Sender, QMouseEvent* Event)> OnMouseUp;
 
     // A position card draws itself at its position's place.
     void DrawCard(TLuSingleCard& Card, bool Invalidate) override;
