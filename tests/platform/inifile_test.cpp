@@ -275,6 +275,18 @@ TEST_F(IniFileTest, NonAsciiNamesSurviveAsUtf8)
     EXPECT_EQ(ini.ReadString(QStringLiteral("HALL \u00c9"), QStringLiteral("1"), QString()), name);
 }
 
+// A Latin-1 line from an older program is rewritten with a UTF-8 value: each
+// part is read in its own encoding, so neither is garbled.
+TEST_F(IniFileTest, Latin1KeyTakesAUtf8Value)
+{
+    Store("[Hall]\nN\xe9=old\n");
+    IniFile ini(Path());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Hall"), QStringLiteral("N\u00e9"), QString()), QStringLiteral("old"));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("hall"), QStringLiteral("n\u00c9"), QStringLiteral("J\u00f6rg`5")));
+    EXPECT_EQ(Stored(), QByteArray("[Hall]\nN\xe9=J\xc3\xb6rg`5\n"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Hall"), QStringLiteral("N\u00e9"), QString()), QStringLiteral("J\u00f6rg`5"));
+}
+
 TEST_F(IniFileTest, ValuesWithLineBreaksStayOnOneLine)
 {
     IniFile ini(Path());
