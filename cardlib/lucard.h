@@ -15,3 +15,6 @@
 #include "cardlib/luplayerlist.h"
 #include "cardlib/lupointlist.h"
 #include "cardlib/luwait.h"
+#include "cardlib/lucarddeck.h"
+#include "cardlib/luincludedcards.h"
+#include "cardlib/luvirtualdeck.h"
