@@ -201,11 +201,11 @@ void DrawDeckCard(TLuSingleCard& Card, TLuDeckOwner& Deck, bool Invalidate)
             if (Card.Negative())
                 InvertRect(Buffer, Strip);
         }
-        Changed = {0, 0, Buffer.width() - CardWidth, Buffer.height()};
+        Changed = {0, 0, Owner->BufferWidth() - CardWidth, Owner->BufferHeight()};
     } else if (Card.Index() == 1) {
         QImage& Buffer = *Card.Target();
-        const int W = Buffer.width();
-        const int H = Buffer.height();
+        const int W = Owner->BufferWidth();
+        const int H = Owner->BufferHeight();
         // Layers beyond the Buffer would not show; the limit keeps the
         // arithmetic in range for any count.
         const int Layers = std::clamp(Deck.LayerCount(), -1, W + H);

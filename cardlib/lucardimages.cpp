@@ -15,6 +15,7 @@ namespace {
 std::array<TLuCardImage, LastCardImageSlot + 1> Images;
 std::uint32_t RefCount = 0;
 bool Loaded = false;
+QString ResourceFolder = QStringLiteral(":/cards/");
 
 void FreeImages()
 {
@@ -135,7 +136,14 @@ int CardImageResource(int Slot)
 
 QString CardResourcePath(int Resource)
 {
-    return QStringLiteral(":/cards/%1.bmp").arg(Resource);
+    return ResourceFolder + QStringLiteral("%1.bmp").arg(Resource);
+}
+
+QString SetCardResourceFolder(const QString& Folder)
+{
+    QString Old = ResourceFolder;
+    ResourceFolder = Folder;
+    return Old;
 }
 
 void DrawCardOutline(QImage& Image, QRgb Color)
@@ -187,6 +195,8 @@ void InvertRect(QImage& Dest, const TLuRect& R)
 {
     Ensure32Bit(Dest);
     const TLuRect C = Clip(Dest, R);
+    if (C.IsEmpty())
+        return;
     for (int Y = C.Top; Y < C.Bottom; ++Y) {
         QRgb* Out = Row(Dest, Y);
         for (int X = C.Left; X < C.Right; ++X)
@@ -198,6 +208,8 @@ void FillRect(QImage& Dest, const TLuRect& R, QRgb Color)
 {
     Ensure32Bit(Dest);
     const TLuRect C = Clip(Dest, R);
+    if (C.IsEmpty())
+        return;
     const QRgb Fill = Color | 0xFF000000;
     for (int Y = C.Top; Y < C.Bottom; ++Y) {
         QRgb* Out = Row(Dest, Y);

@@ -50,7 +50,11 @@ const TLuCardImage* CardImage(int Slot);
 // The resource number 1..69 that fills a slot (aces first, hearts before
 // spades in the resources); 0 for a slot outside 2..70.
 int CardImageResource(int Slot);
+// ":/cards/N.bmp" unless the folder has been replaced.
 QString CardResourcePath(int Resource);
+// Replaces the resource folder (":/cards/" at start) and returns the old one,
+// so that a test can load from elsewhere; takes effect at the next load.
+QString SetCardResourceFolder(const QString& Folder);
 
 // Draws the black frame with one-pixel diagonal bevels and puts Color into
 // the three pixels of each corner outside the bevel.

@@ -18,7 +18,7 @@ TLuCustomGraphicControl::TLuCustomGraphicControl(QWidget* Parent)
 {
     FEnabled = true;
     FNotifyOwner = true;
-    FBuffer = QImage(0, 0, QImage::Format_RGB32);
+    FBuffer = QImage();
     const QWidget* Form = Parent ? Parent->window() : this;
     FBrushColor = Form->palette().color(QPalette::Window);
     FEmpty = true;
@@ -37,7 +37,9 @@ namespace {
 // A copy of Old at the new size: what still fits is kept, new pixels take Fill.
 QImage Resized(const QImage& Old, int Width, int Height, const QColor& Fill)
 {
-    QImage New(std::max(Width, 0), std::max(Height, 0), QImage::Format_RGB32);
+    if (Width <= 0 || Height <= 0)
+        return QImage();
+    QImage New(Width, Height, QImage::Format_RGB32);
     New.fill(Fill);
     if (!Old.isNull() && !New.isNull()) {
         QPainter Painter(&New);
@@ -51,17 +53,21 @@ QImage Resized(const QImage& Old, int Width, int Height, const QColor& Fill)
 
 void TLuCustomGraphicControl::SetBufferWidth(int Width)
 {
-    if (std::max(Width, 0) == FBuffer.width())
+    Width = std::max(Width, 0);
+    if (Width == FBufferWidth)
         return;
-    FBuffer = Resized(FBuffer, Width, FBuffer.height(), FBrushColor);
+    FBufferWidth = Width;
+    FBuffer = Resized(FBuffer, FBufferWidth, FBufferHeight, FBrushColor);
     BufferChanged();
 }
 
 void TLuCustomGraphicControl::SetBufferHeight(int Height)
 {
-    if (std::max(Height, 0) == FBuffer.height())
+    Height = std::max(Height, 0);
+    if (Height == FBufferHeight)
         return;
-    FBuffer = Resized(FBuffer, FBuffer.width(), Height, FBrushColor);
+    FBufferHeight = Height;
+    FBuffer = Resized(FBuffer, FBufferWidth, FBufferHeight, FBrushColor);
     BufferChanged();
 }
 
@@ -83,16 +89,16 @@ void TLuCustomGraphicControl::SynchronizeOwner()
 void TLuCustomGraphicControl::FlushBuffer()
 {
     SynchronizeOwner();
-    const QRect Whole = FBuffer.rect();
+    const QRect Whole(0, 0, FBufferWidth, FBufferHeight);
     DrawOnScreen(Whole, [this](QPainter& Painter) { Painter.drawImage(0, 0, FBuffer); });
 }
 
 void TLuCustomGraphicControl::FillOutsideBuffer(QPainter& Painter, bool WidthFirst)
 {
-    const QRect Right(QPoint(FBuffer.width(), 0), QPoint(width() - 1, height() - 1));
-    const QRect Below(QPoint(0, FBuffer.height()), QPoint(width() - 1, height() - 1));
-    const bool Narrower = FBuffer.width() < width();
-    const bool Lower = FBuffer.height() < height();
+    const QRect Right(QPoint(FBufferWidth, 0), QPoint(width() - 1, height() - 1));
+    const QRect Below(QPoint(0, FBufferHeight), QPoint(width() - 1, height() - 1));
+    const bool Narrower = FBufferWidth < width();
+    const bool Lower = FBufferHeight < height();
     if (WidthFirst) {
         if (Narrower)
             Painter.fillRect(Right, FBrushColor);
@@ -113,10 +119,10 @@ void TLuCustomGraphicControl::WMUpdateRect(TLuSingleCard* /*Card*/, const TLuRec
     SynchronizeOwner();
     try {
         QRegion Area(R.ToQRect());
-        if (FBuffer.width() < width())
-            Area += QRect(QPoint(FBuffer.width(), 0), QPoint(width() - 1, height() - 1));
-        if (FBuffer.height() < height())
-            Area += QRect(QPoint(0, FBuffer.height()), QPoint(width() - 1, height() - 1));
+        if (FBufferWidth < width())
+            Area += QRect(QPoint(FBufferWidth, 0), QPoint(width() - 1, height() - 1));
+        if (FBufferHeight < height())
+            Area += QRect(QPoint(0, FBufferHeight), QPoint(width() - 1, height() - 1));
         const QRect Copy = R.ToQRect();
         DrawOnScreen(Area, [this, Copy](QPainter& Painter) {
             if (!FEmpty)
@@ -136,10 +142,10 @@ void TLuCustomGraphicControl::BufferChanged()
     }
     SynchronizeOwner();
     QRegion Area;
-    if (FBuffer.height() < height())
-        Area += QRect(QPoint(0, FBuffer.height()), QPoint(width() - 1, height() - 1));
-    if (FBuffer.width() < width())
-        Area += QRect(QPoint(FBuffer.width(), 0), QPoint(width() - 1, height() - 1));
+    if (FBufferHeight < height())
+        Area += QRect(QPoint(0, FBufferHeight), QPoint(width() - 1, height() - 1));
+    if (FBufferWidth < width())
+        Area += QRect(QPoint(FBufferWidth, 0), QPoint(width() - 1, height() - 1));
     if (!Area.isEmpty())
         DrawOnScreen(Area, [this](QPainter& Painter) { FillOutsideBuffer(Painter, false); });
 }
@@ -166,7 +172,7 @@ void TLuCustomGraphicControl::SetBounds(int ALeft, int ATop, int AWidth, int AHe
 void TLuCustomGraphicControl::AdjustSize()
 {
     if (!IsLoading() && FAutoSize)
-        SetBounds(Left(), Top(), FBuffer.width(), FBuffer.height());
+        SetBounds(Left(), Top(), FBufferWidth, FBufferHeight);
 }
 
 void TLuCustomGraphicControl::Resize()

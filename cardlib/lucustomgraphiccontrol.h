@@ -39,6 +39,10 @@ public:
     void SetBufferSize(int Width, int Height);
     void SetBufferWidth(int Width);
     void SetBufferHeight(int Height);
+    // The size as last set. A QImage cannot be 0 pixels wide and 96 high, so
+    // while one side is 0 Buffer is a null image but the other side is kept.
+    int BufferWidth() const { return FBufferWidth; }
+    int BufferHeight() const { return FBufferHeight; }
 
     // The brush of the Buffer's and the control's canvas: what a fill paints.
     QColor BrushColor() const { return FBrushColor; }
@@ -125,6 +129,8 @@ private:
 
     bool FEmpty = true;
     QImage FBuffer;
+    int FBufferWidth = 0;
+    int FBufferHeight = 0;
     bool FNotifyOwner = true;
     int FUpdateCount = 0;
     bool FEnabled = true;
