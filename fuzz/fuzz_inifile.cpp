@@ -19,7 +19,10 @@ void check(bool condition)
         std::abort();
 }
 
-QString sameNameKey(const QString& name) { return name.trimmed().toCaseFolded(); }
+QString sameNameKey(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
 
 // A section and key named in the input itself, so writes also hit names
 // that exist in the file: the text of the first "[...]" and the text before
@@ -28,10 +31,12 @@ void namesFrom(const QByteArray& data, QString* section, QString* key)
 {
     const qsizetype open = data.indexOf('[');
     const qsizetype close = open < 0 ? -1 : data.indexOf(']', open);
-    *section = close < 0 ? QStringLiteral("Fuzz") : QString::fromUtf8(data.mid(open + 1, close - open - 1));
+    *section = close < 0 ? QStringLiteral("Fuzz")
+                         : QString::fromUtf8(data.mid(open + 1, close - open - 1));
     const qsizetype lineStart = close < 0 ? -1 : data.indexOf('\n', close);
     const qsizetype equals = lineStart < 0 ? -1 : data.indexOf('=', lineStart);
-    *key = equals < 0 ? QStringLiteral("Key") : QString::fromUtf8(data.mid(lineStart + 1, equals - lineStart - 1));
+    *key = equals < 0 ? QStringLiteral("Key")
+                      : QString::fromUtf8(data.mid(lineStart + 1, equals - lineStart - 1));
 }
 
 } // namespace
@@ -50,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     platform::IniFile ini(path);
     const QString settings = QStringLiteral("Settings");
-    const QString deckSizeBefore = ini.ReadString(settings, QStringLiteral("DeckSize"), QStringLiteral("<none>"));
+    const QString deckSizeBefore =
+        ini.ReadString(settings, QStringLiteral("DeckSize"), QStringLiteral("<none>"));
     (void)ini.ReadInteger(settings, QStringLiteral("Velto"), 2);
     (void)ini.ReadBool(settings, QStringLiteral("PlaySounds"), true);
 
@@ -61,9 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     check(ini.WriteInteger(settings, QStringLiteral("Scoring"), 7));
     check(ini.ReadInteger(settings, QStringLiteral("Scoring"), -1) == 7);
-    check(ini.ReadString(settings, QStringLiteral("DeckSize"), QStringLiteral("<none>")) == deckSizeBefore);
-    const bool sameAsScoring = sameNameKey(section) == sameNameKey(settings)
-                               && sameNameKey(key) == sameNameKey(QStringLiteral("Scoring"));
+    check(ini.ReadString(settings, QStringLiteral("DeckSize"), QStringLiteral("<none>")) ==
+          deckSizeBefore);
+    const bool sameAsScoring = sameNameKey(section) == sameNameKey(settings) &&
+                               sameNameKey(key) == sameNameKey(QStringLiteral("Scoring"));
     if (!sameAsScoring)
         check(ini.ReadString(section, key, QStringLiteral("<none>")) == otherBefore);
 

@@ -2,6 +2,9 @@
 
 namespace platform {
 
-void Abort() { throw EAbort(); }
+void Abort()
+{
+    throw EAbort();
+}
 
 } // namespace platform

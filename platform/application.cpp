@@ -14,7 +14,8 @@ namespace {
 bool terminating = false;
 
 // Answers the tool-tip wake-up delay with the application's hint pause.
-class HintPauseStyle : public QProxyStyle {
+class HintPauseStyle : public QProxyStyle
+{
 public:
     explicit HintPauseStyle(int pause) : m_pause(pause) {}
 
@@ -33,7 +34,8 @@ private:
 };
 
 // There is one application object per process, so its state lives here.
-struct State {
+struct State
+{
     QString title;
     QString helpFile;
     int hintPause = 500;
@@ -60,13 +62,25 @@ Application::~Application()
     d = nullptr;
 }
 
-Application* Application::instance() { return qobject_cast<Application*>(QCoreApplication::instance()); }
+Application* Application::instance()
+{
+    return qobject_cast<Application*>(QCoreApplication::instance());
+}
 
-QString Application::Title() const { return d->title; }
+QString Application::Title() const
+{
+    return d->title;
+}
 
-void Application::SetTitle(const QString& title) { d->title = title; }
+void Application::SetTitle(const QString& title)
+{
+    d->title = title;
+}
 
-QString Application::ExeName() { return QCoreApplication::applicationFilePath(); }
+QString Application::ExeName()
+{
+    return QCoreApplication::applicationFilePath();
+}
 
 QString Application::ExeDir()
 {
@@ -76,11 +90,20 @@ QString Application::ExeDir()
     return dir;
 }
 
-QString Application::HelpFile() const { return d->helpFile; }
+QString Application::HelpFile() const
+{
+    return d->helpFile;
+}
 
-void Application::SetHelpFile(const QString& fileName) { d->helpFile = fileName; }
+void Application::SetHelpFile(const QString& fileName)
+{
+    d->helpFile = fileName;
+}
 
-int Application::HintPause() const { return d->hintPause; }
+int Application::HintPause() const
+{
+    return d->hintPause;
+}
 
 void Application::SetHintPause(int milliseconds)
 {
@@ -94,9 +117,15 @@ void Application::SetHintPause(int milliseconds)
     }
 }
 
-void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void Application::ProcessMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-bool Application::Terminated() { return terminating || QCoreApplication::closingDown(); }
+bool Application::Terminated()
+{
+    return terminating || QCoreApplication::closingDown();
+}
 
 void Application::Terminate()
 {

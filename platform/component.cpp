@@ -8,7 +8,10 @@ void Component::EndLoad()
     Loaded();
 }
 
-void Component::Loaded() { m_loading = false; }
+void Component::Loaded()
+{
+    m_loading = false;
+}
 
 void EndLoadAll(std::initializer_list<Component*> components)
 {

@@ -20,26 +20,37 @@ namespace platform {
 
 namespace {
 
-struct Line {
+struct Line
+{
     QByteArray text;   // without its line ending
     QByteArray ending; // "\r\n", "\n", or empty for a last line without one
 };
 
-enum class LineKind { Other, Section, Key };
+enum class LineKind
+{
+    Other,
+    Section,
+    Key
+};
 
-struct ParsedLine {
+struct ParsedLine
+{
     LineKind kind = LineKind::Other;
-    QString name;         // section or key name, trimmed
+    QString name;          // section or key name, trimmed
     qsizetype valueAt = 0; // for a key: where the value starts in the raw line
 };
 
-struct Document {
+struct Document
+{
     bool existed = false;
     QByteArray original;
     QList<Line> lines;
 };
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 QByteArray trimmedBytes(QByteArrayView bytes)
 {
@@ -58,7 +69,10 @@ QString decode(const QByteArray& bytes)
 }
 
 // Names are compared as written, with white space around them ignored.
-QString cleanName(const QString& name) { return decode(trimmedBytes(name.toUtf8())); }
+QString cleanName(const QString& name)
+{
+    return decode(trimmedBytes(name.toUtf8()));
+}
 
 QList<Line> splitLines(const QByteArray& bytes)
 {
@@ -105,10 +119,14 @@ ParsedLine parseLine(const QByteArray& raw, bool first)
     return parsed;
 }
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // Where a section's lines are: its header, and the lines up to the next header.
-struct SectionSpan {
+struct SectionSpan
+{
     qsizetype header = -1;
     qsizetype end = -1; // one past the section's last line
 };
@@ -133,7 +151,8 @@ SectionSpan findSection(const QList<Line>& lines, const QString& section)
 }
 
 // The line of the key in the section, or -1.
-qsizetype findKey(const QList<Line>& lines, const SectionSpan& span, const QString& key, ParsedLine* found)
+qsizetype findKey(const QList<Line>& lines, const SectionSpan& span, const QString& key,
+                  ParsedLine* found)
 {
     for (qsizetype i = span.header + 1; i < span.end; ++i) {
         const ParsedLine parsed = parseLine(lines[i].text, false);
@@ -174,7 +193,8 @@ QByteArray lineEnding(const QList<Line>& lines)
     return QByteArrayLiteral("\n");
 }
 
-std::optional<QString> readValue(const QString& fileName, const QString& section, const QString& key)
+std::optional<QString> readValue(const QString& fileName, const QString& section,
+                                 const QString& key)
 {
     const std::optional<Document> document = load(fileName);
     if (!document)
@@ -206,7 +226,8 @@ int hexDigit(char16_t c)
 
 std::optional<int> parseInteger(const QString& text)
 {
-    if (text.size() > 2 && text[0] == QLatin1Char('0') && (text[1] == QLatin1Char('x') || text[1] == QLatin1Char('X'))) {
+    if (text.size() > 2 && text[0] == QLatin1Char('0') &&
+        (text[1] == QLatin1Char('x') || text[1] == QLatin1Char('X'))) {
         std::uint64_t value = 0;
         for (qsizetype i = 2; i < text.size(); ++i) {
             const int digit = hexDigit(text[i].unicode());
@@ -279,13 +300,14 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     const QString keyName = cleanName(key);
     // Names that would read back as something else (a comment, a section, a
     // key split at its '=') are refused rather than written wrongly.
-    if (!validName(sectionName, "]") || keyName.isEmpty() || !validName(keyName, "=")
-        || keyName.startsWith(QLatin1Char('[')) || keyName.startsWith(QLatin1Char(';')))
+    if (!validName(sectionName, "]") || keyName.isEmpty() || !validName(keyName, "=") ||
+        keyName.startsWith(QLatin1Char('[')) || keyName.startsWith(QLatin1Char(';')))
         return false;
     // One key is one line: a line break in the value would start another.
     QString flatValue = value;
     flatValue.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    flatValue.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    flatValue.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
 
     std::optional<Document> document = load(m_fileName);
     if (!document)

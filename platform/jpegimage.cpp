@@ -26,7 +26,8 @@ constexpr J_COLOR_SPACE rgb32Space = JCS_EXT_ARGB;
 // anything for them: a corrupt header must not ask for gigabytes.
 constexpr unsigned long maxPixels = 64ul * 1024ul * 1024ul;
 
-struct ErrorManager {
+struct ErrorManager
+{
     jpeg_error_mgr base;
     std::jmp_buf jump;
 };
@@ -47,7 +48,8 @@ void onMessage(j_common_ptr info, int level)
 
 void silent(j_common_ptr) {}
 
-struct Decoder {
+struct Decoder
+{
     ErrorManager errors;
     jpeg_decompress_struct info;
     QImage* image;
@@ -80,9 +82,11 @@ bool decodeInto(Decoder* decoder, const unsigned char* data, unsigned long size)
 #endif
     jpeg_start_decompress(info);
 #ifdef DECODE_TO_RGB32
-    *decoder->image = QImage(int(info->output_width), int(info->output_height), QImage::Format_RGB32);
+    *decoder->image =
+        QImage(int(info->output_width), int(info->output_height), QImage::Format_RGB32);
 #else
-    *decoder->image = QImage(int(info->output_width), int(info->output_height), QImage::Format_RGB888);
+    *decoder->image =
+        QImage(int(info->output_width), int(info->output_height), QImage::Format_RGB888);
 #endif
     if (decoder->image->isNull()) {
         jpeg_destroy_decompress(info);

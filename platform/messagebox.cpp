@@ -4,6 +4,8 @@
 
 #include <QMessageBox>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -17,10 +19,14 @@ MessageBoxHandler& messageBoxHandler()
 QMessageBox::Icon iconFor(MsgType type)
 {
     switch (type) {
-    case MsgType::Information: return QMessageBox::Information;
-    case MsgType::Warning: return QMessageBox::Warning;
-    case MsgType::Confirmation: return QMessageBox::Question;
-    case MsgType::Error: return QMessageBox::Critical;
+    case MsgType::Information:
+        return QMessageBox::Information;
+    case MsgType::Warning:
+        return QMessageBox::Warning;
+    case MsgType::Confirmation:
+        return QMessageBox::Question;
+    case MsgType::Error:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -55,9 +61,7 @@ MsgResult MessageDlg(const QString& text, MsgType type, MsgButtons buttons)
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
 {
-    MessageBoxHandler previous = std::move(messageBoxHandler());
-    messageBoxHandler() = std::move(handler);
-    return previous;
+    return std::exchange(messageBoxHandler(), std::move(handler));
 }
 
 } // namespace platform

@@ -2,6 +2,9 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
+
+#include <utility>
 
 namespace platform {
 
@@ -19,8 +22,13 @@ void openWithDesktop(const QString& verb, const QString& target)
     if (!verb.isEmpty() && verb.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
         return;
     const QUrl url = ShellTargetUrl(target);
-    if (url.isValid())
-        QDesktopServices::openUrl(url); // a failure is not reported to anyone
+    if (!url.isValid())
+        return;
+    // A missing document fails quietly here rather than in whatever the
+    // desktop would start to show it.
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return;
+    QDesktopServices::openUrl(url); // a failure is not reported to anyone
 }
 
 } // namespace
@@ -48,9 +56,7 @@ void ShellExecute(const QString& verb, const QString& target)
 
 ShellHandler SetShellHandler(ShellHandler handler)
 {
-    ShellHandler previous = std::move(shellHandler());
-    shellHandler() = std::move(handler);
-    return previous;
+    return std::exchange(shellHandler(), std::move(handler));
 }
 
 } // namespace platform

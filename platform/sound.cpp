@@ -1,11 +1,13 @@
 #include "platform/sound.h"
 
-#include <QCoreApplication>
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include <utility>
 
 namespace platform {
 
@@ -74,9 +76,7 @@ bool PlaySoundResource(const QString& name)
 
 SoundHandler SetSoundHandler(SoundHandler handler)
 {
-    SoundHandler previous = std::move(soundHandler());
-    soundHandler() = std::move(handler);
-    return previous;
+    return std::exchange(soundHandler(), std::move(handler));
 }
 
 } // namespace platform

@@ -2,29 +2,45 @@
 
 namespace platform {
 
+namespace {
+
+struct Entry {
+    int id;
+    const char* text;
+};
+
+// clang-format off
+constexpr Entry table[] = {
+    {65136, "Click Ok when Ready to Start!"},
+    {65137, "Creating a Second Deck, Please be Patient"},
+    {65138, "Changes require starting a new game, continue?"},
+    {65139, "Quit game and exit?"},
+    {65140, "Quit game and re-deal?"},
+    {65141, "%s Won, Do you want to play again?"},
+    {65154, "Version 1.1"},
+    {65157, "Single Deck - Normal Scoring"},
+    {65158, "Single Deck - Las Vegas Scoring"},
+    {65159, "Double Deck - Normal Scoring"},
+    {65160, "Double Deck - Las Vegas Scoring"},
+    {65161, " - Unbeatable"},
+    {65162, " - Very Hard"},
+    {65163, " - Hard"},
+    {65164, " - Not Bad"},
+    {65165, " - Easy"},
+    {65166, "Rank  Score     Name"},
+    {65167, "Please enter your name"},
+};
+// clang-format on
+
+} // namespace
+
 QString LoadStr(int id)
 {
-    switch (id) {
-    case 65136: return QStringLiteral("Click Ok when Ready to Start!");
-    case 65137: return QStringLiteral("Creating a Second Deck, Please be Patient");
-    case 65138: return QStringLiteral("Changes require starting a new game, continue?");
-    case 65139: return QStringLiteral("Quit game and exit?");
-    case 65140: return QStringLiteral("Quit game and re-deal?");
-    case 65141: return QStringLiteral("%s Won, Do you want to play again?");
-    case 65154: return QStringLiteral("Version 1.1");
-    case 65157: return QStringLiteral("Single Deck - Normal Scoring");
-    case 65158: return QStringLiteral("Single Deck - Las Vegas Scoring");
-    case 65159: return QStringLiteral("Double Deck - Normal Scoring");
-    case 65160: return QStringLiteral("Double Deck - Las Vegas Scoring");
-    case 65161: return QStringLiteral(" - Unbeatable");
-    case 65162: return QStringLiteral(" - Very Hard");
-    case 65163: return QStringLiteral(" - Hard");
-    case 65164: return QStringLiteral(" - Not Bad");
-    case 65165: return QStringLiteral(" - Easy");
-    case 65166: return QStringLiteral("Rank  Score     Name");
-    case 65167: return QStringLiteral("Please enter your name");
-    default: return QString();
+    for (const Entry& entry : table) {
+        if (entry.id == id)
+            return QString::fromUtf8(entry.text);
     }
+    return QString();
 }
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -39,9 +41,7 @@ SystemTime ToSystemTime(const QDateTime& utc)
 
 ClockHandler SetClockHandler(ClockHandler handler)
 {
-    ClockHandler previous = std::move(clockHandler());
-    clockHandler() = std::move(handler);
-    return previous;
+    return std::exchange(clockHandler(), std::move(handler));
 }
 
 } // namespace platform

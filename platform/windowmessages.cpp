@@ -18,12 +18,14 @@ namespace platform {
 
 namespace {
 
-struct Pending {
+struct Pending
+{
     QPointer<QObject> target;
     Message message;
 };
 
-class Dispatcher : public QObject {
+class Dispatcher : public QObject
+{
 public:
     static Dispatcher* instance()
     {
@@ -76,8 +78,7 @@ private:
 
 PostedMessageEvent::PostedMessageEvent(const Message& message)
     : QEvent(EventType()), m_message(message)
-{
-}
+{}
 
 QEvent::Type PostedMessageEvent::EventType()
 {

@@ -21,10 +21,17 @@ using testing_support::ScriptedMessageBoxes;
 
 namespace {
 
-enum class Throw { Nothing, Abort, StdException, Other };
+enum class Throw
+{
+    Nothing,
+    Abort,
+    StdException,
+    Other
+};
 
 // Throws from its event handler, as a game handler does when it aborts.
-class Thrower : public QObject {
+class Thrower : public QObject
+{
 public:
     Throw what = Throw::Nothing;
     int handled = 0;
@@ -36,10 +43,14 @@ protected:
             return QObject::event(event);
         ++handled;
         switch (what) {
-        case Throw::Nothing: break;
-        case Throw::Abort: platform::Abort();
-        case Throw::StdException: throw std::runtime_error("Card list index out of bounds (7)");
-        case Throw::Other: throw 42;
+        case Throw::Nothing:
+            break;
+        case Throw::Abort:
+            platform::Abort();
+        case Throw::StdException:
+            throw std::runtime_error("Card list index out of bounds (7)");
+        case Throw::Other:
+            throw 42;
         }
         return true;
     }
@@ -59,7 +70,8 @@ TEST(Application, AbortThrowsTheSilentAbort)
 
 TEST(Application, ExceptionsNeverLeaveTheEventDispatch)
 {
-    const struct {
+    const struct
+    {
         Throw what;
         const char* boxText; // nullptr: no box at all
     } cases[] = {

@@ -14,9 +14,13 @@ using platform::IniFile;
 
 namespace {
 
-class IniFileTest : public ::testing::Test {
+class IniFileTest : public ::testing::Test
+{
 protected:
-    QString Path(const QString& name = QStringLiteral("Config.INI")) const { return m_dir.filePath(name); }
+    QString Path(const QString& name = QStringLiteral("Config.INI")) const
+    {
+        return m_dir.filePath(name);
+    }
 
     void Store(const QByteArray& bytes, const QString& name = QStringLiteral("Config.INI")) const
     {
@@ -55,29 +59,31 @@ TEST_F(IniFileTest, ReadsPrivateProfileLayout)
           "[Unclosed\n"
           "Key=in unclosed\n");
     const IniFile ini(Path());
-    const struct {
+    const struct
+    {
         const char* section;
         const char* key;
         const char* expected;
     } cases[] = {
-        {"Settings", "Scoring", "1"},          // white space around names and values ignored, first key wins
-        {"SETTINGS", "SCORING", "1"},          // names match without regard to case
-        {"  settings ", " scoring\t", "1"},    // white space around the asked names ignored too
-        {"Settings", "DeckSize", "2"},         // tabs are white space
-        {"Settings", "Empty", ""},             // present but empty is not the default
-        {"Settings", "Level", "<def>"},        // a comment is not a key
+        {"Settings", "Scoring", "1"}, // white space around names and values ignored, first key wins
+        {"SETTINGS", "SCORING", "1"}, // names match without regard to case
+        {"  settings ", " scoring\t", "1"}, // white space around the asked names ignored too
+        {"Settings", "DeckSize", "2"},      // tabs are white space
+        {"Settings", "Empty", ""},          // present but empty is not the default
+        {"Settings", "Level", "<def>"},     // a comment is not a key
         {"Settings", ";Level", "<def>"},
         {"Settings", "Spaced Key", "two words here"},
-        {"Settings", "Eq", "a=b"},             // the first '=' splits key and value
-        {"Settings", "Velto", "<def>"},        // the first matching section only
+        {"Settings", "Eq", "a=b"},      // the first '=' splits key and value
+        {"Settings", "Velto", "<def>"}, // the first matching section only
         {"Other", "Velto", "4"},
-        {"Unclosed", "Key", "in unclosed"},    // a header without ']' still names its section
-        {"", "orphan", "<def>"},               // keys before any section belong to none
+        {"Unclosed", "Key", "in unclosed"}, // a header without ']' still names its section
+        {"", "orphan", "<def>"},            // keys before any section belong to none
         {"Missing", "Scoring", "<def>"},
         {"Settings", "a line without an equals sign", "<def>"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ini.ReadString(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QStringLiteral("<def>")),
+        EXPECT_EQ(ini.ReadString(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
+                                 QStringLiteral("<def>")),
                   QString::fromUtf8(c.expected))
             << c.section << " / " << c.key;
     }
@@ -85,9 +91,12 @@ TEST_F(IniFileTest, ReadsPrivateProfileLayout)
 
 TEST_F(IniFileTest, MissingFileOrFolderReadsDefaults)
 {
-    for (const QString& path : {Path(), m_dir.filePath(QStringLiteral("NoSuchFolder/Config.INI"))}) {
+    for (const QString& path :
+         {Path(), m_dir.filePath(QStringLiteral("NoSuchFolder/Config.INI"))}) {
         const IniFile ini(path);
-        EXPECT_EQ(ini.ReadString(QStringLiteral("Settings"), QStringLiteral("Name"), QStringLiteral("x")), QStringLiteral("x"));
+        EXPECT_EQ(
+            ini.ReadString(QStringLiteral("Settings"), QStringLiteral("Name"), QStringLiteral("x")),
+            QStringLiteral("x"));
         EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Velto"), 2), 2);
         EXPECT_TRUE(ini.ReadBool(QStringLiteral("Settings"), QStringLiteral("PlaySounds"), true));
         EXPECT_FALSE(ini.ReadBool(QStringLiteral("Settings"), QStringLiteral("PlaySounds"), false));
@@ -98,28 +107,29 @@ TEST_F(IniFileTest, MissingFileOrFolderReadsDefaults)
 // Integers: decimal with an optional sign, or hex after 0x/0X; anything else is the default.
 TEST_F(IniFileTest, IntegerValues)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         int expected; // -77 stands for "the default"
     } cases[] = {
         {"0", 0},
         {"42", 42},
-        {" 42 ", 42},        // surrounding blanks are not part of the value
+        {" 42 ", 42}, // surrounding blanks are not part of the value
         {"+5", 5},
         {"-5", -5},
         {"007", 7},
         {"2147483647", 2147483647},
         {"-2147483648", -2147483647 - 1},
-        {"2147483648", -77},  // out of range
+        {"2147483648", -77}, // out of range
         {"99999999999999999999", -77},
         {"0x2", 2},
         {"0X1f", 31},
         {"0xFF", 255},
         {"0x7FFFFFFF", 2147483647},
-        {"0xFFFFFFFF", -1},   // 32 bits taken as a signed value
+        {"0xFFFFFFFF", -1}, // 32 bits taken as a signed value
         {"0x100000000", -77},
         {"0x00000000010", 16},
-        {"0x", -77},          // not longer than two characters: not hex, not decimal
+        {"0x", -77}, // not longer than two characters: not hex, not decimal
         {"0x-1", -77},
         {"0xg", -77},
         {"-0x5", -77},
@@ -131,7 +141,7 @@ TEST_F(IniFileTest, IntegerValues)
         {"+", -77},
         {"-", -77},
         {"", -77},
-        {"\xd9\xa3", -77},    // a non-ASCII digit
+        {"\xd9\xa3", -77}, // a non-ASCII digit
     };
     QByteArray file = "[N]\n";
     for (std::size_t i = 0; i < std::size(cases); ++i)
@@ -139,7 +149,8 @@ TEST_F(IniFileTest, IntegerValues)
     Store(file);
     const IniFile ini(Path());
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        EXPECT_EQ(ini.ReadInteger(QStringLiteral("N"), QStringLiteral("k%1").arg(i), -77), cases[i].expected)
+        EXPECT_EQ(ini.ReadInteger(QStringLiteral("N"), QStringLiteral("k%1").arg(i), -77),
+                  cases[i].expected)
             << '"' << cases[i].text << '"';
     }
 }
@@ -148,17 +159,23 @@ TEST_F(IniFileTest, BooleansAreIntegers)
 {
     Store("[B]\nzero=0\none=1\nfive=5\nminus=-1\nhex=0x0\nword=true\n");
     const IniFile ini(Path());
-    const struct {
+    const struct
+    {
         const char* key;
         bool whenDefaultFalse;
         bool whenDefaultTrue;
     } cases[] = {
-        {"zero", false, false}, {"one", true, true}, {"five", true, true}, {"minus", true, true},
-        {"hex", false, false},  {"word", false, true}, {"absent", false, true},
+        {"zero", false, false},  {"one", true, true},   {"five", true, true},
+        {"minus", true, true},   {"hex", false, false}, {"word", false, true},
+        {"absent", false, true},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ini.ReadBool(QStringLiteral("B"), QString::fromUtf8(c.key), false), c.whenDefaultFalse) << c.key;
-        EXPECT_EQ(ini.ReadBool(QStringLiteral("B"), QString::fromUtf8(c.key), true), c.whenDefaultTrue) << c.key;
+        EXPECT_EQ(ini.ReadBool(QStringLiteral("B"), QString::fromUtf8(c.key), false),
+                  c.whenDefaultFalse)
+            << c.key;
+        EXPECT_EQ(ini.ReadBool(QStringLiteral("B"), QString::fromUtf8(c.key), true),
+                  c.whenDefaultTrue)
+            << c.key;
     }
 }
 
@@ -168,8 +185,10 @@ TEST_F(IniFileTest, FreshFileIsWrittenKeyByKey)
     EXPECT_TRUE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 0));
     EXPECT_TRUE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("DeckSize"), 1));
     EXPECT_TRUE(ini.WriteBool(QStringLiteral("Settings"), QStringLiteral("PlaySounds"), true));
-    EXPECT_TRUE(ini.WriteString(QStringLiteral("Single Deck - Normal Scoring - Hard"), QStringLiteral("1"), QStringLiteral("Ann`1526")));
-    EXPECT_TRUE(ini.WriteString(QStringLiteral("Single Deck - Normal Scoring - Hard"), QStringLiteral("2"), QStringLiteral("`0")));
+    EXPECT_TRUE(ini.WriteString(QStringLiteral("Single Deck - Normal Scoring - Hard"),
+                                QStringLiteral("1"), QStringLiteral("Ann`1526")));
+    EXPECT_TRUE(ini.WriteString(QStringLiteral("Single Deck - Normal Scoring - Hard"),
+                                QStringLiteral("2"), QStringLiteral("`0")));
     EXPECT_TRUE(ini.WriteBool(QStringLiteral("settings"), QStringLiteral("Sounds"), false));
     EXPECT_EQ(Stored(), QByteArray("[Settings]\n"
                                    "Scoring=0\n"
@@ -180,7 +199,9 @@ TEST_F(IniFileTest, FreshFileIsWrittenKeyByKey)
                                    "[Single Deck - Normal Scoring - Hard]\n"
                                    "1=Ann`1526\n"
                                    "2=`0\n"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("Single Deck - Normal Scoring - Hard"), QStringLiteral("1"), QString()), QStringLiteral("Ann`1526"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Single Deck - Normal Scoring - Hard"),
+                             QStringLiteral("1"), QString()),
+              QStringLiteral("Ann`1526"));
 }
 
 // A file from another program: only the line of the written key changes,
@@ -219,29 +240,31 @@ TEST_F(IniFileTest, WriteKeepsEveryOtherLineByteForByte)
     EXPECT_EQ(Stored(), expected);
 
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), -1), 0);
-    EXPECT_EQ(ini.ReadString(QStringLiteral("Extra"), QStringLiteral("Keep"), QString()), QStringLiteral("\u00e9t\u00e9"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Extra"), QStringLiteral("Keep"), QString()),
+              QStringLiteral("\u00e9t\u00e9"));
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("Window"), QStringLiteral("Left"), -1), 10);
 }
 
 TEST_F(IniFileTest, WriteIntoSectionsOfAwkwardShape)
 {
-    const struct {
+    const struct
+    {
         const char* before;
         const char* after; // after writing [S] K=v
     } cases[] = {
         {"", "[S]\nK=v\n"},
         {"\n\n", "\n\n[S]\nK=v\n"},
-        {"[S]", "[S]\nK=v\n"},                                     // no final line break
+        {"[S]", "[S]\nK=v\n"}, // no final line break
         {"[S]\nA=1", "[S]\nA=1\nK=v\n"},
-        {"[S]\n[T]\nA=1\n", "[S]\nK=v\n[T]\nA=1\n"},               // empty section
-        {"[S]\nA=1\n\n\n[T]\n", "[S]\nA=1\nK=v\n\n\n[T]\n"},       // before the blank lines
+        {"[S]\n[T]\nA=1\n", "[S]\nK=v\n[T]\nA=1\n"},         // empty section
+        {"[S]\nA=1\n\n\n[T]\n", "[S]\nA=1\nK=v\n\n\n[T]\n"}, // before the blank lines
         {"[S]\nA=1\n; trailing\n[T]\n", "[S]\nA=1\nK=v\n; trailing\n[T]\n"},
         {"[T]\nK=1", "[T]\nK=1\n\n[S]\nK=v\n"},
-        {"[S]\nk=old\nK=second\n", "[S]\nk=v\nK=second\n"},       // the first match is the one written
-        {"[S]\nK=v\n", "[S]\nK=v\n"},                              // unchanged
+        {"[S]\nk=old\nK=second\n", "[S]\nk=v\nK=second\n"}, // the first match is the one written
+        {"[S]\nK=v\n", "[S]\nK=v\n"},                       // unchanged
         {"[S]\nK=\n", "[S]\nK=v\n"},
         {"[S]\nK = \t\n", "[S]\nK = v\n"},
-        {"\xEF\xBB\xBF[S]\nK=1\n", "\xEF\xBB\xBF[S]\nK=v\n"},       // a byte-order mark stays
+        {"\xEF\xBB\xBF[S]\nK=1\n", "\xEF\xBB\xBF[S]\nK=v\n"}, // a byte-order mark stays
         {"[S]\r\nA=1\r\n", "[S]\r\nA=1\r\nK=v\r\n"},
         {"A=1\r\n", "A=1\r\n\r\n[S]\r\nK=v\r\n"},
     };
@@ -250,18 +273,21 @@ TEST_F(IniFileTest, WriteIntoSectionsOfAwkwardShape)
         IniFile ini(Path());
         EXPECT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
         EXPECT_EQ(Stored(), QByteArray(c.after)) << '"' << c.before << '"';
-        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()), QStringLiteral("v"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()),
+                  QStringLiteral("v"));
     }
 }
 
 TEST_F(IniFileTest, CrlfAndLfFilesReadAlike)
 {
     for (const QByteArray& eol : {QByteArray("\n"), QByteArray("\r\n")}) {
-        QByteArray file = "[Settings]" + eol + "Scoring=1" + eol + "Name=Ann Lee" + eol + "Velto=0x3";
+        QByteArray file =
+            "[Settings]" + eol + "Scoring=1" + eol + "Name=Ann Lee" + eol + "Velto=0x3";
         Store(file);
         const IniFile ini(Path());
         EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 0), 1);
-        EXPECT_EQ(ini.ReadString(QStringLiteral("Settings"), QStringLiteral("Name"), QString()), QStringLiteral("Ann Lee"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Settings"), QStringLiteral("Name"), QString()),
+                  QStringLiteral("Ann Lee"));
         EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Velto"), 0), 3);
     }
 }
@@ -281,34 +307,42 @@ TEST_F(IniFileTest, Latin1KeyTakesAUtf8Value)
 {
     Store("[Hall]\nN\xe9=old\n");
     IniFile ini(Path());
-    EXPECT_EQ(ini.ReadString(QStringLiteral("Hall"), QStringLiteral("N\u00e9"), QString()), QStringLiteral("old"));
-    ASSERT_TRUE(ini.WriteString(QStringLiteral("hall"), QStringLiteral("n\u00c9"), QStringLiteral("J\u00f6rg`5")));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Hall"), QStringLiteral("N\u00e9"), QString()),
+              QStringLiteral("old"));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("hall"), QStringLiteral("n\u00c9"),
+                                QStringLiteral("J\u00f6rg`5")));
     EXPECT_EQ(Stored(), QByteArray("[Hall]\nN\xe9=J\xc3\xb6rg`5\n"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("Hall"), QStringLiteral("N\u00e9"), QString()), QStringLiteral("J\u00f6rg`5"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Hall"), QStringLiteral("N\u00e9"), QString()),
+              QStringLiteral("J\u00f6rg`5"));
 }
 
 TEST_F(IniFileTest, ValuesWithLineBreaksStayOnOneLine)
 {
     IniFile ini(Path());
-    ASSERT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("one\ntwo\r\nthree\rfour")));
-    ASSERT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("[Injected]")));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("K"),
+                                QStringLiteral("one\ntwo\r\nthree\rfour")));
+    ASSERT_TRUE(
+        ini.WriteString(QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("[Injected]")));
     EXPECT_EQ(Stored(), QByteArray("[S]\nK=one two three four\nL=[Injected]\n"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("L"), QString()), QStringLiteral("[Injected]"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("L"), QString()),
+              QStringLiteral("[Injected]"));
 }
 
 TEST_F(IniFileTest, NamesThatWouldNotReadBackAreRefused)
 {
     Store("[S]\nA=1\n");
     IniFile ini(Path());
-    const struct {
+    const struct
+    {
         const char* section;
         const char* key;
     } cases[] = {
-        {"S", ""}, {"S", "   "}, {"S", "a=b"}, {"S", ";comment"}, {"S", "[T]"},
-        {"S", "two\nlines"}, {"S]x", "K"}, {"S\nT", "K"},
+        {"S", ""},    {"S", "   "},        {"S", "a=b"}, {"S", ";comment"},
+        {"S", "[T]"}, {"S", "two\nlines"}, {"S]x", "K"}, {"S\nT", "K"},
     };
     for (const auto& c : cases) {
-        EXPECT_FALSE(ini.WriteString(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QStringLiteral("v")))
+        EXPECT_FALSE(ini.WriteString(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
+                                     QStringLiteral("v")))
             << c.section << " / " << c.key;
     }
     EXPECT_EQ(Stored(), QByteArray("[S]\nA=1\n"));
@@ -317,7 +351,8 @@ TEST_F(IniFileTest, NamesThatWouldNotReadBackAreRefused)
 TEST_F(IniFileTest, FailedWriteIsReportedAndLeavesTheFileAlone)
 {
     IniFile inMissingFolder(m_dir.filePath(QStringLiteral("NoSuchFolder/Config.INI")));
-    EXPECT_FALSE(inMissingFolder.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1));
+    EXPECT_FALSE(
+        inMissingFolder.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1));
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(QStringLiteral("NoSuchFolder"))));
 
     // A folder nobody may create files in, not even the superuser.
@@ -336,10 +371,12 @@ TEST_F(IniFileTest, ReadOnlyFolderFailsTheWrite)
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
     Store("[Settings]\nScoring=1\n");
-    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ASSERT_TRUE(
+        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     IniFile ini(Path());
     const bool written = ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 0);
-    QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(m_dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(written);
     EXPECT_EQ(Stored(), QByteArray("[Settings]\nScoring=1\n"));
 }
@@ -350,7 +387,8 @@ TEST_F(IniFileTest, WriteReplacesTheFileLeavingNoTemporaryBehind)
     IniFile ini(Path());
     for (int i = 0; i < 20; ++i)
         ASSERT_TRUE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("K%1").arg(i), i));
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Config.INI")});
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Config.INI")});
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("K19"), -1), 19);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -12,7 +13,8 @@
 namespace {
 
 // A picture with four flat quadrants, saved as JPEG through Qt's own writer.
-QByteArray MakeJpeg(int width, int height, const char* format = "JPEG", bool grey = false)
+QByteArray MakeJpeg(int width, int height, const char* format = "JPEG", bool grey = false,
+                    bool progressive = false)
 {
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -26,14 +28,18 @@ QByteArray MakeJpeg(int width, int height, const char* format = "JPEG", bool gre
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format, 95));
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(95);
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(writer.write(image));
     return bytes;
 }
 
 bool Near(QRgb actual, QColor expected)
 {
-    return qAbs(qRed(actual) - expected.red()) < 24 && qAbs(qGreen(actual) - expected.green()) < 24
-           && qAbs(qBlue(actual) - expected.blue()) < 24 && qAlpha(actual) == 255;
+    return qAbs(qRed(actual) - expected.red()) < 24 &&
+           qAbs(qGreen(actual) - expected.green()) < 24 &&
+           qAbs(qBlue(actual) - expected.blue()) < 24 && qAlpha(actual) == 255;
 }
 
 TEST(Jpeg, DecodesColoursAndSize)
@@ -48,8 +54,16 @@ TEST(Jpeg, DecodesColoursAndSize)
     EXPECT_TRUE(Near(image.pixel(70, 70), Qt::white));
 }
 
-TEST(Jpeg, DecodesGreyscaleAndOddSizes)
+TEST(Jpeg, DecodesGreyscaleProgressiveAndOddSizes)
 {
+    const QByteArray progressiveData = MakeJpeg(40, 30, "JPEG", false, true);
+    EXPECT_TRUE(progressiveData.contains("\xFF\xC2")); // written with progressive scans
+    const QImage progressive = platform::DecodeJpeg(progressiveData);
+    ASSERT_FALSE(progressive.isNull());
+    EXPECT_EQ(progressive.size(), QSize(40, 30));
+    EXPECT_TRUE(Near(progressive.pixel(35, 25), Qt::white));
+    EXPECT_TRUE(Near(progressive.pixel(5, 25), Qt::blue));
+
     const QImage grey = platform::DecodeJpeg(MakeJpeg(33, 17, "JPEG", true));
     ASSERT_FALSE(grey.isNull());
     EXPECT_EQ(grey.size(), QSize(33, 17));
@@ -85,7 +99,8 @@ TEST(Jpeg, BadDataGivesANullImage)
     hugeHeader[sof + 7] = char(0xFD);
     hugeHeader[sof + 8] = char(0xE8);
 
-    const struct {
+    const struct
+    {
         const char* what;
         QByteArray data;
     } cases[] = {

@@ -15,7 +15,8 @@ using platform::MsgType;
 
 namespace {
 
-struct SeenBox {
+struct SeenBox
+{
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -23,7 +24,8 @@ struct SeenBox {
 };
 
 // Shows a real box and presses one of its buttons from inside its loop.
-MsgResult ShowAndPress(MsgType type, MsgButtons buttons, QMessageBox::StandardButton press, SeenBox* seen)
+MsgResult ShowAndPress(MsgType type, MsgButtons buttons, QMessageBox::StandardButton press,
+                       SeenBox* seen)
 {
     QTimer::singleShot(0, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -43,19 +45,25 @@ TEST(MessageBox, RealBoxesOfTheFourKinds)
     platform::Application* app = platform::Application::instance();
     const QString oldTitle = app->Title();
     app->SetTitle(QStringLiteral("Velto"));
-    const struct {
+    const struct
+    {
         MsgType type;
         MsgButtons buttons;
         QMessageBox::StandardButton press;
         QMessageBox::Icon icon;
         MsgResult result;
     } cases[] = {
-        {MsgType::Information, MsgButtons::Ok, QMessageBox::Ok, QMessageBox::Information, MsgResult::Ok},
+        {MsgType::Information, MsgButtons::Ok, QMessageBox::Ok, QMessageBox::Information,
+         MsgResult::Ok},
         {MsgType::Warning, MsgButtons::Ok, QMessageBox::Ok, QMessageBox::Warning, MsgResult::Ok},
-        {MsgType::Error, MsgButtons::Ok, QMessageBox::NoButton, QMessageBox::Critical, MsgResult::Ok},
-        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::Yes, QMessageBox::Question, MsgResult::Yes},
-        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::No, QMessageBox::Question, MsgResult::No},
-        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::NoButton, QMessageBox::Question, MsgResult::No},
+        {MsgType::Error, MsgButtons::Ok, QMessageBox::NoButton, QMessageBox::Critical,
+         MsgResult::Ok},
+        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::Yes, QMessageBox::Question,
+         MsgResult::Yes},
+        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::No, QMessageBox::Question,
+         MsgResult::No},
+        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::NoButton, QMessageBox::Question,
+         MsgResult::No},
     };
     for (const auto& c : cases) {
         SeenBox seen;
@@ -63,8 +71,9 @@ TEST(MessageBox, RealBoxesOfTheFourKinds)
         EXPECT_EQ(seen.title, QStringLiteral("Velto"));
         EXPECT_EQ(seen.text, QStringLiteral("Quit game and exit?"));
         EXPECT_EQ(seen.icon, c.icon);
-        EXPECT_EQ(seen.buttons, c.buttons == MsgButtons::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
-                                                            : QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(seen.buttons, c.buttons == MsgButtons::Ok
+                                    ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                    : QMessageBox::Yes | QMessageBox::No);
     }
     app->SetTitle(oldTitle);
 }
@@ -73,15 +82,22 @@ TEST(MessageBox, ScriptedAnswersAndRecord)
 {
     using testing_support::ScriptedMessageBoxes;
     ScriptedMessageBoxes boxes{MsgResult::No, MsgResult::Yes};
-    EXPECT_EQ(MessageDlg(QStringLiteral("Quit game and exit?"), MsgType::Confirmation, MsgButtons::YesNo), MsgResult::No);
+    EXPECT_EQ(
+        MessageDlg(QStringLiteral("Quit game and exit?"), MsgType::Confirmation, MsgButtons::YesNo),
+        MsgResult::No);
     {
         ScriptedMessageBoxes inner{MsgResult::Ok};
-        EXPECT_EQ(MessageDlg(QStringLiteral("Unable to write to x"), MsgType::Error, MsgButtons::Ok), MsgResult::Ok);
+        EXPECT_EQ(
+            MessageDlg(QStringLiteral("Unable to write to x"), MsgType::Error, MsgButtons::Ok),
+            MsgResult::Ok);
         EXPECT_EQ(inner.Texts(), QStringList{QStringLiteral("Unable to write to x")});
     }
-    EXPECT_EQ(MessageDlg(QStringLiteral("Quit game and re-deal?"), MsgType::Confirmation, MsgButtons::YesNo), MsgResult::Yes);
+    EXPECT_EQ(MessageDlg(QStringLiteral("Quit game and re-deal?"), MsgType::Confirmation,
+                         MsgButtons::YesNo),
+              MsgResult::Yes);
     boxes.SetFallback(MsgResult::Yes);
-    EXPECT_EQ(MessageDlg(QStringLiteral("again"), MsgType::Confirmation, MsgButtons::YesNo), MsgResult::Yes);
+    EXPECT_EQ(MessageDlg(QStringLiteral("again"), MsgType::Confirmation, MsgButtons::YesNo),
+              MsgResult::Yes);
     ASSERT_EQ(boxes.Boxes().size(), 3u);
     EXPECT_EQ(boxes.Boxes()[0].type, MsgType::Confirmation);
     EXPECT_EQ(boxes.Boxes()[0].buttons, MsgButtons::YesNo);

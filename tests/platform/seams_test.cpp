@@ -18,15 +18,20 @@ namespace {
 
 TEST(Shell, TargetsAreUrlsOrFilesInTheCurrentFolder)
 {
-    const struct {
+    const struct
+    {
         QString target;
         QUrl url;
     } cases[] = {
-        {QStringLiteral("Velto.chm"), QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Velto.chm")))},
-        {QStringLiteral("docs/My Help.chm"), QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("docs/My Help.chm")))},
+        {QStringLiteral("Velto.chm"),
+         QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Velto.chm")))},
+        {QStringLiteral("docs/My Help.chm"),
+         QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("docs/My Help.chm")))},
         {QStringLiteral("/tmp/x.chm"), QUrl::fromLocalFile(QStringLiteral("/tmp/x.chm"))},
-        {QStringLiteral("https://example.org/?Velto"), QUrl(QStringLiteral("https://example.org/?Velto"))},
-        {QStringLiteral("http://example.org/ContactUs.htm"), QUrl(QStringLiteral("http://example.org/ContactUs.htm"))},
+        {QStringLiteral("https://example.org/?Velto"),
+         QUrl(QStringLiteral("https://example.org/?Velto"))},
+        {QStringLiteral("http://example.org/ContactUs.htm"),
+         QUrl(QStringLiteral("http://example.org/ContactUs.htm"))},
         {QStringLiteral(""), QUrl()},
     };
     for (const auto& c : cases)
@@ -40,7 +45,8 @@ TEST(Shell, RecorderTakesTheRequests)
     platform::ShellExecute(QStringLiteral("Open"), QStringLiteral("https://example.org/?Velto"));
     ASSERT_EQ(shell.Requests().size(), 2u);
     EXPECT_EQ(shell.Requests()[0].verb, QStringLiteral("Open"));
-    EXPECT_EQ(shell.Targets(), (QStringList{QStringLiteral("Velto.chm"), QStringLiteral("https://example.org/?Velto")}));
+    EXPECT_EQ(shell.Targets(), (QStringList{QStringLiteral("Velto.chm"),
+                                            QStringLiteral("https://example.org/?Velto")}));
 }
 
 TEST(SystemClock, FixedClockStandsInAndGoesAway)
@@ -64,7 +70,8 @@ TEST(SystemClock, FixedClockStandsInAndGoesAway)
     const QDateTime before = QDateTime::currentDateTimeUtc();
     const platform::SystemTime now = platform::GetSystemTime();
     const QDateTime after = QDateTime::currentDateTimeUtc();
-    const QDateTime read(QDate(now.Year, now.Month, now.Day), QTime(now.Hour, now.Minute, now.Second, now.Milliseconds), Qt::UTC);
+    const QDateTime read(QDate(now.Year, now.Month, now.Day),
+                         QTime(now.Hour, now.Minute, now.Second, now.Milliseconds), Qt::UTC);
     EXPECT_LE(before, read);
     EXPECT_LE(read, after);
 }
@@ -72,7 +79,8 @@ TEST(SystemClock, FixedClockStandsInAndGoesAway)
 TEST(Fonts, LayoutFamiliesMapToInstalledFonts)
 {
     platform::InstallFontSubstitutions();
-    const struct {
+    const struct
+    {
         const char* family;
         const char* installed;
     } cases[] = {
@@ -88,7 +96,10 @@ TEST(Fonts, LayoutFamiliesMapToInstalledFonts)
             ADD_FAILURE() << c.installed << " is not installed (scripts/deps.sh installs it)";
             continue;
         }
-        EXPECT_EQ(QFont::substitutes(QString::fromUtf8(c.family)).value(0).compare(installed, Qt::CaseInsensitive), 0);
+        EXPECT_EQ(QFont::substitutes(QString::fromUtf8(c.family))
+                      .value(0)
+                      .compare(installed, Qt::CaseInsensitive),
+                  0);
         const QFont font = platform::MakeFont(QString::fromUtf8(c.family), 16, true);
         EXPECT_EQ(font.pixelSize(), 16);
         EXPECT_TRUE(font.bold());
@@ -98,9 +109,11 @@ TEST(Fonts, LayoutFamiliesMapToInstalledFonts)
     EXPECT_TRUE(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11, false, true).italic());
 }
 
-class Recorded : public platform::Component {
+class Recorded : public platform::Component
+{
 public:
-    Recorded(std::vector<std::string>& log, std::string name) : m_log(log), m_name(std::move(name)) {}
+    Recorded(std::vector<std::string>& log, std::string name) : m_log(log), m_name(std::move(name))
+    {}
 
 protected:
     void Loaded() override

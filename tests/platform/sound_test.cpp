@@ -26,7 +26,8 @@ QByteArray SilentWave()
     out.writeRawData("RIFF", 4);
     out << quint32(36 + dataSize);
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2)
+        << quint16(16);
     out.writeRawData("data", 4);
     out << dataSize;
     bytes.append(QByteArray(int(dataSize), '\0'));
@@ -34,11 +35,13 @@ QByteArray SilentWave()
 }
 
 // Sounds registered for the test under ":/sounds", as the game links its own.
-class SoundTest : public ::testing::Test {
+class SoundTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
-        const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/rcc");
+        const QString rcc =
+            QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/rcc");
         if (!QFile::exists(rcc))
             GTEST_SKIP() << "the resource compiler is not installed";
         QFile qrc(m_dir.filePath(QStringLiteral("sounds.qrc")));
@@ -57,7 +60,8 @@ protected:
         m_rccFile = m_dir.filePath(QStringLiteral("sounds.rcc"));
         QProcess process;
         process.setWorkingDirectory(m_dir.path());
-        process.start(rcc, {QStringLiteral("--binary"), QStringLiteral("-o"), m_rccFile, qrc.fileName()});
+        process.start(
+            rcc, {QStringLiteral("--binary"), QStringLiteral("-o"), m_rccFile, qrc.fileName()});
         ASSERT_TRUE(process.waitForFinished(30000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
         ASSERT_TRUE(QResource::registerResource(m_rccFile));
@@ -75,7 +79,8 @@ protected:
 
 TEST_F(SoundTest, NamesMatchWithoutRegardToCase)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         const char* path;
     } cases[] = {
@@ -83,9 +88,9 @@ TEST_F(SoundTest, NamesMatchWithoutRegardToCase)
         {"playcard", ":/sounds/PlayCard.wav"},
         {"PLAYCARD", ":/sounds/PlayCard.wav"},
         {"noPlay", ":/sounds/NoPlay.wav"},
-        {"YouWon", ""},           // not among these resources
-        {"PlayCard.wav", ""},     // the name carries no extension
-        {"notes", ""},            // only wave files are sounds
+        {"YouWon", ""},       // not among these resources
+        {"PlayCard.wav", ""}, // the name carries no extension
+        {"notes", ""},        // only wave files are sounds
         {"", ""},
         {"../sounds/PlayCard", ""},
         {"sounds/PlayCard", ""},
@@ -116,7 +121,8 @@ TEST(Sound, RecorderHearsEveryNameAndPutsThePlayerBack)
             EXPECT_EQ(inner.Names(), QStringList{QStringLiteral("YouWon")});
         }
         EXPECT_TRUE(PlaySoundResource(QStringLiteral("NoSuchSound")));
-        EXPECT_EQ(outer.Names(), (QStringList{QStringLiteral("PlayCard"), QStringLiteral("NoSuchSound")}));
+        EXPECT_EQ(outer.Names(),
+                  (QStringList{QStringLiteral("PlayCard"), QStringLiteral("NoSuchSound")}));
     }
     // The real player again: this program links no sounds of its own.
     EXPECT_FALSE(PlaySoundResource(QStringLiteral("PlayCard")));

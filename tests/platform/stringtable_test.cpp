@@ -6,7 +6,8 @@ namespace {
 
 TEST(StringTable, TextsAreTheProgramsOwn)
 {
-    const struct {
+    const struct
+    {
         int id;
         const char* text;
     } cases[] = {

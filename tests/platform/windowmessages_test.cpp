@@ -22,7 +22,8 @@ constexpr unsigned MsgGameOver = platform::WM_USER + 3;
 
 // Stands in for the game window: logs every message it receives and, like
 // the refill handler, may post a further message while handling one.
-class Window : public QObject {
+class Window : public QObject
+{
 public:
     std::vector<std::string> log;
     bool postGameOverFromRefill = false;
@@ -33,8 +34,8 @@ protected:
         if (event->type() != PostedMessageEvent::EventType())
             return QObject::event(event);
         const platform::Message& message = static_cast<PostedMessageEvent*>(event)->message();
-        log.push_back("msg " + std::to_string(message.Msg) + ":" + std::to_string(message.WParam) + ":"
-                      + std::to_string(message.LParam));
+        log.push_back("msg " + std::to_string(message.Msg) + ":" + std::to_string(message.WParam) +
+                      ":" + std::to_string(message.LParam));
         if (postGameOverFromRefill && message.Msg == MsgRefillUser) {
             postGameOverFromRefill = false;
             PostMessage(this, MsgGameOver);
@@ -93,8 +94,8 @@ TEST(WindowMessages, PostedMessagesRunAfterTheHandlerInOrderBeforeTheNextTick)
     loop.exec();
 
     const std::vector<std::string> expected = {
-        "tick 1",      "tick 1 returns", "msg 1025:1:0", "msg 1026:2:0", "msg 1025:3:0",
-        "msg 1027:0:0", "tick 2",        "msg 1026:4:0", "tick 3",
+        "tick 1",       "tick 1 returns", "msg 1025:1:0", "msg 1026:2:0", "msg 1025:3:0",
+        "msg 1027:0:0", "tick 2",         "msg 1026:4:0", "tick 3",
     };
     EXPECT_EQ(window.log, expected);
 }
@@ -119,7 +120,8 @@ TEST(WindowMessages, OneQueueForAllReceiversAndNoneForTheDeparted)
 // the box is up is delivered by that loop, not held until the box closes.
 TEST(WindowMessages, NestedLoopsDeliverMessagesPostedInsideThem)
 {
-    class ModalWindow : public Window {
+    class ModalWindow : public Window
+    {
     protected:
         bool event(QEvent* event) override
         {
@@ -136,7 +138,8 @@ TEST(WindowMessages, NestedLoopsDeliverMessagesPostedInsideThem)
     } window;
     PostMessage(&window, MsgGameOver);
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window.log, (std::vector<std::string>{"msg 1027:0:0", "msg 1026:9:0", "modal closed"}));
+    EXPECT_EQ(window.log,
+              (std::vector<std::string>{"msg 1027:0:0", "msg 1026:9:0", "modal closed"}));
 }
 
 } // namespace

@@ -8,13 +8,19 @@ using platform::MsgButtons;
 using platform::MsgResult;
 using platform::MsgType;
 
-ScriptedMessageBoxes::ScriptedMessageBoxes(std::initializer_list<MsgResult> answers) : m_answers(answers)
+ScriptedMessageBoxes::ScriptedMessageBoxes(std::initializer_list<MsgResult> answers)
+    : m_answers(answers)
 {
     m_previous = platform::SetMessageBoxHandler(
-        [this](const QString& text, MsgType type, MsgButtons buttons) { return Show(text, type, buttons); });
+        [this](const QString& text, MsgType type, MsgButtons buttons) {
+            return Show(text, type, buttons);
+        });
 }
 
-ScriptedMessageBoxes::~ScriptedMessageBoxes() { platform::SetMessageBoxHandler(std::move(m_previous)); }
+ScriptedMessageBoxes::~ScriptedMessageBoxes()
+{
+    platform::SetMessageBoxHandler(std::move(m_previous));
+}
 
 QStringList ScriptedMessageBoxes::Texts() const
 {
@@ -43,15 +49,22 @@ SoundRecorder::SoundRecorder()
     m_previous = platform::SetSoundHandler([this](const QString& name) { m_names << name; });
 }
 
-SoundRecorder::~SoundRecorder() { platform::SetSoundHandler(std::move(m_previous)); }
+SoundRecorder::~SoundRecorder()
+{
+    platform::SetSoundHandler(std::move(m_previous));
+}
 
 ShellRecorder::ShellRecorder()
 {
-    m_previous = platform::SetShellHandler(
-        [this](const QString& verb, const QString& target) { m_requests.push_back(Request{verb, target}); });
+    m_previous = platform::SetShellHandler([this](const QString& verb, const QString& target) {
+        m_requests.push_back(Request{verb, target});
+    });
 }
 
-ShellRecorder::~ShellRecorder() { platform::SetShellHandler(std::move(m_previous)); }
+ShellRecorder::~ShellRecorder()
+{
+    platform::SetShellHandler(std::move(m_previous));
+}
 
 QStringList ShellRecorder::Targets() const
 {
@@ -68,6 +81,9 @@ FixedClock::FixedClock(const platform::SystemTime& time) : m_time(time)
 
 FixedClock::FixedClock(const QDateTime& utc) : FixedClock(platform::ToSystemTime(utc)) {}
 
-FixedClock::~FixedClock() { platform::SetClockHandler(std::move(m_previous)); }
+FixedClock::~FixedClock()
+{
+    platform::SetClockHandler(std::move(m_previous));
+}
 
 } // namespace testing_support

@@ -21,9 +21,11 @@ namespace testing_support {
 // Answers message boxes from a queue and records every box it was shown.
 // A box with nothing left in the queue gets the fallback answer when one is
 // set, and otherwise fails the test (and is answered Ok / No).
-class ScriptedMessageBoxes {
+class ScriptedMessageBoxes
+{
 public:
-    struct Box {
+    struct Box
+    {
         QString text;
         platform::MsgType type;
         platform::MsgButtons buttons;
@@ -44,7 +46,8 @@ public:
     std::size_t Unused() const { return m_answers.size(); }
 
 private:
-    platform::MsgResult Show(const QString& text, platform::MsgType type, platform::MsgButtons buttons);
+    platform::MsgResult Show(const QString& text, platform::MsgType type,
+                             platform::MsgButtons buttons);
 
     std::deque<platform::MsgResult> m_answers;
     std::optional<platform::MsgResult> m_fallback;
@@ -53,7 +56,8 @@ private:
 };
 
 // Records the names of the sounds played, in order; nothing is heard.
-class SoundRecorder {
+class SoundRecorder
+{
 public:
     SoundRecorder();
     ~SoundRecorder();
@@ -69,9 +73,11 @@ private:
 };
 
 // Records every shell request as (verb, target); nothing is opened.
-class ShellRecorder {
+class ShellRecorder
+{
 public:
-    struct Request {
+    struct Request
+    {
         QString verb;
         QString target;
     };
@@ -90,7 +96,8 @@ private:
 };
 
 // The system clock stopped at a given UTC time until Set moves it.
-class FixedClock {
+class FixedClock
+{
 public:
     explicit FixedClock(const platform::SystemTime& time);
     explicit FixedClock(const QDateTime& utc);
