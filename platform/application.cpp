@@ -17,7 +17,7 @@ bool terminating = false;
 class HintPauseStyle : public QProxyStyle
 {
 public:
-    explicit HintPauseStyle(int pause) : m_pause(pause) {}
+    HintPauseStyle(const QString& baseStyle, int pause) : QProxyStyle(baseStyle), m_pause(pause) {}
 
     void SetPause(int pause) { m_pause = pause; }
 
@@ -108,9 +108,10 @@ int Application::HintPause() const
 void Application::SetHintPause(int milliseconds)
 {
     d->hintPause = qMax(0, milliseconds);
-    // Installed once; setStyle takes ownership and the proxy wraps the style in use.
+    // Installed once, over a fresh copy of the style in use (setStyle deletes
+    // the old one and takes ownership of the proxy).
     if (!d->style || style() != d->style) {
-        d->style = new HintPauseStyle(d->hintPause);
+        d->style = new HintPauseStyle(style()->name(), d->hintPause);
         setStyle(d->style);
     } else {
         d->style->SetPause(d->hintPause);

@@ -14,9 +14,9 @@ namespace platform {
 // The file is handled as a list of raw lines, each with its own line ending,
 // so a write changes the bytes of one line (or adds one) and leaves every
 // other byte of the file alone, whatever its encoding. Names and values are
-// text: a line that is valid UTF-8 is read as UTF-8, any other line as
-// Latin-1 (so a file from an older program still reads, without errors);
-// what we write is UTF-8.
+// text: each name and each value that is valid UTF-8 is read as UTF-8, any
+// other as Latin-1 (so a file from an older program still reads, without
+// errors); what we write is UTF-8.
 
 namespace {
 

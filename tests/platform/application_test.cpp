@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
@@ -164,6 +165,7 @@ TEST(Application, HintPauseIsTheToolTipDelay)
 {
     Application* app = Application::instance();
     const int old = app->HintPause();
+    const QString styleName = app->style()->name();
     QWidget widget;
     for (int pause : {0, 700, 0}) {
         app->SetHintPause(pause);
@@ -171,6 +173,10 @@ TEST(Application, HintPauseIsTheToolTipDelay)
         EXPECT_EQ(app->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), pause);
         EXPECT_EQ(widget.style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), pause);
     }
+    // The look stays as it was: the proxy sits over the same kind of style.
+    auto* proxy = qobject_cast<QProxyStyle*>(app->style());
+    ASSERT_NE(proxy, nullptr);
+    EXPECT_EQ(proxy->baseStyle()->name().compare(styleName, Qt::CaseInsensitive), 0);
     app->SetHintPause(-5);
     EXPECT_EQ(app->HintPause(), 0);
     app->SetHintPause(old);
