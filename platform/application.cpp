@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include "platform/abort.h"
+#include "platform/fonts.h"
 #include "platform/messagebox.h"
 
 #include <QFileInfo>
@@ -52,6 +53,9 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     d = new State;
     terminating = false;
     d->title = applicationName();
+    // Every program on this layer (the game, its tests and benchmarks) draws
+    // the layouts' fonts with the same installed families.
+    InstallFontSubstitutions();
     connect(this, &QCoreApplication::aboutToQuit, this, [] { terminating = true; });
 }
 

@@ -6,7 +6,8 @@
 namespace platform {
 
 // Registers the substitutions ("MS Sans Serif", "Times New Roman",
-// "Comic Sans MS", "Courier New"); call once after the QApplication exists.
+// "Comic Sans MS", "Courier New"); platform::Application's constructor does
+// it, and calling it again does no harm.
 void InstallFontSubstitutions();
 
 // A font of the given family and height in pixels.

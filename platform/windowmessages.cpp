@@ -38,10 +38,7 @@ public:
     void Post(QObject* target, const Message& message)
     {
         m_queue.push_back(Pending{target, message});
-        if (!m_drainPosted) {
-            m_drainPosted = true;
-            QCoreApplication::postEvent(this, new QEvent(DrainType()));
-        }
+        PostDrain();
     }
 
 protected:
@@ -50,6 +47,17 @@ protected:
         if (event->type() != DrainType())
             return QObject::event(event);
         m_drainPosted = false;
+        // Should a handler's exception get past the application's dispatch,
+        // the messages behind it still get a drain of their own.
+        struct Resume
+        {
+            Dispatcher* self;
+            ~Resume()
+            {
+                if (!self->m_queue.empty())
+                    self->PostDrain();
+            }
+        } resume{this};
         while (!m_queue.empty()) {
             const Pending next = m_queue.front();
             m_queue.pop_front();
@@ -63,6 +71,14 @@ protected:
 
 private:
     explicit Dispatcher(QObject* parent) : QObject(parent) {}
+
+    void PostDrain()
+    {
+        if (m_drainPosted)
+            return;
+        m_drainPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(DrainType()));
+    }
 
     static QEvent::Type DrainType()
     {

@@ -78,7 +78,11 @@ TEST(SystemClock, FixedClockStandsInAndGoesAway)
 
 TEST(Fonts, LayoutFamiliesMapToInstalledFonts)
 {
+    // The application object has installed them already; again changes nothing.
+    const QStringList before = QFont::substitutes(QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(before.size(), 2);
     platform::InstallFontSubstitutions();
+    EXPECT_EQ(QFont::substitutes(QStringLiteral("MS Sans Serif")), before);
     const struct
     {
         const char* family;
