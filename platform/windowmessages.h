@@ -26,7 +26,9 @@ private:
     Message m_message;
 };
 
-// Never sends: the message is queued for target's thread and returns at once.
+// Never sends: the message is queued and the call returns at once. Messages
+// to all receivers share one queue, first in first out; one whose receiver
+// has been destroyed meanwhile is dropped. GUI thread only.
 void PostMessage(QObject* target, unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
 
 } // namespace platform
