@@ -165,7 +165,8 @@ TEST(Application, HintPauseIsTheToolTipDelay)
 {
     Application* app = Application::instance();
     const int old = app->HintPause();
-    const QString styleName = app->style()->name();
+    const auto* earlierProxy = qobject_cast<QProxyStyle*>(app->style());
+    const QString styleName = (earlierProxy ? earlierProxy->baseStyle() : app->style())->name();
     QWidget widget;
     for (int pause : {0, 700, 0}) {
         app->SetHintPause(pause);
