@@ -4,6 +4,8 @@
 // names and values is ignored, the first match wins, and a write keeps every
 // other line of the file as it was. A write replaces the file atomically
 // (temporary file beside it, renamed over it) and reports failure.
+// Lines starting with ';' are comments. Text is written as UTF-8; a name or
+// value in the file that is not valid UTF-8 is read as Latin-1.
 #include <QString>
 
 namespace platform {
@@ -16,12 +18,19 @@ public:
 
     QString ReadString(const QString& section, const QString& key, const QString& def) const;
     // Decimal, or hexadecimal after "0x"/"0X" when longer than two characters;
-    // anything that is not a number gives def.
+    // anything that is not a number gives def. The whole value must be the
+    // number: "+5" and " 5 " are 5, "5abc", "1.5" and "$1F" are not numbers;
+    // out of 32-bit range is not a number, and hex is a 32-bit pattern
+    // ("0xFFFFFFFF" is -1).
     int ReadInteger(const QString& section, const QString& key, int def) const;
     // An integer: anything but 0 is true.
     bool ReadBool(const QString& section, const QString& key, bool def) const;
 
-    // false when the file could not be written (nothing is left half-written).
+    // false when the file could not be written (nothing is left half-written),
+    // and for names that would not read back (empty key, a key with '=' or
+    // starting with '[' or ';', a section with ']', line breaks). Line breaks
+    // in a value become spaces. Writing the value a key already has leaves
+    // the file untouched.
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool WriteInteger(const QString& section, const QString& key, int value);
     bool WriteBool(const QString& section, const QString& key, bool value);
