@@ -36,7 +36,6 @@ void PutCard(QImage& Dest, const TLuRect& R, const TLuSingleCard& Card, QRgb Bru
 void ShowOnScreen(TLuSingleCard& Card, bool Invalidate, const TLuRect& Changed)
 {
     TLuCustomCardControl* Owner = Card.Owner();
-    Owner->BufferChanged();
     if (Invalidate)
         Owner->Invalidate();
     else
