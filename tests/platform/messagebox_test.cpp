@@ -23,20 +23,25 @@ struct SeenBox
     QMessageBox::StandardButtons buttons;
 };
 
-// Shows a real box and presses one of its buttons from inside its loop.
+// Shows a real box and presses one of its buttons from inside its loop
+// (looking again until the box is up, so the test cannot hang on it).
 MsgResult ShowAndPress(MsgType type, MsgButtons buttons, QMessageBox::StandardButton press,
                        SeenBox* seen)
 {
-    QTimer::singleShot(0, [=] {
+    QTimer presser;
+    presser.setInterval(5);
+    QObject::connect(&presser, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
+        presser.stop();
         *seen = SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
         if (press == QMessageBox::NoButton)
             box->reject(); // closed with Escape
         else
             box->button(press)->click();
     });
+    presser.start();
     return MessageDlg(QStringLiteral("Quit game and exit?"), type, buttons);
 }
 
