@@ -4,7 +4,8 @@ namespace platform {
 
 namespace {
 
-struct Entry {
+struct Entry
+{
     int id;
     const char* text;
 };
