@@ -80,7 +80,7 @@ TLuCardGroup::TLuCardGroup(QWidget* Parent)
 {
     FShowOnlyPointCards = true;
     SetBufferSize(CardWidth, CardHeight);
-    SetBounds(Left(), Top(), Buffer().width(), Buffer().height());
+    SetBounds(Left(), Top(), CardWidth, CardHeight);
     FTightness = DefaultTightness;
     FCardCursor = Qt::PointingHandCursor;
     FController = ctComputer;
