@@ -194,6 +194,14 @@ TEST(ApplicationDeathTest, TerminateSetsTheTerminatingState)
             std::exit(Application::Terminated() ? 3 : 4);
         },
         ::testing::ExitedWithCode(3), "");
+    // Quitting by any other way (the main window closing) counts as well.
+    EXPECT_EXIT(
+        {
+            QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+            QCoreApplication::exec();
+            std::exit(Application::Terminated() ? 3 : 4);
+        },
+        ::testing::ExitedWithCode(3), "");
 }
 
 } // namespace
