@@ -1,0 +1,74 @@
+// Card drawing costs: one card redrawn into a card group's Buffer (the work
+// of every card change), and one measuring pass over a 47-card tight pile
+// (the work of every mouse movement over a pile), which must touch no pixel.
+#include "cardlib/lucard.h"
+#include "cardlib/lucardgroup.h"
+#include "cardlib/lucardlist.h"
+
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// A shown window with one group of Count face-up cards.
+struct TGroupScene {
+    explicit TGroupScene(int Count, TLuCascadeStyle Style)
+    {
+        Window.resize(800, 200);
+        Group = new TLuCardGroup(&Window);
+        Group->SetBounds(10, 10, 71, 96);
+        Group->SetCascadeStyle(Style);
+        Group->SetShowBack(false);
+        for (int I = 0; I < Count; ++I)
+            Group->CardList().Add();
+        for (int I = 0; I < Count; ++I)
+            Group->CardAt(I)->SetID(2 + I % 52);
+        Window.show();
+    }
+    QWidget Window;
+    TLuCardGroup* Group = nullptr;
+};
+
+// Draw(false) of the middle card of a five-card hand: the copy into the
+// Buffer plus the at-once copy of its rectangle to the (offscreen) screen.
+void BM_DrawGroupCard(benchmark::State& State)
+{
+    TGroupScene Scene(5, csNormal);
+    TLuSingleCard& Card = *Scene.Group->CardAt(2);
+    for (auto _ : State)
+        Card.Draw(false);
+}
+BENCHMARK(BM_DrawGroupCard)->Unit(benchmark::kMicrosecond);
+
+// The same without a visible control: only the pixels of the Buffer.
+void BM_DrawGroupCardIntoBufferOnly(benchmark::State& State)
+{
+    TGroupScene Scene(5, csNormal);
+    Scene.Window.hide();
+    TLuSingleCard& Card = *Scene.Group->CardAt(2);
+    for (auto _ : State)
+        Card.Draw(false);
+}
+BENCHMARK(BM_DrawGroupCardIntoBufferOnly)->Unit(benchmark::kMicrosecond);
+
+// One hit test of a 47-card pile of tightness 0: a measuring pass over every
+// card. The counter PixelsTouched is 1 if the Buffer changed at all.
+void BM_MeasureTightPile(benchmark::State& State)
+{
+    TGroupScene Scene(47, csTight);
+    Scene.Group->SetTightness(0);
+    const QImage Before = Scene.Group->Buffer().copy();
+    const qint64 Key = Scene.Group->Buffer().cacheKey();
+    int Found = -1;
+    for (auto _ : State) {
+        Found = Scene.Group->CardIndexAt(35, 48);
+        benchmark::DoNotOptimize(Found);
+    }
+    const bool Touched = Scene.Group->Buffer().cacheKey() != Key || Scene.Group->Buffer() != Before;
+    State.counters["PixelsTouched"] = Touched ? 1 : 0;
+    State.counters["CardFound"] = Found;
+}
+BENCHMARK(BM_MeasureTightPile)->Unit(benchmark::kMicrosecond);
+
+} // namespace
