@@ -30,8 +30,14 @@ void PrepareDeck(benchmark::State& state, bool withVisualDeck)
     state.SetLabel(std::to_string(52 * decks) + " cards, 100 passes");
 }
 
-void BM_Prepare(benchmark::State& state) { PrepareDeck(state, false); }
-void BM_PrepareWithVisualDeck(benchmark::State& state) { PrepareDeck(state, true); }
+void BM_Prepare(benchmark::State& state)
+{
+    PrepareDeck(state, false);
+}
+void BM_PrepareWithVisualDeck(benchmark::State& state)
+{
+    PrepareDeck(state, true);
+}
 
 } // namespace
 

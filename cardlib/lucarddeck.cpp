@@ -132,7 +132,8 @@ void TLuCardDeck::mousePressEvent(QMouseEvent* Event)
 
 void TLuCardDeck::mouseReleaseEvent(QMouseEvent* Event)
 {
-    const bool click = FClickPressed && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint());
+    const bool click = FClickPressed && Event->button() == Qt::LeftButton &&
+                       rect().contains(Event->position().toPoint());
     FClickPressed = false;
     TLuCustomCardControl::mouseReleaseEvent(Event);
     if (click && OnClick)

@@ -14,7 +14,8 @@
 
 class TLuSingleCard;
 
-class TLuCardDeck : public TLuCustomCardControl, public TLuDeckOwner {
+class TLuCardDeck : public TLuCustomCardControl, public TLuDeckOwner
+{
     Q_OBJECT
 public:
     explicit TLuCardDeck(QWidget* Parent = nullptr);

@@ -9,8 +9,8 @@
 
 class QObject;
 
-template <class TItem>
-class TLuCollection {
+template <class TItem> class TLuCollection
+{
 public:
     explicit TLuCollection(QObject* owner = nullptr) : FOwner(owner) {}
     TLuCollection(const TLuCollection&) = delete;
@@ -80,8 +80,8 @@ private:
 };
 
 // The part every collection item shares: its collection and its position.
-template <class TItem>
-class TLuCollectionItem {
+template <class TItem> class TLuCollectionItem
+{
 public:
     using TCollection = TLuCollection<TItem>;
 

@@ -7,9 +7,14 @@
 #include <cstdint>
 
 // Direction in which a table's landing position advances.
-enum TLuTableDir : std::uint8_t { tdClockWise, tdCounterClockWise };
+enum TLuTableDir : std::uint8_t
+{
+    tdClockWise,
+    tdCounterClockWise
+};
 
-class TLuGameOptions {
+class TLuGameOptions
+{
 public:
     TLuGameOptions() = default;
 

@@ -10,7 +10,8 @@
 // A growable list of card IDs.
 using TLuArrayInt = std::vector<std::int32_t>;
 
-class TLuIncludedCards {
+class TLuIncludedCards
+{
 public:
     // Every card once, no jokers: 52 cards.
     TLuIncludedCards();

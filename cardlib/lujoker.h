@@ -2,7 +2,8 @@
 // How many red (ID 54) and blue (ID 55) jokers a deck holds.
 #include <cstdint>
 
-class TLuJoker {
+class TLuJoker
+{
 public:
     std::uint8_t RedJoker() const { return FRedJoker; }
     void SetRedJoker(std::uint8_t Count) { FRedJoker = Count; }

@@ -5,7 +5,8 @@
 
 class TLuCardGroup;
 
-class TLuPlayerItem : public TLuCollectionItem<TLuPlayerItem> {
+class TLuPlayerItem : public TLuCollectionItem<TLuPlayerItem>
+{
 public:
     explicit TLuPlayerItem(TCollection* collection);
 

@@ -4,7 +4,8 @@
 #include "cardlib/lucollection.h"
 #include "cardlib/luplayeritem.h"
 
-class TLuPlayerList : public TLuCollection<TLuPlayerItem> {
+class TLuPlayerList : public TLuCollection<TLuPlayerItem>
+{
 public:
     explicit TLuPlayerList(QObject* owner = nullptr);
 

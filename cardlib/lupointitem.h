@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-class TLuPointItem : public TLuCollectionItem<TLuPointItem> {
+class TLuPointItem : public TLuCollectionItem<TLuPointItem>
+{
 public:
     explicit TLuPointItem(TCollection* collection);
 

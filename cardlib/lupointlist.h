@@ -3,7 +3,8 @@
 #include "cardlib/lucollection.h"
 #include "cardlib/lupointitem.h"
 
-class TLuPointList : public TLuCollection<TLuPointItem> {
+class TLuPointList : public TLuCollection<TLuPointItem>
+{
 public:
     explicit TLuPointList(QObject* owner = nullptr);
 

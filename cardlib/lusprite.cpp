@@ -28,7 +28,8 @@ void TLuSprite::ProcessPendingMessages()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void TLuSprite::Fly(int StartX, int StartY, int DestX, int DestY, const QImage* Image, bool KeepVisible)
+void TLuSprite::Fly(int StartX, int StartY, int DestX, int DestY, const QImage* Image,
+                    bool KeepVisible)
 {
     if (!FEnabled || FEscHeld) {
         ProcessPendingMessages();
@@ -83,7 +84,8 @@ void TLuSprite::MoveToDest()
 {
     // Closes the busy bracket and reports the end of the move however the
     // loop is left, the silent abort included.
-    struct Cleanup {
+    struct Cleanup
+    {
         TLuSprite* Sprite;
         ~Cleanup()
         {

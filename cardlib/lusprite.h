@@ -18,13 +18,14 @@
 #include <QTimer>
 
 #include <cstdint>
-#include <initializer_list>
 #include <functional>
+#include <initializer_list>
 
 class QEvent;
 class QWidget;
 
-enum TLuDrawOption : std::uint8_t {
+enum TLuDrawOption : std::uint8_t
+{
     doSynchronize,
     doProcessMessages,
     doDetectEscKey,
@@ -37,7 +38,8 @@ enum TLuDrawOption : std::uint8_t {
 };
 
 // A set of TLuDrawOption, stored as one bit per option (bit n = option n).
-class TLuDrawOptions {
+class TLuDrawOptions
+{
 public:
     constexpr TLuDrawOptions() = default;
     constexpr explicit TLuDrawOptions(std::uint16_t bits) : FBits(bits) {}
@@ -48,13 +50,22 @@ public:
     }
 
     constexpr bool Contains(TLuDrawOption option) const { return (FBits & Bit(option)) != 0; }
-    constexpr void Include(TLuDrawOption option) { FBits = static_cast<std::uint16_t>(FBits | Bit(option)); }
-    constexpr void Exclude(TLuDrawOption option) { FBits = static_cast<std::uint16_t>(FBits & ~Bit(option)); }
+    constexpr void Include(TLuDrawOption option)
+    {
+        FBits = static_cast<std::uint16_t>(FBits | Bit(option));
+    }
+    constexpr void Exclude(TLuDrawOption option)
+    {
+        FBits = static_cast<std::uint16_t>(FBits & ~Bit(option));
+    }
     constexpr std::uint16_t Value() const { return FBits; }
     constexpr bool operator==(const TLuDrawOptions&) const = default;
 
 private:
-    static constexpr std::uint16_t Bit(TLuDrawOption option) { return static_cast<std::uint16_t>(1u << option); }
+    static constexpr std::uint16_t Bit(TLuDrawOption option)
+    {
+        return static_cast<std::uint16_t>(1u << option);
+    }
 
     std::uint16_t FBits = 0;
 };
@@ -62,7 +73,8 @@ private:
 // Synchronize, process messages, detect Esc, window active, prevent resize, auto erase.
 inline constexpr TLuDrawOptions DefaultDrawOptions{175};
 
-class TLuSprite : public QObject, public platform::Component {
+class TLuSprite : public QObject, public platform::Component
+{
     Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(TLuSprite* Sender)>;

@@ -3,7 +3,8 @@
 #include <array>
 #include <cstdint>
 
-class TLuSuit {
+class TLuSuit
+{
 public:
     // Every rank once. IDBase is what a rank value is added to for the card
     // ID: 0 clubs, 13 diamonds, 26 spades, 39 hearts.

@@ -129,8 +129,8 @@ bool TLuVirtualDeck::ReadVirtualDeckFile(const QString& FileName)
     // The length byte belongs to the comparison, so a header of any other
     // length fails at its first byte.
     const std::size_t textLength = std::strlen(FileHeaderText);
-    if (static_cast<unsigned char>(header[0]) != textLength
-        || std::memcmp(header.constData() + 1, FileHeaderText, textLength) != 0) {
+    if (static_cast<unsigned char>(header[0]) != textLength ||
+        std::memcmp(header.constData() + 1, FileHeaderText, textLength) != 0) {
         ShowError(QStringLiteral("Unrecognized file fomat."));
         return false;
     }
@@ -170,8 +170,8 @@ void TLuVirtualDeck::Prepare()
     TLuBusyGuard busy;
 
     const platform::SystemTime now = platform::GetSystemTime();
-    platform::SetRandSeed(static_cast<std::uint32_t>(((now.Hour * 60 + now.Minute) * 60 + now.Second) * 1000
-                                                     + now.Milliseconds));
+    platform::SetRandSeed(static_cast<std::uint32_t>(
+        ((now.Hour * 60 + now.Minute) * 60 + now.Second) * 1000 + now.Milliseconds));
 
     FCardCount = FCustomDeck ? FCustomCardCount : FIncludedCards.CountCards();
     if (static_cast<std::int32_t>(FCards.size()) != FCardCount)

@@ -17,7 +17,8 @@
 class TLuCardDeck;
 class TLuSprite;
 
-class TLuVirtualDeck : public QObject, public platform::Component {
+class TLuVirtualDeck : public QObject, public platform::Component
+{
     Q_OBJECT
 public:
     using TLuVirtualDeckNotifyEvent = std::function<void(TLuVirtualDeck* Sender)>;

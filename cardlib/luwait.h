@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <functional>
 
-class TLuWaitTimer : public QObject {
+class TLuWaitTimer : public QObject
+{
     Q_OBJECT
 public:
     TLuWaitTimer();

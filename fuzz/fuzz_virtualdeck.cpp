@@ -28,8 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 {
     static QTemporaryDir dir;
     static const bool quiet = [] {
-        platform::SetMessageBoxHandler(
-            [](const QString&, platform::MsgType, platform::MsgButtons) { return platform::MsgResult::Ok; });
+        platform::SetMessageBoxHandler([](const QString&, platform::MsgType, platform::MsgButtons) {
+            return platform::MsgResult::Ok;
+        });
         return true;
     }();
     static_cast<void>(quiet);
@@ -64,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::vector<std::int32_t> dealt;
     for (std::int32_t id = deck.DrawNext(); id >= 0; id = deck.DrawNext())
         dealt.push_back(id);
-    std::vector<std::int32_t> expected(deck.CustomCards().begin(), deck.CustomCards().begin() + count);
+    std::vector<std::int32_t> expected(deck.CustomCards().begin(),
+                                       deck.CustomCards().begin() + count);
     std::sort(dealt.begin(), dealt.end());
     std::sort(expected.begin(), expected.end());
     check(dealt == expected);

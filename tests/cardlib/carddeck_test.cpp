@@ -19,7 +19,8 @@ namespace {
 constexpr QRgb Green = 0xFF008000;
 
 // Records the rectangles that the deck's cards hand to the screen.
-class RecordingDeck : public TLuCardDeck {
+class RecordingDeck : public TLuCardDeck
+{
 public:
     using TLuCardDeck::TLuCardDeck;
     void WMUpdateRect(TLuSingleCard* Card, const TLuRect& R) override
@@ -27,14 +28,16 @@ public:
         Updates.push_back({Card, R});
         TLuCardDeck::WMUpdateRect(Card, R);
     }
-    struct Update {
+    struct Update
+    {
         TLuSingleCard* Card;
         TLuRect Rect;
     };
     std::vector<Update> Updates;
 };
 
-class CardDeckTest : public ::testing::Test {
+class CardDeckTest : public ::testing::Test
+{
 protected:
     CardDeckTest()
     {
@@ -57,7 +60,8 @@ protected:
 
     // Every pixel of Rect in the Buffer must be the image's pixel at the
     // same offset from (left, top).
-    void ExpectImage(const TLuRect& rect, const TLuCardImage* image, int left, int top, const std::string& what) const
+    void ExpectImage(const TLuRect& rect, const TLuCardImage* image, int left, int top,
+                     const std::string& what) const
     {
         const QImage& buffer = deck->Buffer();
         int wrong = 0;
@@ -108,7 +112,10 @@ protected:
     RecordingDeck* deck = nullptr;
 };
 
-const TLuCardImage* Back(TLuCardBackType back) { return CardImage(56 + back); }
+const TLuCardImage* Back(TLuCardBackType back)
+{
+    return CardImage(56 + back);
+}
 
 TEST_F(CardDeckTest, NewDeckIsASingleStackOfFourLayers)
 {
@@ -235,7 +242,8 @@ TEST_F(CardDeckTest, PeelingBelowZeroWithoutDealtOutChangesNothing)
 // the stack back to its full height, ready for the next deal.
 TEST_F(CardDeckTest, PeelingADealtOutDeckBelowZeroEmptiesIt)
 {
-    struct Case {
+    struct Case
+    {
         TLuVisualDeckType Type;
         int Full;
     };
@@ -289,7 +297,8 @@ TEST_F(CardDeckTest, CardsHandTheScreenTheirChangedArea)
 
     deck->Updates.clear();
     deck->RedrawBuffer(true);
-    EXPECT_TRUE(deck->Updates.empty()) << "an invalidating redraw reaches the screen through painting";
+    EXPECT_TRUE(deck->Updates.empty())
+        << "an invalidating redraw reaches the screen through painting";
 }
 
 TEST_F(CardDeckTest, PreviewDeckOnePixelWiderKeepsABackgroundColumn)

@@ -39,7 +39,8 @@ TEST(GameOptions, AssignCopiesEveryOption)
     source.SetAutoPlay(true);
     TLuGameOptions copy;
     copy.Assign(source);
-    EXPECT_TRUE(copy.SuitChecking() && copy.StrictSuitChecking() && copy.TakerPlay() && copy.AutoPlay());
+    EXPECT_TRUE(copy.SuitChecking() && copy.StrictSuitChecking() && copy.TakerPlay() &&
+                copy.AutoPlay());
     EXPECT_EQ(copy.TableOpenCards(), 1);
     EXPECT_EQ(copy.TableCloseCards(), 2);
     EXPECT_EQ(copy.Trump(), stSpade);

@@ -17,7 +17,8 @@ namespace {
 
 // Records the sprite's position each time the event loop runs: a flight
 // lets pending events run once per step, so this is one record per step.
-class StepRecorder : public QObject {
+class StepRecorder : public QObject
+{
 public:
     explicit StepRecorder(const TLuSprite& sprite) : FSprite(sprite) { Post(); }
     std::vector<QPoint> Positions;
@@ -40,7 +41,8 @@ private:
     const TLuSprite& FSprite;
 };
 
-class SpriteTest : public ::testing::Test {
+class SpriteTest : public ::testing::Test
+{
 protected:
     SpriteTest() : image(71, 96, QImage::Format_RGB32)
     {
@@ -63,8 +65,9 @@ TEST_F(SpriteTest, NewSpriteHasItsDefaults)
     EXPECT_EQ(sprite.IncrementY(), 4);
     EXPECT_TRUE(sprite.CursorCenter());
     EXPECT_EQ(sprite.DrawOptions().Value(), 175);
-    EXPECT_EQ(sprite.DrawOptions(), (TLuDrawOptions{doSynchronize, doProcessMessages, doDetectEscKey,
-                                                    doWindowActive, doWindowPreventResize, doAutoErase}));
+    EXPECT_EQ(sprite.DrawOptions(),
+              (TLuDrawOptions{doSynchronize, doProcessMessages, doDetectEscKey, doWindowActive,
+                              doWindowPreventResize, doAutoErase}));
     EXPECT_TRUE(sprite.Background().isNull());
 }
 
@@ -99,7 +102,8 @@ TEST_F(SpriteTest, DiagonalFlightStepsEachAxisOnItsOwn)
 
     ASSERT_EQ(recorder.Positions.size(), 25u) << "one step per pass, ceil(100 / 4) passes";
     for (std::size_t k = 0; k < recorder.Positions.size(); ++k) {
-        const QPoint expected(static_cast<int>(4 * k), static_cast<int>(std::min<std::size_t>(4 * k, 20)));
+        const QPoint expected(static_cast<int>(4 * k),
+                              static_cast<int>(std::min<std::size_t>(4 * k, 20)));
         EXPECT_EQ(recorder.Positions[k], expected) << "before step " << k + 1;
     }
     EXPECT_EQ(QPoint(sprite.X(), sprite.Y()), QPoint(100, 20));
@@ -203,7 +207,8 @@ TEST_F(SpriteTest, TerminationAbandonsTheMoveWithTheSilentAbort)
     // Terminate once the image is part of the way.
     sprite.SetIncrementX(1);
     QObject stopper;
-    QMetaObject::invokeMethod(&stopper, [&] { terminated = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &stopper, [&] { terminated = true; }, Qt::QueuedConnection);
     EXPECT_THROW(sprite.Fly(0, 0, 1000, 0, &image, false), platform::EAbort);
     recorder.Stopped = true;
     SetTerminatedQuery(previous);

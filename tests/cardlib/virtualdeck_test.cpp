@@ -51,7 +51,8 @@ void SetCardCount(TLuVirtualDeck& deck, int n)
     int extra = n % 52;
     for (int s = 1; s <= 4 && extra > 0; ++s)
         for (int value = 2; value <= 14 && extra > 0; ++value, --extra)
-            deck.IncludedCards().SuitByIndex(s).SetCount(value, static_cast<std::uint8_t>(n / 52 + 1));
+            deck.IncludedCards().SuitByIndex(s).SetCount(value,
+                                                         static_cast<std::uint8_t>(n / 52 + 1));
 }
 
 std::vector<int> DrawAll(TLuVirtualDeck& deck)
@@ -129,10 +130,12 @@ TEST(IncludedCards, CopiesZeroesAndJokersChangeTheDeck)
     ASSERT_EQ(static_cast<int>(list.size()), cards.CountCards());
     EXPECT_EQ(list.front(), 3);
     EXPECT_EQ(std::count(list.begin(), list.end(), 51), 3);
-    EXPECT_EQ(std::count_if(list.begin(), list.end(), [](int id) { return id >= 28 && id <= 40; }), 0);
+    EXPECT_EQ(std::count_if(list.begin(), list.end(), [](int id) { return id >= 28 && id <= 40; }),
+              0);
     EXPECT_EQ(std::vector<int>(list.end() - 3, list.end()), (std::vector<int>{54, 55, 55}));
     // Diamonds (15..27) come before spades and hearts, whatever the member order.
-    EXPECT_LT(std::find(list.begin(), list.end(), 27) - list.begin(), std::find(list.begin(), list.end(), 41) - list.begin());
+    EXPECT_LT(std::find(list.begin(), list.end(), 27) - list.begin(),
+              std::find(list.begin(), list.end(), 41) - list.begin());
 }
 
 TEST(IncludedCards, AssignCopiesCountsButKeepsIDBases)
@@ -148,7 +151,8 @@ TEST(IncludedCards, AssignCopiesCountsButKeepsIDBases)
     EXPECT_EQ(copy.CountCards(), 56);
 }
 
-class VirtualDeckTest : public ::testing::Test {
+class VirtualDeckTest : public ::testing::Test
+{
 protected:
     VirtualDeckTest() : clock(TimeOfDay(1, 2, 3, 4))
     {
@@ -237,7 +241,8 @@ TEST_F(VirtualDeckTest, GameShuffleOfAFixedSeed)
 
     const std::vector<int> dealt = DrawAll(deck);
     ASSERT_EQ(dealt.size(), 52u);
-    EXPECT_EQ(std::vector<int>(dealt.begin(), dealt.begin() + 5), (std::vector<int>{37, 29, 30, 39, 17}));
+    EXPECT_EQ(std::vector<int>(dealt.begin(), dealt.begin() + 5),
+              (std::vector<int>{37, 29, 30, 39, 17}));
     std::vector<int> sorted = dealt;
     std::sort(sorted.begin(), sorted.end());
     for (int i = 0; i < 52; ++i)
@@ -303,14 +308,17 @@ TEST_F(VirtualDeckTest, OriginIsOnePixelInsideTheTopCardsCorner)
 // Each row deals a whole deck of Count cards through a visual deck of the
 // given type: where layers are peeled, and whether the stack ends empty (it
 // does when the peel points have brought it to 0 before it is dealt out).
-struct PeelCase {
+struct PeelCase
+{
     int Count;
     TLuVisualDeckType Type;
     std::vector<int> PeelAfter; // 1-based numbers of the cards after which a layer goes
     bool EndsEmpty;
 };
 
-class PeelTest : public VirtualDeckTest, public ::testing::WithParamInterface<PeelCase> {};
+class PeelTest : public VirtualDeckTest, public ::testing::WithParamInterface<PeelCase>
+{
+};
 
 TEST_P(PeelTest, LayersGoAtThePeelPoints)
 {
@@ -359,10 +367,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The single deck: after the 14th, 27th and 40th card; the 52nd card's
         // peel finds the stack at 0 and the deal-out turns it empty.
-        PeelCase{52, dcSingle, {14, 27, 40}, true},
-        PeelCase{20, dcSingle, {8}, false},
-        PeelCase{25, dcSingle, {13}, false},
-        PeelCase{26, dcSingle, {1, 14}, true},
+        PeelCase{52, dcSingle, {14, 27, 40}, true}, PeelCase{20, dcSingle, {8}, false},
+        PeelCase{25, dcSingle, {13}, false}, PeelCase{26, dcSingle, {1, 14}, true},
         // The double deck: one of thirteen layers every eight cards.
         PeelCase{104, dcDouble, EveryEighth(96), true},
         PeelCase{53, dcDouble, {5, 13, 21, 29, 37, 45}, false},
@@ -415,7 +421,8 @@ QByteArray DeckRecord(std::int32_t version = 1, std::int32_t shuffles = 0, std::
     return data;
 }
 
-class DeckFileTest : public VirtualDeckTest {
+class DeckFileTest : public VirtualDeckTest
+{
 protected:
     QString Write(const QByteArray& data, const QString& name = QStringLiteral("deck.vdf"))
     {
@@ -483,13 +490,16 @@ TEST_F(DeckFileTest, AFullFileOfOneHundredAndEightCards)
 
 // Every bad file leaves custom mode off and the deck as it was; all but a
 // missing file say why.
-struct BadFile {
+struct BadFile
+{
     const char* Name;
     QByteArray Data;
     const char* Message; // nullptr: no box at all
 };
 
-class BadDeckFileTest : public DeckFileTest, public ::testing::WithParamInterface<BadFile> {};
+class BadDeckFileTest : public DeckFileTest, public ::testing::WithParamInterface<BadFile>
+{
+};
 
 TEST_P(BadDeckFileTest, IsRefusedWithoutChangingTheDeck)
 {
@@ -546,7 +556,8 @@ TEST_F(DeckFileTest, AnUnusedPlaceMayHoldAnything)
 
 TEST_F(DeckFileTest, ShortFilesAreReportedAsUnreadable)
 {
-    struct Case {
+    struct Case
+    {
         const char* Name;
         int Size;
     };
@@ -554,10 +565,12 @@ TEST_F(DeckFileTest, ShortFilesAreReportedAsUnreadable)
                           Case{"header only", 34}, Case{"one byte short", 1147}}) {
         ScriptedMessageBoxes own;
         own.SetFallback(platform::MsgResult::Ok);
-        const QString path = Write(DeckRecord(1, 0, 108).left(c.Size), QString::fromUtf8(c.Name) + ".vdf");
+        const QString path =
+            Write(DeckRecord(1, 0, 108).left(c.Size), QString::fromUtf8(c.Name) + ".vdf");
         SwitchOn(path);
         ASSERT_EQ(own.Boxes().size(), 1u) << c.Name;
-        EXPECT_EQ(own.Boxes()[0].text, QStringLiteral("Cannot read the virtual deck file \"%1\".").arg(path))
+        EXPECT_EQ(own.Boxes()[0].text,
+                  QStringLiteral("Cannot read the virtual deck file \"%1\".").arg(path))
             << c.Name;
         EXPECT_EQ(own.Boxes()[0].type, platform::MsgType::Error);
         ExpectUnchanged();

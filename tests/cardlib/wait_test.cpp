@@ -9,7 +9,8 @@
 
 namespace {
 
-class WaitTest : public ::testing::Test {
+class WaitTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -40,7 +41,8 @@ TEST_F(WaitTest, LastsAtLeastItsTimeAndHandlesEventsMeanwhile)
     QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
     other.start(20);
     bool posted = false;
-    QMetaObject::invokeMethod(qApp, [&] { posted = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [&] { posted = true; }, Qt::QueuedConnection);
 
     QElapsedTimer clock;
     clock.start();
