@@ -30,25 +30,27 @@ struct TGroupScene {
     TLuCardGroup* Group = nullptr;
 };
 
-// Draw(false) of the middle card of a five-card hand: the copy into the
-// Buffer plus the at-once copy of its rectangle to the (offscreen) screen.
-void BM_DrawGroupCard(benchmark::State& State)
+// Draw(false) of the middle card of a five-card hand. Shown: the copy into
+// the Buffer plus the at-once copy of its rectangle to the (offscreen)
+// screen; hidden: only the pixels of the Buffer.
+void DrawMiddleCard(benchmark::State& State, bool Shown)
 {
     TGroupScene Scene(5, csNormal);
+    Scene.Window.setVisible(Shown);
     TLuSingleCard& Card = *Scene.Group->CardAt(2);
     for (auto _ : State)
         Card.Draw(false);
 }
+
+void BM_DrawGroupCard(benchmark::State& State)
+{
+    DrawMiddleCard(State, true);
+}
 BENCHMARK(BM_DrawGroupCard)->Unit(benchmark::kMicrosecond);
 
-// The same without a visible control: only the pixels of the Buffer.
 void BM_DrawGroupCardIntoBufferOnly(benchmark::State& State)
 {
-    TGroupScene Scene(5, csNormal);
-    Scene.Window.hide();
-    TLuSingleCard& Card = *Scene.Group->CardAt(2);
-    for (auto _ : State)
-        Card.Draw(false);
+    DrawMiddleCard(State, false);
 }
 BENCHMARK(BM_DrawGroupCardIntoBufferOnly)->Unit(benchmark::kMicrosecond);
 

@@ -53,21 +53,21 @@ QImage Resized(const QImage& Old, int Width, int Height, const QColor& Fill)
 
 void TLuCustomGraphicControl::SetBufferWidth(int Width)
 {
-    Width = std::max(Width, 0);
-    if (Width == FBufferWidth)
-        return;
-    FBufferWidth = Width;
-    FBuffer = Resized(FBuffer, FBufferWidth, FBufferHeight, FBrushColor);
-    BufferChanged();
+    ResizeBuffer(std::max(Width, 0), FBufferHeight);
 }
 
 void TLuCustomGraphicControl::SetBufferHeight(int Height)
 {
-    Height = std::max(Height, 0);
-    if (Height == FBufferHeight)
+    ResizeBuffer(FBufferWidth, std::max(Height, 0));
+}
+
+void TLuCustomGraphicControl::ResizeBuffer(int Width, int Height)
+{
+    if (Width == FBufferWidth && Height == FBufferHeight)
         return;
+    FBufferWidth = Width;
     FBufferHeight = Height;
-    FBuffer = Resized(FBuffer, FBufferWidth, FBufferHeight, FBrushColor);
+    FBuffer = Resized(FBuffer, Width, Height, FBrushColor);
     BufferChanged();
 }
 

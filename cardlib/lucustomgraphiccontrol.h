@@ -123,6 +123,7 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
+    void ResizeBuffer(int Width, int Height);
     // Runs Output on the control's screen canvas at once, limited to Area.
     void DrawOnScreen(const QRegion& Area, const std::function<void(QPainter&)>& Output);
     void FillOutsideBuffer(QPainter& Painter, bool WidthFirst);

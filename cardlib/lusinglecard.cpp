@@ -22,6 +22,24 @@ int SuitOrderOf(TLuCardSuitType Suit)
     return 5;
 }
 
+// What to add to a value 2..14 for the ID of that card in the suit's block;
+// the jokers' "suit" counts as the first block.
+int SuitBlockOffset(TLuCardSuitType Suit)
+{
+    switch (Suit) {
+    case stDiamond:
+        return 13;
+    case stSpade:
+        return 26;
+    case stHeart:
+        return 39;
+    case stClub:
+    case stJoker:
+        break;
+    }
+    return 0;
+}
+
 void Fire(const TLuSingleCardNotifyEvent& Event, TLuCustomCardControl* Owner, TLuSingleCard* Card)
 {
     if (Event)
@@ -88,25 +106,9 @@ void TLuSingleCard::SetValue(int V)
         SetSuit(stJoker);
         return;
     }
-    switch (FSuit) {
-    case stClub:
-        SetID(V);
-        break;
-    case stDiamond:
-        SetID(V + 13);
-        break;
-    case stSpade:
-        SetID(V + 26);
-        break;
-    case stHeart:
-        SetID(V + 39);
-        break;
-    case stJoker:
-        // A joker has no suit to keep: it becomes the club of that value,
-        // the first block, so that ID, value and suit agree again.
-        SetID(V);
-        break;
-    }
+    // A joker has no suit to keep: it becomes the club of that value (the
+    // first block), so that ID, value and suit agree again.
+    SetID(V + SuitBlockOffset(FSuit));
 }
 
 void TLuSingleCard::SetSuit(TLuCardSuitType S)
@@ -118,25 +120,13 @@ void TLuSingleCard::SetSuit(TLuCardSuitType S)
     FSuit = S;
     if (FValue > 14 && S != stJoker)
         FValue = 2;
-    switch (S) {
-    case stClub:
-        SetID(FValue);
-        break;
-    case stDiamond:
-        SetID(FValue + 13);
-        break;
-    case stSpade:
-        SetID(FValue + 26);
-        break;
-    case stHeart:
-        SetID(FValue + 39);
-        break;
-    case stJoker:
+    if (S == stJoker) {
         if (FValue < JokerValue)
             FValue = JokerValue;
-        SetID(FValue + 39);
-        break;
+        SetID(FValue + 39); // the red joker
+        return;
     }
+    SetID(FValue + SuitBlockOffset(S));
 }
 
 void TLuSingleCard::SetCardBack(TLuCardBackType B)
