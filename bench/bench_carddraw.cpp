@@ -5,6 +5,8 @@
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardlist.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -17,17 +19,34 @@ struct TGroupScene {
     {
         Window.resize(800, 200);
         Group = new TLuCardGroup(&Window);
-        Group->SetBounds(10, 10, 71, 96);
         Group->SetCascadeStyle(Style);
         Group->SetShowBack(false);
         for (int I = 0; I < Count; ++I)
             Group->CardList().Add();
         for (int I = 0; I < Count; ++I)
             Group->CardAt(I)->SetID(2 + I % 52);
+        // A hand as wide as its cards; a pile one card wide.
+        Group->SetBounds(10, 10, Style == csNormal ? Group->BufferWidth() : CardWidth, CardHeight);
         Window.show();
+        QApplication::processEvents(); // exposed: screen copies really happen
     }
     QWidget Window;
     TLuCardGroup* Group = nullptr;
+};
+
+// Counts the paint events that reach a control.
+class TPaintCounter : public QObject {
+public:
+    TPaintCounter(QWidget& Watched, int& Count) : FCount(Count) { Watched.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::Paint)
+            ++FCount;
+        return false;
+    }
+
+private:
+    int& FCount;
 };
 
 // Draw(false) of the middle card of a five-card hand. Shown: the copy into
@@ -38,8 +57,12 @@ void DrawMiddleCard(benchmark::State& State, bool Shown)
     TGroupScene Scene(5, csNormal);
     Scene.Window.setVisible(Shown);
     TLuSingleCard& Card = *Scene.Group->CardAt(2);
+    int Paints = 0;
+    TPaintCounter Counter(*Scene.Group, Paints);
     for (auto _ : State)
         Card.Draw(false);
+    State.counters["ScreenCopiesPerDraw"] =
+        benchmark::Counter(static_cast<double>(Paints) / static_cast<double>(State.iterations()));
 }
 
 void BM_DrawGroupCard(benchmark::State& State)
