@@ -29,6 +29,8 @@ public:
     bool ShowBack() const { return FShowBack; }
     virtual void SetShowBack(bool Value);
     TLuSprite* Sprite() const { return FSprite; }
+    // Also cleared (through this virtual setter) when the sprite is destroyed
+    // before the control.
     virtual void SetSprite(TLuSprite* Value);
 
     // Derived controls start out empty when loading completes.
@@ -56,6 +58,7 @@ public:
 
 private:
     TLuSprite* FSprite = nullptr;
+    QMetaObject::Connection FSpriteGone;
     TLuCardBackType FCardBack = cbDefault;
     bool FShowBack = true;
     bool FAutoEmpty = false;
