@@ -4,14 +4,83 @@
 #include "cardlib/luwait.h"
 #include "platform/abort.h"
 
+#include "cardlib/lucustomgraphiccontrol.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
 #include <QWidget>
 
 #include <cstdlib>
 #include <stdexcept>
+
+namespace {
+
+// A transparent sheet over the whole form, above its controls and blind to
+// the mouse: what the sprite draws "on the form" is drawn here.
+class SpriteSurface : public QWidget
+{
+public:
+    explicit SpriteSurface(QWidget* form) : QWidget(form)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        Follow();
+        show();
+    }
+
+    // Covers the form and stays the topmost child; the layer keeps what it
+    // holds where the form's size allows.
+    void Follow()
+    {
+        QWidget* form = parentWidget();
+        if (geometry() != form->rect())
+            setGeometry(form->rect());
+        if (Layer.size() != form->size()) {
+            QImage grown(form->size(), QImage::Format_ARGB32_Premultiplied);
+            grown.fill(Qt::transparent);
+            QPainter painter(&grown);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(0, 0, Layer);
+            painter.end();
+            Layer = grown;
+        }
+        raise();
+    }
+
+    QImage Layer;
+    // While set the sheet paints nothing, so the form shows without it.
+    bool Hidden = false;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (Hidden)
+            return;
+        QPainter painter(this);
+        for (const QRect& r : event->region())
+            painter.drawImage(r.topLeft(), Layer, r);
+    }
+};
+
+SpriteSurface* AsSurface(QWidget* widget)
+{
+    return static_cast<SpriteSurface*>(widget);
+}
+
+// Copies SourceRect of Source into Dest at At, pixel for pixel.
+void Blit(QImage& Dest, const QPoint& At, const QImage& Source, const QRect& SourceRect)
+{
+    QPainter painter(&Dest);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(At, Source, SourceRect);
+}
+
+} // namespace
 
 TLuSprite::TLuSprite(QWidget* form) : QObject(form), FForm(form)
 {
@@ -21,7 +90,80 @@ TLuSprite::TLuSprite(QWidget* form) : QObject(form), FForm(form)
     connect(&FFollowTimer, &QTimer::timeout, this, &TLuSprite::FollowCursor);
 }
 
-TLuSprite::~TLuSprite() = default;
+TLuSprite::~TLuSprite()
+{
+    // The layer belongs to the form; a sprite that goes first takes it along.
+    delete FSurface.data();
+}
+
+QWidget* TLuSprite::Surface()
+{
+    if (!FSurface)
+        FSurface = new SpriteSurface(FForm);
+    AsSurface(FSurface)->Follow();
+    return FSurface;
+}
+
+QImage TLuSprite::FormPixels(const QRect& R, bool WithLayer) const
+{
+    QImage result(R.size(), QImage::Format_RGB32);
+    result.fill(Qt::black);
+    const QRect inside = R.intersected(FForm->rect());
+    if (inside.isEmpty())
+        return result;
+    auto* surface = AsSurface(FSurface);
+    if (surface)
+        surface->Hidden = !WithLayer;
+    const QImage shown = FForm->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+    if (surface)
+        surface->Hidden = false;
+    Blit(result, inside.topLeft() - R.topLeft(), shown, shown.rect());
+    return result;
+}
+
+void TLuSprite::RestoreOnForm(const QPoint& Dest, const QImage& Source, const QRect& SourceRect)
+{
+    const QRect target = QRect(Dest, SourceRect.size()).intersected(FForm->rect());
+    if (target.isEmpty() || !FSurface)
+        return;
+    // Where the form itself still shows the saved pixel the layer clears;
+    // anywhere else (a trail, or what the form drew meanwhile) the saved
+    // pixel goes on the layer, as it would go on the screen.
+    const QImage form = FormPixels(target, false);
+    QImage& layer = AsSurface(FSurface)->Layer;
+    const QPoint offset = SourceRect.topLeft() - Dest;
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        const auto* under = reinterpret_cast<const QRgb*>(form.constScanLine(y - target.top()));
+        const auto* saved = reinterpret_cast<const QRgb*>(Source.constScanLine(y + offset.y()));
+        for (int x = target.left(); x <= target.right(); ++x) {
+            const QRgb pixel = saved[x + offset.x()] | 0xFF000000u;
+            out[x] = pixel == (under[x - target.left()] | 0xFF000000u) ? 0u : pixel;
+        }
+    }
+    FSurface->repaint(target);
+}
+
+void TLuSprite::SynchronizeForm()
+{
+    QEvent synchronize(LuSynchronizeEventType());
+    QCoreApplication::sendEvent(FForm->window(), &synchronize);
+}
+
+bool TLuSprite::WindowAllowsDrawing() const
+{
+    // The visible part of the client area, as the window system shows it.
+    const QRegion visible = FForm->isVisible() ? FForm->visibleRegion() : QRegion();
+    const bool simple = visible.rectCount() == 1;
+    if (FDrawOptions.Contains(doWindowVisible) && !simple)
+        return false;
+    if (FDrawOptions.Contains(doWindowInScreen) &&
+        !(simple && visible.boundingRect() == FForm->rect()))
+        return false;
+    if (FDrawOptions.Contains(doWindowActive) && !FForm->isActiveWindow())
+        return false;
+    return true;
+}
 
 void TLuSprite::ProcessPendingMessages()
 {
@@ -87,8 +229,14 @@ void TLuSprite::MoveToDest()
     struct Cleanup
     {
         TLuSprite* Sprite;
+        bool SizeHeld;
         ~Cleanup()
         {
+            if (SizeHeld) {
+                QWidget* window = Sprite->FForm->window();
+                window->setMinimumSize(Sprite->FSavedMinimumSize);
+                window->setMaximumSize(Sprite->FSavedMaximumSize);
+            }
             EndBusy();
             if (Sprite->AfterMove)
                 Sprite->AfterMove(Sprite);
@@ -96,7 +244,15 @@ void TLuSprite::MoveToDest()
     };
 
     BeginBusy();
-    Cleanup cleanup{this};
+    // The form keeps its size while the flight lets messages through.
+    const bool holdSize = FDrawOptions.Contains(doWindowPreventResize);
+    if (holdSize) {
+        QWidget* window = FForm->window();
+        FSavedMinimumSize = window->minimumSize();
+        FSavedMaximumSize = window->maximumSize();
+        window->setFixedSize(window->size());
+    }
+    Cleanup cleanup{this, holdSize};
     const int ix = FIncrementX;
     const int iy = FIncrementY;
     for (;;) {
@@ -157,8 +313,7 @@ void TLuSprite::SetVisible(bool value)
     if (value) {
         DrawSprite(true);
     } else {
-        // Putting the saved pixels back on the form is not built yet; the
-        // saved copy is dropped as a real hide drops it.
+        RestoreOnForm(QPoint(FX, FY), FBackground, FBackground.rect());
         FBackground = QImage();
     }
 }
@@ -237,26 +392,54 @@ void TLuSprite::FollowCursor()
 
 void TLuSprite::DrawSprite(bool Save)
 {
-    // The window conditions that the drawing honours. Putting the image on
-    // the form and saving the pixels under it are not built yet, so a shown
-    // sprite keeps an empty Background.
-    if (FDrawOptions.Contains(doWindowVisible) && !FForm->isVisible())
+    if (FDrawOptions.Contains(doSynchronize))
+        SynchronizeForm();
+    if (!WindowAllowsDrawing())
         return;
-    if (FDrawOptions.Contains(doWindowActive) && !FForm->isActiveWindow())
-        return;
-    static_cast<void>(Save);
+    const QRect place(FX, FY, FBitmap.width(), FBitmap.height());
+    if (Save)
+        FBackground = FormPixels(place, true);
+    auto* surface = AsSurface(Surface());
+    Blit(surface->Layer, place.topLeft(), FBitmap, FBitmap.rect());
+    surface->repaint(place.intersected(FForm->rect()));
 }
 
 bool TLuSprite::ScrollBackground(int dx, int dy)
 {
     const int w = FBackground.width();
     const int h = FBackground.height();
-    if (w <= std::abs(dx) || h <= std::abs(dy))
+    if (w <= std::abs(dx) || h <= std::abs(dy)) {
+        RestoreOnForm(QPoint(FX, FY), FBackground, FBackground.rect());
         return true;
+    }
     if (dx == 0 && dy == 0)
         return true;
-    // Shifting the saved strips needs the drawing on the form, which is not
-    // built yet; nothing is ever saved, so the first case always applies.
+    // Restore the strip the image leaves, shift the saved pixels, save the
+    // strip the image is about to cover; the image is then drawn over it.
+    const QImage saved = FBackground;
+    if (dx > 0) {
+        RestoreOnForm(QPoint(FX, FY), saved, QRect(0, 0, dx, h));
+        Blit(FBackground, QPoint(0, 0), saved, QRect(dx, 0, w - dx, h));
+        Blit(FBackground, QPoint(w - dx, 0), FormPixels(QRect(FX + w, FY, dx, h), true),
+             QRect(0, 0, dx, h));
+    } else if (dx < 0) {
+        const int a = -dx;
+        RestoreOnForm(QPoint(FX + w - a, FY), saved, QRect(w - a, 0, a, h));
+        Blit(FBackground, QPoint(a, 0), saved, QRect(0, 0, w - a, h));
+        Blit(FBackground, QPoint(0, 0), FormPixels(QRect(FX - a, FY, a, h), true),
+             QRect(0, 0, a, h));
+    } else if (dy > 0) {
+        RestoreOnForm(QPoint(FX, FY), saved, QRect(0, 0, w, dy));
+        Blit(FBackground, QPoint(0, 0), saved, QRect(0, dy, w, h - dy));
+        Blit(FBackground, QPoint(0, h - dy), FormPixels(QRect(FX, FY + h, w, dy), true),
+             QRect(0, 0, w, dy));
+    } else {
+        const int a = -dy;
+        RestoreOnForm(QPoint(FX, FY + h - a), saved, QRect(0, h - a, w, a));
+        Blit(FBackground, QPoint(0, a), saved, QRect(0, 0, w, h - a));
+        Blit(FBackground, QPoint(0, 0), FormPixels(QRect(FX, FY - a, w, a), true),
+             QRect(0, 0, w, a));
+    }
     return false;
 }
 
@@ -287,9 +470,9 @@ bool TLuSprite::eventFilter(QObject* watched, QEvent* event)
                 FEscHeld = false;
             break;
         }
-        case QEvent::Paint:
-            if (FDrawOptions.Contains(doAutoRefresh) && FVisible)
-                DrawSprite(false);
+        case QEvent::Resize:
+            if (FSurface)
+                AsSurface(FSurface)->Follow();
             break;
         default:
             break;

@@ -5,16 +5,20 @@
 // name a sprite fly dealt, played and taken cards with it; the game names
 // none.
 //
-// Not built yet: putting the image on the screen. A flight keeps the whole
-// state and timing of a real one (positions stepped to the destination, the
-// busy state, pending messages processed between steps, the Esc key,
-// AfterMove, the abort when the program terminates, cursor following), but
-// nothing is drawn and the form's pixels are neither saved nor restored:
-// Background stays 0 x 0.
+// The form's pixels are the form as it shows, its controls included. The
+// sprite puts its image on a transparent layer above all of them (created
+// with the first drawing); restoring saved pixels makes the layer clear
+// again wherever the form still shows them, so the form's own later
+// drawing is never hidden by a stale copy. The layer is composed over the
+// form at every repaint, so a shown image always survives the form's
+// painting (doAutoRefresh asks for nothing more), and the form's size is
+// held fixed during a move rather than refused (doWindowPreventResize).
 #include "platform/component.h"
 
 #include <QImage>
 #include <QObject>
+#include <QPointer>
+#include <QSize>
 #include <QTimer>
 
 #include <cstdint>
@@ -22,6 +26,8 @@
 #include <initializer_list>
 
 class QEvent;
+class QPoint;
+class QRect;
 class QWidget;
 
 enum TLuDrawOption : std::uint8_t
@@ -153,6 +159,14 @@ private:
     void DrawSprite(bool Save);
     bool ScrollBackground(int dx, int dy);
     void ProcessPendingMessages();
+    // The layer above the form's controls on which the image is shown.
+    QWidget* Surface();
+    // The form as it shows in R (0 x 0 outside the form is black).
+    QImage FormPixels(const QRect& R, bool WithLayer) const;
+    // Puts Source's SourceRect back on the form at Dest.
+    void RestoreOnForm(const QPoint& Dest, const QImage& Source, const QRect& SourceRect);
+    void SynchronizeForm();
+    bool WindowAllowsDrawing() const;
     static int StepToward(int position, int destination, int increment);
 
     QTimer FFollowTimer;
@@ -179,4 +193,8 @@ private:
     bool FEscHeld = false;
     TLuDrawOptions FDrawOptions = DefaultDrawOptions;
     bool FHooked = false;
+    QPointer<QWidget> FSurface;
+    // The form's size limits while a flight holds it fixed.
+    QSize FSavedMinimumSize;
+    QSize FSavedMaximumSize;
 };

@@ -1,6 +1,6 @@
-// Sprite flights as far as they are built: the stepping of a move, the busy
-// bracket, AfterMove, the Esc key, the abort when the program terminates and
-// the property rules. Nothing is drawn on the form yet.
+// Sprite flights: the stepping of a move, the busy bracket, AfterMove, the
+// Esc key, the abort when the program terminates, the property rules, and
+// what the form shows while and after an image flies over it.
 #include "cardlib/lubusy.h"
 #include "cardlib/lusprite.h"
 #include "cardlib/luwait.h"
@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -216,6 +218,167 @@ TEST_F(SpriteTest, TerminationAbandonsTheMoveWithTheSilentAbort)
     EXPECT_EQ(moves, 1) << "AfterMove still runs";
     EXPECT_FALSE(Busy()) << "the busy bracket is closed";
     EXPECT_LT(sprite.X(), 1000);
+}
+
+} // namespace
+
+namespace {
+
+constexpr QRgb Green = 0xFF008000;
+
+// Flights on a shown form, read back from what the form shows (its
+// controls and the sprite's image over them).
+class SpriteDrawingTest : public ::testing::Test
+{
+protected:
+    SpriteDrawingTest() : image(71, 96, QImage::Format_RGB32)
+    {
+        QPalette palette = form.palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(Green));
+        form.setPalette(palette);
+        form.setAutoFillBackground(true);
+        form.resize(400, 300);
+        // Something under the flight path that is not plain background.
+        control = new QWidget(&form);
+        control->setAutoFillBackground(true);
+        QPalette blue = control->palette();
+        blue.setColor(QPalette::Window, Qt::blue);
+        control->setPalette(blue);
+        control->setGeometry(60, 40, 50, 200);
+        image.fill(Qt::red);
+        for (int y = 0; y < 96; ++y)
+            image.setPixel(y % 71, y, 0xFFFFFF00);
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        before = Screen();
+    }
+
+    QImage Screen() { return form.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // The form as it was, with the image at (x, y).
+    QImage WithImageAt(int x, int y) const
+    {
+        QImage expected = before.copy();
+        QPainter painter(&expected);
+        painter.drawImage(x, y, image);
+        return expected;
+    }
+
+    static int Differences(const QImage& a, const QImage& b)
+    {
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                count += a.pixel(x, y) != b.pixel(x, y);
+        return count;
+    }
+
+    QWidget form;
+    QWidget* control = nullptr;
+    QImage image;
+    QImage before;
+};
+
+TEST_F(SpriteDrawingTest, ImageShowsAtTheDestinationAndLeavesNoTrace)
+{
+    TLuSprite sprite(&form);
+    sprite.Fly(10, 20, 150, 60, &image, true);
+    EXPECT_EQ(Differences(Screen(), WithImageAt(150, 60)), 0);
+    EXPECT_EQ(sprite.Background(), before.copy(150, 60, 71, 96))
+        << "the form's pixels under the image";
+
+    sprite.SetVisible(false);
+    EXPECT_EQ(Differences(Screen(), before), 0);
+    EXPECT_TRUE(sprite.Background().isNull());
+}
+
+TEST_F(SpriteDrawingTest, EveryStepShowsTheImageOnlyWhereItIs)
+{
+    TLuSprite sprite(&form);
+    // Steps over the blue control in all four directions, in strips.
+    struct Leg
+    {
+        int X, Y;
+    };
+    sprite.SetIncrementX(7);
+    sprite.SetIncrementY(5);
+    sprite.Fly(0, 0, 0, 0, &image, true);
+    for (const Leg& leg : {Leg{90, 30}, Leg{40, 100}, Leg{41, 101}, Leg{5, 3}}) {
+        sprite.SetDestX(leg.X);
+        sprite.SetDestY(leg.Y);
+        sprite.MoveToDest();
+        EXPECT_EQ(Differences(Screen(), WithImageAt(leg.X, leg.Y)), 0) << leg.X << ", " << leg.Y;
+    }
+    sprite.SetVisible(false);
+    EXPECT_EQ(Differences(Screen(), before), 0);
+}
+
+TEST_F(SpriteDrawingTest, AJumpOfMoreThanTheImageRestoresAllAndSavesAfresh)
+{
+    TLuSprite sprite(&form);
+    sprite.Fly(20, 50, 20, 50, &image, true);
+    sprite.SetX(120);
+    EXPECT_EQ(Differences(Screen(), WithImageAt(120, 50)), 0);
+    EXPECT_EQ(sprite.Background(), before.copy(120, 50, 71, 96));
+}
+
+TEST_F(SpriteDrawingTest, WithoutAutoEraseTheImageLeavesATrail)
+{
+    TLuSprite sprite(&form);
+    TLuDrawOptions options = DefaultDrawOptions;
+    options.Exclude(doAutoErase);
+    sprite.SetDrawOptions(options);
+    sprite.Fly(10, 10, 30, 10, &image, false);
+    const QImage screen = Screen();
+    // Every place the image stopped at left a copy; the last one is gone.
+    const QRgb red = QColor(Qt::red).rgb();
+    EXPECT_EQ(screen.pixel(10, 50), red);
+    EXPECT_EQ(screen.pixel(25, 50), red);
+    EXPECT_EQ(screen.pixel(30 + 71 - 1, 50), before.pixel(30 + 71 - 1, 50));
+}
+
+TEST_F(SpriteDrawingTest, AnInactiveWindowSeesNothingButTheFlightStillArrives)
+{
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_FALSE(form.isActiveWindow());
+
+    TLuSprite sprite(&form);
+    sprite.Fly(10, 10, 100, 10, &image, true);
+    EXPECT_EQ(QPoint(sprite.X(), sprite.Y()), QPoint(100, 10));
+    EXPECT_TRUE(sprite.Background().isNull());
+    EXPECT_EQ(Differences(Screen(), before), 0);
+}
+
+TEST_F(SpriteDrawingTest, WhatTheFormDrawsAfterTheFlightIsNotCoveredByOldPixels)
+{
+    TLuSprite sprite(&form);
+    sprite.Fly(40, 40, 40, 40, &image, false);
+    QPalette yellow = control->palette();
+    yellow.setColor(QPalette::Window, Qt::yellow);
+    control->setPalette(yellow);
+    control->repaint();
+    EXPECT_EQ(Screen().pixel(70, 60), QColor(Qt::yellow).rgb());
+}
+
+TEST_F(SpriteDrawingTest, TheFormKeepsItsSizeDuringAMoveOnly)
+{
+    TLuSprite sprite(&form);
+    QSize during;
+    QMetaObject::invokeMethod(
+        &form,
+        [&] {
+            form.resize(500, 350);
+            during = form.size();
+        },
+        Qt::QueuedConnection);
+    sprite.Fly(0, 0, 40, 0, &image, false);
+    EXPECT_EQ(during, QSize(400, 300));
+    form.resize(500, 350);
+    EXPECT_EQ(form.size(), QSize(500, 350));
 }
 
 } // namespace
