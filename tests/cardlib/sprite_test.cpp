@@ -7,6 +7,7 @@
 #include "platform/abort.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTest>
@@ -379,6 +380,45 @@ TEST_F(SpriteDrawingTest, TheFormKeepsItsSizeDuringAMoveOnly)
     EXPECT_EQ(during, QSize(400, 300));
     form.resize(500, 350);
     EXPECT_EQ(form.size(), QSize(500, 350));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SpriteDrawingTest, FollowingThePointerJumpsAndReportsLeavingTheForm)
+{
+    TLuSprite sprite(&form);
+    sprite.SetBitmap(image);
+    int outside = 0;
+    sprite.OnOutClient = [&](TLuSprite*) { ++outside; };
+
+    QCursor::setPos(form.mapToGlobal(QPoint(-20, -20)));
+    sprite.SetSnapToCursor(true);
+    EXPECT_EQ(outside, 1);
+    EXPECT_FALSE(sprite.Visible());
+    sprite.FollowCursor();
+    EXPECT_EQ(outside, 2) << "every tick while the pointer stays outside";
+
+    QCursor::setPos(form.mapToGlobal(QPoint(200, 150)));
+    if (form.mapFromGlobal(QCursor::pos()) != QPoint(200, 150))
+        GTEST_SKIP() << "this platform cannot move the pointer";
+    sprite.FollowCursor();
+    // The first snap inside takes the offsets (0, 0) it had; centring
+    // applies from the next tick on.
+    EXPECT_EQ(QPoint(sprite.X(), sprite.Y()), QPoint(200, 150));
+    EXPECT_TRUE(sprite.Visible());
+    EXPECT_EQ(sprite.CursorDeltaX(), 35);
+    EXPECT_EQ(sprite.CursorDeltaY(), 48);
+    QCursor::setPos(form.mapToGlobal(QPoint(210, 160)));
+    sprite.FollowCursor();
+    EXPECT_EQ(QPoint(sprite.X(), sprite.Y()), QPoint(210 - 35, 160 - 48));
+    EXPECT_EQ(Differences(Screen(), WithImageAt(175, 112)), 0);
+
+    sprite.SetSnapToCursor(false);
+    EXPECT_FALSE(sprite.Visible());
+    EXPECT_EQ(sprite.IncrementX(), 4) << "the increments of before come back";
+    EXPECT_EQ(Differences(Screen(), before), 0);
 }
 
 } // namespace
