@@ -156,9 +156,7 @@ int TLuCardGroup::FirstEmptyIndex() const
 
 void TLuCardGroup::EmptyAllCards()
 {
-    for (int I = 0; I < ItemCount(); ++I)
-        if (TLuSingleCard* Card = CardAt(I))
-            Card->SetEmpty(true);
+    ForEachCard([&](TLuSingleCard& Card) { Card.SetEmpty(true); });
 }
 
 void TLuCardGroup::PlayCard(int Position, bool FaceDown, TLuTablePos TablePos)
@@ -226,33 +224,25 @@ void TLuSingleCard::PlayToTable(TLuTablePos TablePos, bool FaceDown)
 void TLuCardGroup::SetTable(TLuCardTable* T)
 {
     FTable = T;
-    for (int I = 0; I < ItemCount(); ++I)
-        if (TLuSingleCard* Card = CardAt(I))
-            Card->SetTable(T);
+    ForEachCard([&](TLuSingleCard& Card) { Card.SetTable(T); });
 }
 
 void TLuCardGroup::SetSprite(TLuSprite* Value)
 {
     TLuCustomCardControl::SetSprite(Value);
-    for (int I = 0; I < ItemCount(); ++I)
-        if (TLuSingleCard* Card = CardAt(I))
-            Card->SetSprite(Value);
+    ForEachCard([&](TLuSingleCard& Card) { Card.SetSprite(Value); });
 }
 
 void TLuCardGroup::SetCardBack(TLuCardBackType Value)
 {
     TLuCustomCardControl::SetCardBack(Value);
-    for (int I = 0; I < ItemCount(); ++I)
-        if (TLuSingleCard* Card = CardAt(I))
-            Card->SetCardBack(Value);
+    ForEachCard([&](TLuSingleCard& Card) { Card.SetCardBack(Value); });
 }
 
 void TLuCardGroup::SetShowBack(bool Value)
 {
     TLuCustomCardControl::SetShowBack(Value);
-    for (int I = 0; I < ItemCount(); ++I)
-        if (TLuSingleCard* Card = CardAt(I))
-            Card->SetShowBack(Value);
+    ForEachCard([&](TLuSingleCard& Card) { Card.SetShowBack(Value); });
 }
 
 void TLuCardGroup::SetScore(int V)
@@ -309,9 +299,7 @@ void TLuCardGroup::SetRandomCards(bool F)
     if (!F || AutoEmpty())
         return;
     // Any of the 52 standard cards; repeats are allowed.
-    for (int I = 0; I < ItemCount(); ++I)
-        if (TLuSingleCard* Card = CardAt(I))
-            Card->SetID(MinCardID + platform::Random(52));
+    ForEachCard([&](TLuSingleCard& Card) { Card.SetID(MinCardID + platform::Random(52)); });
 }
 
 // ---------------------------------------------------------------------------
@@ -331,9 +319,7 @@ void TLuCardGroup::RedrawBuffer(bool Invalidate)
         FillAndInvalidate(Buffer().width(), Buffer().height());
         return;
     }
-    for (int I = 0; I < ItemCount(); ++I)
-        if (TLuSingleCard* Card = CardAt(I))
-            Card->Draw(Invalidate);
+    ForEachCard([&](TLuSingleCard& Card) { Card.Draw(Invalidate); });
 }
 
 void TLuCardGroup::DrawCard(TLuSingleCard& Card, bool Invalidate)

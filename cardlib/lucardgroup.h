@@ -209,6 +209,14 @@ protected:
 
 private:
     friend class TLuCardList;
+    // Runs Action on every card in list order.
+    template <typename TAction>
+    void ForEachCard(TAction&& Action)
+    {
+        for (int I = 0; I < ItemCount(); ++I)
+            if (TLuSingleCard* Card = CardAt(I))
+                Action(*Card);
+    }
     // Fills (0, 0, Width, Height) of the Buffer and invalidates the control.
     void FillAndInvalidate(int AWidth, int AHeight);
 

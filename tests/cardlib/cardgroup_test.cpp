@@ -379,6 +379,29 @@ TEST_F(CardGroupPlayTest, PlayingAHandSlotOntoTheTopPosition)
     EXPECT_EQ(BusyCount(), 0u);
 }
 
+TEST_F(CardGroupPlayTest, SpriteFliesFromTheCardToTheLandingPlaceBeforeAfterPlay)
+{
+    TLuSprite Sprite(&Form);
+    Sprite.SetIncrementX(1000);
+    Sprite.SetIncrementY(1000);
+    Sprite.AfterMove = [this](TLuSprite* Flight) {
+        Log << QStringLiteral("Flight %1,%2 to %3,%4")
+                   .arg(Flight->HomeX())
+                   .arg(Flight->HomeY())
+                   .arg(Flight->X())
+                   .arg(Flight->Y());
+    };
+    TLuCardGroup* Hand = MakePlayer({2, 3, 4}); // at (100, 50), cards 76 apart
+    Hand->SetSprite(&Sprite);
+    Hand->PlayCard(1, true, tpLeft);
+    // From the card's corner plus one to the table (400, 300) plus the left place (0, 25).
+    EXPECT_EQ(Log, (QStringList{"Empty(1)", "Flight 177,51 to 400,325",
+                                QStringLiteral("AfterPlay 1 pos %1").arg(int(tpLeft)), "Table takes 3 empty 1",
+                                "Table laid 3 at 1 count 1 owned 1"}));
+    EXPECT_TRUE(Sprite.Bitmap() == Hand->CardAt(1)->BackImage()->Picture) << "face down shows the back";
+    EXPECT_FALSE(Sprite.Visible());
+}
+
 TEST_F(CardGroupPlayTest, TablePositionsAndFaceDown)
 {
     struct Row {

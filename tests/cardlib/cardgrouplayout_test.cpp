@@ -301,19 +301,6 @@ TEST_F(CardGroupSortTest, FaceUpJokersByValueDoNotSortForEver)
     EXPECT_EQ(Group->UpdateCount(), 0);
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* Target) { Target->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* Event) override
-    {
-        if (Event->type() == QEvent::Paint)
-            ++Paints;
-        return false;
-    }
-    int Paints = 0;
-};
-
 TEST_F(CardGroupSortTest, TheSortedGroupReachesTheScreenInOneCopy)
 {
     TLuCardGroup* Group = MakeGroup({9, 3, 14, 5, 2});

@@ -160,18 +160,6 @@ TEST_F(CardGroupMouseTest, DefaultCardCursorLeavesTheCursorAlone)
 // ---------------------------------------------------------------------------
 // Drag and drop
 
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* Target) { Target->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* Event) override
-    {
-        if (Event->type() == QEvent::Paint)
-            ++Paints;
-        return false;
-    }
-    int Paints = 0;
-};
-
 TEST_F(CardGroupMouseTest, DropRedrawsBothGroupsAndShowsEachInOneCopy)
 {
     TLuCardGroup* Source = MakeGroup({40});

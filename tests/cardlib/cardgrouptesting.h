@@ -9,7 +9,9 @@
 #include "cardlib/lusinglecard.h"
 #include "tests/support/qtprinters.h"
 
+#include <QEvent>
 #include <QImage>
+#include <QObject>
 #include <QPalette>
 #include <QString>
 #include <QStringList>
@@ -73,6 +75,20 @@ protected:
     }
 
     QWidget Form;
+};
+
+// Counts the paint events a widget receives: a batch that reaches the
+// screen in one copy is one paint.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* Target) { Target->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::Paint)
+            ++Paints;
+        return false;
+    }
+    int Paints = 0;
 };
 
 // The Width x Height block of Image at (X, Y), in one format for comparing.
