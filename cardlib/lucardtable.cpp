@@ -117,6 +117,16 @@ TLuSingleCard* TLuCardTable::PositionCard(int Pos) const
     }
 }
 
+TLuVirtualDeck* TLuCardTable::VirtualDeck() const
+{
+    return FVirtualDeck.data();
+}
+
+void TLuCardTable::SetVirtualDeck(TLuVirtualDeck* Value)
+{
+    FVirtualDeck = Value;
+}
+
 void TLuCardTable::SetLandingPosition(int Pos)
 {
     if (Pos >= 0 && Pos < TablePositionCount)

@@ -13,6 +13,7 @@
 #include "cardlib/lutypes.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -70,9 +71,10 @@ public:
     // The position card of 0..3; nullptr for any other value.
     TLuSingleCard* PositionCard(int Pos) const;
 
-    // The deck that the table deals from; not owned.
-    TLuVirtualDeck* VirtualDeck() const { return FVirtualDeck; }
-    void SetVirtualDeck(TLuVirtualDeck* Value) { FVirtualDeck = Value; }
+    // The deck that the table deals from; not owned. A deck that is
+    // destroyed first leaves the table without one.
+    TLuVirtualDeck* VirtualDeck() const;
+    void SetVirtualDeck(TLuVirtualDeck* Value);
 
     // With True, each position card gets a random standard card (unless the
     // table starts out empty).
@@ -184,7 +186,7 @@ private:
     std::unique_ptr<TLuSingleCard> FCardRight;
     std::unique_ptr<TLuSingleCard> FCardBottom;
     std::unique_ptr<TLuSingleCard> FCardTop;
-    TLuVirtualDeck* FVirtualDeck = nullptr;
+    QPointer<TLuVirtualDeck> FVirtualDeck;
     TLuCardSuitType FLeadSuit = stJoker;
     bool FRandomCards = false;
     bool FTrumpPlayed = false;

@@ -623,6 +623,41 @@ TEST_F(TableTest, AWayStationHandsAPileCardStraightOn)
     EXPECT_EQ(Pile->NonEmptyCount(), 0);
 }
 
+TEST_F(TableTest, TheSpriteCarriesTakenAndRefusedCards)
+{
+    TLuSprite Sprite(&Form);
+    FlightLog Flights(Sprite);
+    Table->SetSprite(&Sprite);
+    Table->ClearTable(false);
+    Table->SetLandingPosition(1);
+    Table->PlaceCard(33, false, nullptr);
+    TLuCardGroup* Hand = MakePlayer({5, 6}); // at (20, 450)
+    Hand->CardAt(1)->SetEmpty(true);
+
+    // From the top card's place on the table to the slot's place in the group.
+    Table->TakeTopCard(Hand);
+    ASSERT_EQ(Flights.Moves, (QStringList{"from 300,225 to 96,450"}));
+    EXPECT_EQ(Flights.Pictures[0], CardImage(33)->Picture);
+    EXPECT_FALSE(Sprite.Visible());
+
+    // A refused card flies to the table with the group's sprite, shows
+    // again and flies back where it started.
+    Flights.Moves.clear();
+    Hand->SetSprite(&Sprite);
+    Table->BeforeAddCard = [&](TLuCardTable*, TLuSingleCard*, bool, bool& Accept) {
+        EXPECT_FALSE(Sprite.Visible());
+        Accept = false;
+    };
+    Table->GameOptions().SetTakeDelay(20);
+    bool VisibleMeanwhile = false;
+    QTimer::singleShot(5, [&] { VisibleMeanwhile = Sprite.Visible(); });
+    Hand->PlayCard(0, true, tpTop);
+    EXPECT_EQ(Flights.Moves, (QStringList{"from 21,451 to 335,200", "from 21,451 to 21,451"}));
+    EXPECT_TRUE(VisibleMeanwhile);
+    EXPECT_FALSE(Sprite.Visible());
+    EXPECT_FALSE(Hand->CardAt(0)->Empty());
+}
+
 // ---------------------------------------------------------------------------
 // Clicks
 

@@ -108,6 +108,18 @@ TEST_F(TableDealingTest, WithoutADeckNothingIsDrawn)
     EXPECT_EQ(BusyCount(), 0u);
 }
 
+TEST_F(TableDealingTest, ADeckDestroyedFirstLeavesTheTableWithoutOne)
+{
+    auto* Gone = new TLuVirtualDeck;
+    Table->SetVirtualDeck(Gone);
+    EXPECT_EQ(Table->VirtualDeck(), Gone);
+    delete Gone;
+    EXPECT_EQ(Table->VirtualDeck(), nullptr);
+    Table->PrepareDeal();
+    EXPECT_EQ(Table->NextDeckCard(), -1);
+    EXPECT_EQ(Table->CardsLeft(), 0);
+}
+
 TEST_F(TableDealingTest, NextDeckCardFollowsTheDeckUntilItRunsOut)
 {
     OnlyClubs(Deck, {2, 3, 4});
@@ -351,6 +363,49 @@ TEST_F(TableDealingTest, ADeckThatRunsOutEndsWithoutTheAnnouncement)
     Table->PrepareDeal();
     Table->DealToTable();
     EXPECT_EQ(Log, (QStringList{"Add count 1 pos 3 top 12 prev -1 owned 0"}));
+}
+
+TEST_F(TableDealingTest, DealtCardsFlyFromTheDeckWithTheTablesSprite)
+{
+    TLuSprite Sprite(&Form);
+    FlightLog Flights(Sprite);
+    Deck.SetOriginX(5);
+    Deck.SetOriginY(7);
+    TLuCardGroup* Hand = MakePlayer({40, 41}); // at (20, 450), cards 76 apart
+    Hand->EmptyAllCards();
+    Hand->CardAt(1)->SetShowBack(true);
+    Table->GameOptions().SetTableCloseCards(1);
+    Table->GameOptions().SetTableOpenCards(1);
+    Table->SetLandingPosition(0);
+    Table->SetCardBack(cbFlower);
+    const std::vector<int> Expected = ExpectedOrder();
+
+    // No sprite: nothing flies.
+    Table->PrepareDeal();
+    Table->DealToGroup(Hand);
+    EXPECT_TRUE(Flights.Moves.isEmpty());
+
+    Hand->EmptyAllCards();
+    Table->SetSprite(&Sprite);
+    Table->PrepareDeal();
+    Table->DealToGroup(Hand);
+    Table->DealToTable();
+    EXPECT_EQ(Flights.Moves, (QStringList{"from 5,7 to 20,450", "from 5,7 to 96,450", "from 5,7 to 324,260",
+                                          "from 5,7 to 300,225"}));
+    // A card shows its face, or the table's back design when it lies face down.
+    const QImage Back = CardImage(BackImageIndex(cbFlower))->Picture;
+    ASSERT_EQ(Flights.Pictures.size(), 4u);
+    EXPECT_EQ(Flights.Pictures[0], CardImage(Expected[0])->Picture);
+    EXPECT_EQ(Flights.Pictures[1], Back);
+    EXPECT_EQ(Flights.Pictures[2], Back);
+    EXPECT_EQ(Flights.Pictures[3], CardImage(Expected[3])->Picture);
+    EXPECT_FALSE(Sprite.Visible());
+
+    // Without a deck nothing is dealt, so nothing flies.
+    Flights.Moves.clear();
+    Table->SetVirtualDeck(nullptr);
+    Table->DealToTable();
+    EXPECT_TRUE(Flights.Moves.isEmpty());
 }
 
 // ---------------------------------------------------------------------------

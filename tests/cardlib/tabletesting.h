@@ -7,6 +7,7 @@
 
 #include "cardlib/lubusy.h"
 #include "cardlib/lucardtable.h"
+#include "cardlib/lusprite.h"
 #include "cardlib/luvirtualdeck.h"
 
 #include <QStringList>
@@ -110,6 +111,20 @@ protected:
     TLuCardTable* Table = nullptr;
     QStringList Log;
     int Players = 0;
+};
+
+// Records every move of a sprite as "from (x, y) to (x, y)", and whether it
+// showed the expected picture.
+struct FlightLog {
+    explicit FlightLog(TLuSprite& Sprite)
+    {
+        Sprite.AfterMove = [this](TLuSprite* S) {
+            Moves << QStringLiteral("from %1,%2 to %3,%4").arg(S->HomeX()).arg(S->HomeY()).arg(S->X()).arg(S->Y());
+            Pictures.push_back(S->Bitmap());
+        };
+    }
+    QStringList Moves;
+    std::vector<QImage> Pictures;
 };
 
 // Every card ID a deck hands out, in order, until it is dealt out.
