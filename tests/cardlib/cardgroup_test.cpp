@@ -153,9 +153,13 @@ TEST_F(CardGroupTest, LoadingAddsItemsSilentlyAndAutoEmptyEmptiesThemAtTheEnd)
         Group.BeginLoad();
         Group.SetAutoEmpty(AutoEmpty);
         Group.SetShowBack(false);
+        Group.SetAutoTight(true);
+        Group.SetBounds(0, 0, 300, 96);
         for (int ID : {20, 30, 40})
             Group.CardList().Add()->Card()->SetID(ID);
         EXPECT_TRUE(Log.isEmpty()) << Log.join(',').toStdString();
+        // Stored items come with no layout step: the stored Tightness stands.
+        EXPECT_EQ(Group.Tightness(), 16);
         Group.EndLoad();
         EXPECT_EQ(Group.ItemCount(), 3);
         EXPECT_EQ(Group.NonEmptyCount(), AutoEmpty ? 0 : 3);
