@@ -453,8 +453,13 @@ void TLuCardGroup::mouseReleaseEvent(QMouseEvent* Event)
     unsetCursor();
     bool PlayIt = false;
     bool FaceDown = false;
-    if (I >= 0 && I < ItemCount() && OnCardClick)
+    if (I >= 0 && I < ItemCount() && OnCardClick) {
+        // The handler may close the window, and the group with it.
+        const QPointer<TLuCardGroup> Self(this);
         OnCardClick(this, CardAt(I), I, PlayIt, TablePos, FaceDown, Event->button());
+        if (!Self)
+            return;
+    }
     if (!FTable || !PlayIt || I < 0 || I >= ItemCount())
         return;
     if (const TLuSingleCard* Card = CardAt(I); Card && !Card->Empty())

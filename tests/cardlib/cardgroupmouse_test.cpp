@@ -132,6 +132,20 @@ TEST_F(CardGroupMouseTest, WithoutATablePlayItHasNoEffect)
     EXPECT_FALSE(Group->CardAt(0)->Empty());
 }
 
+TEST_F(CardGroupMouseTest, HandlerThatClosesTheGroupEndsTheClick)
+{
+    Group->SetTable(MakeTable());
+    Group->OnCardClick = [this](TLuCardGroup* Sender, TLuSingleCard*, int, bool& PlayIt, TLuTablePos&, bool&,
+                                Qt::MouseButton) {
+        PlayIt = true;
+        auto* Fixture = this; // the handler goes with the group
+        delete Sender;
+        Fixture->Group = nullptr;
+    };
+    Click(10, 40);
+    EXPECT_EQ(Group, nullptr);
+}
+
 TEST_F(CardGroupMouseTest, CardCursorOverCardsThatAreNotEmpty)
 {
     Group->CardAt(1)->SetEmpty(true);
