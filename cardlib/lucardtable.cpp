@@ -303,13 +303,21 @@ void TLuCardTable::AddCard(TLuSingleCard& Card, bool FaceDown, TLuCardGroup* Gro
 
     if (!Group)
         return;
-    // The refused card goes back where it came from.
+    // The refused card goes back where it came from. The pause and the
+    // flight run the event loop, in which the window may close the table or
+    // the group.
+    const QPointer<TLuCardTable> Self(this);
+    const QPointer<TLuCardGroup> Home(Group);
     if (TLuSprite* S = Sprite())
         S->SetVisible(true);
     if (Options.TakeDelay() > 0)
         Wait(Options.TakeDelay());
+    if (!Self || !Home)
+        return;
     if (TLuSprite* S = Sprite())
         S->FlyBack();
+    if (!Self || !Home)
+        return;
     Card.SetEmpty(false);
 }
 
@@ -318,8 +326,13 @@ void TLuCardTable::TakeTopCard(TLuCardGroup* Group)
     TLuBusyGuard BusyState;
     if (!Group)
         return;
-    if (FGameOptions->TakeDelay() > 0 && Group->Controller() == ctComputer)
+    const QPointer<TLuCardTable> Self(this);
+    const QPointer<TLuCardGroup> Taker(Group);
+    if (FGameOptions->TakeDelay() > 0 && Group->Controller() == ctComputer) {
         Wait(FGameOptions->TakeDelay());
+        if (!Self || !Taker)
+            return;
+    }
 
     // Nothing lies on top (never laid, or already taken): handing on the
     // stale ID of an empty position would conjure up a card.
@@ -335,9 +348,15 @@ void TLuCardTable::TakeTopCard(TLuCardGroup* Group)
     const QPoint From = QPoint(Left(), Top()) + QPoint(TopCard->Bounds().Left, TopCard->Bounds().Top);
     const QPoint To = QPoint(Group->Left(), Group->Top()) + QPoint(Slot->Bounds().Left, Slot->Bounds().Top);
     Fly(From, To, PictureOf(TopCard->FaceImage()));
-    Slot->SetID(TopCard->ID());
-    if (Slot->Empty())
-        Slot->SetEmpty(false);
+    if (!Self)
+        return;
+    // A group closed during the flight receives nothing; the card has left
+    // the table all the same.
+    if (Taker) {
+        Slot->SetID(TopCard->ID());
+        if (Slot->Empty())
+            Slot->SetEmpty(false);
+    }
     if (!FPlayedCards.empty())
         FPlayedCards.pop_back();
     FLandingPos = FTopCardPos;
@@ -423,9 +442,11 @@ void TLuCardTable::mouseReleaseEvent(QMouseEvent* Event)
     TLuBusyGuard BusyState;
     bool TakeIt = false;
     TLuSingleCard* TopCard = PositionCard(FTopCardPos);
+    const QPointer<TLuCardTable> Self(this);
     if (OnCardClick && TopCard && !TopCard->Empty())
         OnCardClick(this, TopCard, TakeIt);
-    if (TakeIt)
+    // A handler that closed the table ends the click.
+    if (TakeIt && Self)
         TakeTopCard(FindHumanPlayer());
 }
 
@@ -456,6 +477,8 @@ void TLuCardTable::DealToGroup(TLuCardGroup* Group)
     if (!FVirtualDeck || !Group)
         return;
     TLuBusyGuard BusyState;
+    const QPointer<TLuCardTable> Self(this);
+    const QPointer<TLuCardGroup> Dealt(Group);
     const QPoint Origin(FVirtualDeck->OriginX(), FVirtualDeck->OriginY());
     for (int I = 0; I < Group->ItemCount(); ++I) {
         TLuSingleCard* Card = Group->CardAt(I);
@@ -468,6 +491,9 @@ void TLuCardTable::DealToGroup(TLuCardGroup* Group)
         if (Sprite()) {
             const QPoint To = QPoint(Group->Left(), Group->Top()) + QPoint(Card->Bounds().Left, Card->Bounds().Top);
             Fly(Origin, To, PictureOf(Card->ShowBack() ? FCardLeft->BackImage() : CardImage(ID)));
+            // The flight runs the event loop, in which the window may close.
+            if (!Self || !Dealt)
+                return;
         }
         if (Card->Empty())
             Card->SetEmpty(false);
@@ -497,10 +523,13 @@ void TLuCardTable::DealToPlayers(bool MoveDealer)
     // first player, so that every player is dealt to.
     if (FCurrentPlayer < 0 || FCurrentPlayer >= Count)
         FCurrentPlayer = 0;
+    const QPointer<TLuCardTable> Self(this);
     int P = FCurrentPlayer;
     for (int N = 0; N < Count; ++N) {
         if (TLuCardGroup* Group = PlayerGroup(P))
             DealToGroup(Group);
+        if (!Self)
+            return;
         P = NextPlayer(P);
     }
     if (AfterDealingFinish)
@@ -511,6 +540,7 @@ void TLuCardTable::DealToPlayers(bool MoveDealer)
 void TLuCardTable::DealToTable()
 {
     TLuBusyGuard BusyState;
+    const QPointer<TLuCardTable> Self(this);
     int Pos = FLandingPos;
     QPoint Origin(0, 0);
     if (FVirtualDeck)
@@ -523,8 +553,11 @@ void TLuCardTable::DealToTable()
             return;
         const bool FaceDown = K <= CloseCards;
         Pos = FLandingPos;
-        if (FVirtualDeck && Sprite())
+        if (FVirtualDeck && Sprite()) {
             Fly(Origin, WindowPlace(Pos), PictureOf(FaceDown ? FCardLeft->BackImage() : CardImage(ID)));
+            if (!Self)
+                return;
+        }
         PlaceCard(ID, FaceDown, nullptr);
     }
     if (AfterDealToTable)

@@ -658,6 +658,67 @@ TEST_F(TableTest, TheSpriteCarriesTakenAndRefusedCards)
     EXPECT_FALSE(Hand->CardAt(0)->Empty());
 }
 
+// Pauses and flights run the event loop, in which the window may close a
+// group or the table itself; the operation then leaves them alone.
+TEST_F(TableTest, AGroupOrTableClosedDuringAPauseIsLeftAlone)
+{
+    Table->GameOptions().SetTakeDelay(60);
+    Table->ClearTable(false);
+    Table->PlaceCard(30, false, nullptr);
+    TLuCardGroup* Taker = MakePlayer({5}, ctComputer, false);
+    QTimer::singleShot(10, [&] { delete Taker; });
+    Table->TakeTopCard(Taker);
+    EXPECT_FALSE(Table->CardRight()->Empty());
+    EXPECT_EQ(Table->PlayedCardsCount(), 1);
+
+    Table->BeforeAddCard = [](TLuCardTable*, TLuSingleCard*, bool, bool& Accept) { Accept = false; };
+    TLuCardGroup* Home = MakePlayer({6}, ctComputer, false);
+    Home->CardAt(0)->SetEmpty(true);
+    QTimer::singleShot(10, [&] { delete Home; });
+    Table->AddCard(*Home->CardAt(0), false, Home);
+
+    TLuCardTable* Doomed = MakeTable();
+    Doomed->GameOptions().SetTakeDelay(60);
+    Doomed->BeforeAddCard = Table->BeforeAddCard;
+    TLuCardGroup* Owner = MakePlayer({7}, ctComputer, false, Doomed);
+    Owner->CardAt(0)->SetEmpty(true);
+    QTimer::singleShot(10, [&] { delete Doomed; });
+    Doomed->AddCard(*Owner->CardAt(0), false, Owner);
+    EXPECT_TRUE(Owner->CardAt(0)->Empty());
+    EXPECT_EQ(BusyCount(), 0u);
+}
+
+TEST_F(TableTest, AGroupOrTableClosedDuringAFlightIsLeftAlone)
+{
+    TLuSprite Sprite(&Form);
+    TLuVirtualDeck Deck;
+    Deck.Prepare();
+    Table->SetVirtualDeck(&Deck);
+    Table->SetSprite(&Sprite);
+    Table->ClearTable(false);
+
+    TLuCardGroup* Dealt = MakePlayer({5, 6, 7});
+    Dealt->EmptyAllCards();
+    QTimer::singleShot(0, [&] { delete Dealt; });
+    Table->DealToPlayers(false);
+    EXPECT_EQ(Deck.NextIndex(), 50); // the first card was drawn, then dealing stopped
+
+    Table->PlaceCard(30, false, nullptr);
+    TLuCardGroup* Taker = MakePlayer({8}, ctHuman, false);
+    QTimer::singleShot(0, [&] { delete Taker; });
+    Table->TakeTopCard(Taker);
+    EXPECT_EQ(Table->PlayedCardsCount(), 0); // the card left the table all the same
+
+    TLuCardTable* Doomed = MakeTable();
+    Doomed->SetVirtualDeck(&Deck);
+    Doomed->SetSprite(&Sprite);
+    Doomed->GameOptions().SetTableOpenCards(3);
+    QTimer::singleShot(0, [&] { delete Doomed; });
+    Doomed->DealToTable();
+    EXPECT_EQ(Deck.NextIndex(), 49); // one card drawn, then the table was gone
+    EXPECT_EQ(BusyCount(), 0u);
+}
+
 // ---------------------------------------------------------------------------
 // Clicks
 
@@ -727,6 +788,21 @@ TEST_F(TableClickTest, TakeItWithoutAHumanPlayerTakesNothing)
     EXPECT_EQ(Clicks.size(), 1);
     EXPECT_FALSE(Table->CardRight()->Empty());
     EXPECT_EQ(Table->PlayedCardsCount(), 1);
+}
+
+TEST_F(TableClickTest, AHandlerThatClosesTheTableEndsTheClick)
+{
+    Table->PlaceCard(40, false, nullptr);
+    TLuCardTable** Slot = &Table;
+    Table->OnCardClick = [Slot](TLuCardTable* Sender, TLuSingleCard*, bool& TakeIt) {
+        TakeIt = true;
+        TLuCardTable** Keep = Slot; // the handler goes with the table
+        delete Sender;
+        *Keep = nullptr;
+    };
+    Click();
+    EXPECT_EQ(Table, nullptr);
+    EXPECT_TRUE(Human->CardAt(1)->Empty());
 }
 
 TEST_F(TableClickTest, ClicksWhileBusyDoNothing)
