@@ -273,6 +273,22 @@ TEST_F(TableDealingTest, APlayerWithoutAGroupKeepsItsTurnButGetsNothing)
     EXPECT_EQ(Hands[0]->CardAt(0)->ID(), Expected[1]);
 }
 
+TEST_F(TableDealingTest, ATurnLeftBeyondThePlayersStartsAtTheFirst)
+{
+    // Cards accepted while the table had no players count the turn up.
+    TLuCardGroup* Cards = MakePlayer({2, 3, 4}, ctComputer, false);
+    for (int K = 0; K < 3; ++K)
+        Table->AddCard(*Cards->CardAt(K), false, nullptr);
+    ASSERT_EQ(Table->CurrentPlayer(), 3);
+    std::vector<TLuCardGroup*> Hands = MakeHands(2);
+    const std::vector<int> Expected = ExpectedOrder();
+    Table->PrepareDeal();
+    Table->DealToPlayers(false);
+    EXPECT_EQ(Hands[0]->CardAt(0)->ID(), Expected[0]);
+    EXPECT_EQ(Hands[1]->CardAt(0)->ID(), Expected[1]);
+    EXPECT_EQ(Table->CurrentPlayer(), 0);
+}
+
 TEST_F(TableDealingTest, EveryGroupIsDealtBeforeDealingFinishes)
 {
     OnlyClubs(Deck, {2, 3, 4, 5, 6, 7, 8});
