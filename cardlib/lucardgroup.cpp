@@ -196,28 +196,6 @@ void TLuCardGroup::PlayTurn()
         PlayCard(Position, FaceDown, TablePos);
 }
 
-void TLuSingleCard::PlayToTable(TLuTablePos TablePos, bool FaceDown)
-{
-    TLuCardTable* Target = Table();
-    if (!Target || Empty())
-        return;
-    TLuCustomCardControl* From = Owner();
-    const QPoint Start(From->Left() + Bounds().Left, From->Top() + Bounds().Top);
-    if (TablePos != tpAuto)
-        Target->SetLandingPosition(static_cast<int>(TablePos) - static_cast<int>(tpBottom));
-    const QPoint Dest = QPoint(Target->Left(), Target->Top()) + TablePlace(Target->LandingPos());
-
-    SetEmpty(true);
-    if (TLuSprite* Flight = Sprite()) {
-        const TLuCardImage* Image = FaceDown ? BackImage() : FaceImage();
-        Flight->Fly(Start.x() + 1, Start.y() + 1, Dest.x(), Dest.y(), Image ? &Image->Picture : nullptr, false);
-    }
-    TLuCardGroup* Group = From->AsCardGroup();
-    if (Group && Group->AfterPlay)
-        Group->AfterPlay(Group, Index(), TablePos);
-    Target->AddCard(*this, FaceDown, Group);
-}
-
 // ---------------------------------------------------------------------------
 // Property setters
 

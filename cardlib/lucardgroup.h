@@ -5,8 +5,7 @@
 // table. A played card is never removed: it stays in its place with Empty
 // set, still carrying its ID, and dealing fills such places again.
 //
-// Playing, as a card table sees it: TLuSingleCard::PlayToTable (defined in
-// lucardgroup.cpp, next to PlayCard) takes the card's Table (the group's),
+// Playing, as a card table sees it: TLuSingleCard::PlayToTable takes the card's Table (the group's),
 // sets the table's landing position from the TablePos (SetLandingPosition),
 // empties the card in its group, flies the group's sprite (if any) to the
 // table's place for that position (Left/Top + TablePlaces[LandingPos()]),

@@ -1,7 +1,10 @@
 #include "cardlib/lusinglecard.h"
 
 #include "cardlib/lucardimages.h"
+#include "cardlib/lucardgroup.h"
+#include "cardlib/lucardtable.h"
 #include "cardlib/lucustomcardcontrol.h"
+#include "cardlib/lusprite.h"
 
 namespace {
 
@@ -182,4 +185,26 @@ void TLuSingleCard::Assign(const TLuSingleCard& Source)
 void TLuSingleCard::Draw(bool Invalidate)
 {
     FOwner->DrawCard(*this, Invalidate);
+}
+
+void TLuSingleCard::PlayToTable(TLuTablePos TablePos, bool FaceDown)
+{
+    TLuCardTable* Target = Table();
+    if (!Target || Empty())
+        return;
+    TLuCustomCardControl* From = Owner();
+    const QPoint Start(From->Left() + Bounds().Left, From->Top() + Bounds().Top);
+    if (TablePos != tpAuto)
+        Target->SetLandingPosition(static_cast<int>(TablePos) - static_cast<int>(tpBottom));
+    const QPoint Dest = QPoint(Target->Left(), Target->Top()) + TablePlace(Target->LandingPos());
+
+    SetEmpty(true);
+    if (TLuSprite* Flight = Sprite()) {
+        const TLuCardImage* Image = FaceDown ? BackImage() : FaceImage();
+        Flight->Fly(Start.x() + 1, Start.y() + 1, Dest.x(), Dest.y(), Image ? &Image->Picture : nullptr, false);
+    }
+    TLuCardGroup* Group = From->AsCardGroup();
+    if (Group && Group->AfterPlay)
+        Group->AfterPlay(Group, Index(), TablePos);
+    Target->AddCard(*this, FaceDown, Group);
 }

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <exception>
 #include <stdexcept>
 
 namespace {
@@ -224,25 +225,6 @@ int TLuSprite::StepToward(int position, int destination, int increment)
 
 void TLuSprite::MoveToDest()
 {
-    // Closes the busy bracket and reports the end of the move however the
-    // loop is left, the silent abort included.
-    struct Cleanup
-    {
-        TLuSprite* Sprite;
-        bool SizeHeld;
-        ~Cleanup()
-        {
-            if (SizeHeld) {
-                QWidget* window = Sprite->FForm->window();
-                window->setMinimumSize(Sprite->FSavedMinimumSize);
-                window->setMaximumSize(Sprite->FSavedMaximumSize);
-            }
-            EndBusy();
-            if (Sprite->AfterMove)
-                Sprite->AfterMove(Sprite);
-        }
-    };
-
     BeginBusy();
     // The form keeps its size while the flight lets messages through.
     const bool holdSize = FDrawOptions.Contains(doWindowPreventResize);
@@ -252,21 +234,38 @@ void TLuSprite::MoveToDest()
         FSavedMaximumSize = window->maximumSize();
         window->setFixedSize(window->size());
     }
-    Cleanup cleanup{this, holdSize};
-    const int ix = FIncrementX;
-    const int iy = FIncrementY;
-    for (;;) {
-        if (FDrawOptions.Contains(doProcessMessages))
-            ProcessPendingMessages();
-        if (ApplicationTerminated())
-            platform::Abort();
-        if (FDestX != FX)
-            SetX(StepToward(FX, FDestX, ix));
-        if (FDestY != FY)
-            SetY(StepToward(FY, FDestY, iy));
-        if (FX == FDestX && FY == FDestY)
-            break;
+    // However the loop is left, the silent abort included, the busy bracket
+    // closes and AfterMove reports the end of the move before the failure
+    // goes on; a handler may throw too, so this is not done in a destructor.
+    std::exception_ptr failure;
+    try {
+        const int ix = FIncrementX;
+        const int iy = FIncrementY;
+        for (;;) {
+            if (FDrawOptions.Contains(doProcessMessages))
+                ProcessPendingMessages();
+            if (ApplicationTerminated())
+                platform::Abort();
+            if (FDestX != FX)
+                SetX(StepToward(FX, FDestX, ix));
+            if (FDestY != FY)
+                SetY(StepToward(FY, FDestY, iy));
+            if (FX == FDestX && FY == FDestY)
+                break;
+        }
+    } catch (...) {
+        failure = std::current_exception();
     }
+    if (holdSize) {
+        QWidget* window = FForm->window();
+        window->setMinimumSize(FSavedMinimumSize);
+        window->setMaximumSize(FSavedMaximumSize);
+    }
+    EndBusy();
+    if (AfterMove)
+        AfterMove(this);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TLuSprite::SetBitmap(const QImage& value)

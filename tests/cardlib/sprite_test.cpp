@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <vector>
 
 namespace {
@@ -219,6 +221,15 @@ TEST_F(SpriteTest, TerminationAbandonsTheMoveWithTheSilentAbort)
     EXPECT_EQ(moves, 1) << "AfterMove still runs";
     EXPECT_FALSE(Busy()) << "the busy bracket is closed";
     EXPECT_LT(sprite.X(), 1000);
+}
+
+TEST_F(SpriteTest, AnAfterMoveHandlerThatThrowsEndsTheFlightNotTheProgram)
+{
+    TLuSprite sprite(&form);
+    sprite.AfterMove = [](TLuSprite*) { throw std::runtime_error("handler failed"); };
+    EXPECT_THROW(sprite.Fly(0, 0, 40, 0, &image, false), std::runtime_error);
+    EXPECT_FALSE(Busy()) << "the busy bracket closed before the handler ran";
+    EXPECT_EQ(sprite.X(), 40);
 }
 
 } // namespace
