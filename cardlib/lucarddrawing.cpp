@@ -193,12 +193,11 @@ void DrawDeckCard(TLuSingleCard& Card, TLuDeckOwner& Deck, bool Invalidate)
             Owner->SetBufferSize(DeckSingleWidth, DeckSingleHeight);
         QImage& Buffer = *Card.Target();
         const TLuRect Strip{0, 0, DeckStripWidth, CardHeight};
-        if (!Deck.DeckEmpty() && !Deck.ShowLastCard())
-            FillRect(Buffer, Strip, Brush);
-        if (Deck.ShowLastCard() && !Deck.DeckEmpty()) {
-            CopyImage(Buffer, Strip, ShownImage(Card), 0, 0, Brush);
-            if (Card.Negative())
-                InvertRect(Buffer, Strip);
+        if (!Deck.DeckEmpty()) {
+            if (Deck.ShowLastCard())
+                PutCard(Buffer, Strip, Card, Brush);
+            else
+                FillRect(Buffer, Strip, Brush);
         }
         Changed = {0, 0, Owner->BufferWidth() - CardWidth, Owner->BufferHeight()};
     } else if (Card.Index() == 1) {
@@ -214,7 +213,6 @@ void DrawDeckCard(TLuSingleCard& Card, TLuDeckOwner& Deck, bool Invalidate)
                       CardImage(BackImageIndex(Deck.DeckEmptyCardBack())), 0, 0, Brush);
             FillRect(Buffer, {DeckStripWidth + CardWidth, 0, W, H}, Brush);
             FillRect(Buffer, {DeckStripWidth, CardHeight, W, H}, Brush);
-            Changed = {X - (DeckLayerStepX * Layers + DeckLayerStepX), 0, W, H};
         } else {
             X = DeckStripWidth;
             for (int Layer = 0; Layer <= Layers; ++Layer) {
@@ -230,8 +228,8 @@ void DrawDeckCard(TLuSingleCard& Card, TLuDeckOwner& Deck, bool Invalidate)
             PutCard(Buffer, {X, Y, X + CardWidth, Y + CardHeight}, Card, Brush);
             FillRect(Buffer, {X + CardWidth, 0, W, H}, Brush);
             FillRect(Buffer, {DeckStripWidth, Y + CardHeight, W, H}, Brush);
-            Changed = {X - (DeckLayerStepX * Layers + DeckLayerStepX), 0, W, H};
         }
+        Changed = {X - (DeckLayerStepX * Layers + DeckLayerStepX), 0, W, H};
     } else {
         return;
     }
