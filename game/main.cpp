@@ -1,7 +1,6 @@
 // The program: one window, the game table, until it closes.
 #include "game/mainform.h"
 #include "platform/application.h"
-#include "platform/fonts.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,7 +29,6 @@ int main(int argc, char** argv)
 
     platform::Application app(argc, argv);
     app.SetTitle(QStringLiteral("Velto"));
-    platform::InstallFontSubstitutions();
 
     TMainForm MainForm;
     MainForm.show();
