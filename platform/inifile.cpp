@@ -209,10 +209,6 @@ std::optional<QString> readValue(const QString& fileName, const QString& section
     return decode(trimmedBytes(QByteArrayView(document->lines[line].text).sliced(parsed.valueAt)));
 }
 
-// Whole-string integers: an optional sign and decimal digits, or "0x"/"0X"
-// and at least one hexadecimal digit (up to 32 bits, taken as the bit
-// pattern of a signed integer, so 0xFFFFFFFF is -1). Anything else, and
-// anything out of range, is not a number.
 int hexDigit(char16_t c)
 {
     if (c >= '0' && c <= '9')
@@ -224,6 +220,10 @@ int hexDigit(char16_t c)
     return -1;
 }
 
+// Whole-string integers: an optional sign and decimal digits, or "0x"/"0X"
+// and at least one hexadecimal digit (up to 32 bits, taken as the bit
+// pattern of a signed integer, so 0xFFFFFFFF is -1). Anything else, and
+// anything out of range, is not a number.
 std::optional<int> parseInteger(const QString& text)
 {
     if (text.size() > 2 && text[0] == QLatin1Char('0') &&

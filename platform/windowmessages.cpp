@@ -13,8 +13,7 @@ namespace platform {
 // drain keeps going until the queue is empty, so a message posted from a
 // message handler still runs before the next timer tick. A handler that runs
 // a nested event loop (a modal box) gets a new drain event posted, so the
-// messages it posts run inside that loop, as they would on the desktop the
-// game came from.
+// messages it posts run inside that loop rather than waiting for it to end.
 
 namespace {
 
