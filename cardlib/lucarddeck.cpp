@@ -7,9 +7,6 @@
 
 TLuCardDeck::TLuCardDeck(QWidget* Parent) : TLuCustomCardControl(Parent)
 {
-    FDeckEmptyCardBack = cbO;
-    FLayerCount = DeckSingleLayers;
-    FShowLastCard = true;
     // Drawing the bottom card sizes the Buffer to the single stack.
     FCardLast = std::make_unique<TLuSingleCard>(this, &Buffer());
     FCardLast->SetShowBack(false);
@@ -18,7 +15,6 @@ TLuCardDeck::TLuCardDeck(QWidget* Parent) : TLuCustomCardControl(Parent)
     FCardFirst->SetIndex(1);
     SetBounds(Left(), Top(), Buffer().width(), Buffer().height());
     SetEmpty(false);
-    FDealtOut = false;
 }
 
 TLuCardDeck::~TLuCardDeck()

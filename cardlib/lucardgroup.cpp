@@ -78,12 +78,8 @@ void SortPairs(TLuSortArray& Pairs)
 TLuCardGroup::TLuCardGroup(QWidget* Parent)
     : TLuCustomCardControl(Parent)
 {
-    FShowOnlyPointCards = true;
     SetBufferSize(CardWidth, CardHeight);
     SetBounds(Left(), Top(), CardWidth, CardHeight);
-    FTightness = DefaultTightness;
-    FCardCursor = Qt::PointingHandCursor;
-    FController = ctComputer;
     TLuCustomGraphicControl::SetEmpty(false);
     FCardList = std::make_unique<TLuCardList>(this);
     // The card cursor follows the pointer without a button held.

@@ -28,8 +28,6 @@ TLuCardTable::TLuCardTable(QWidget* Parent)
     FGameOptions = std::make_unique<TLuGameOptions>();
     FPointList = std::make_unique<TLuPointList>(this);
     FPlayerList = std::make_unique<TLuPlayerList>(this);
-    FTopCardID = -1;
-    FPrevCardID = -2;
     SetBufferSize(TableWidth, TableHeight);
 
     // Created bottom, left, top, right: each draws itself at its place as
@@ -45,15 +43,8 @@ TLuCardTable::TLuCardTable(QWidget* Parent)
     FCardTop = MakeCard(PosTop);
     FCardRight = MakeCard(PosRight);
 
-    FPlayedCards.clear();
     resize(TableWidth, TableHeight);
-    FCurrentPlayer = 0;
-    FTrickCardCount = 0;
-    FCardsLeft = 0;
     SetEmpty(false);
-    FLeadSuit = stJoker;
-    FTopCardPos = -1;
-    FLandingPos = 0;
 }
 
 TLuCardTable::~TLuCardTable()

@@ -5,8 +5,6 @@
 TLuCustomCardControl::TLuCustomCardControl(QWidget* Parent)
     : TLuCustomGraphicControl(Parent)
 {
-    FShowBack = true;
-    FAllowChangeBack = true;
 }
 
 TLuCustomCardControl::~TLuCustomCardControl()

@@ -16,12 +16,8 @@ QEvent::Type LuSynchronizeEventType()
 TLuCustomGraphicControl::TLuCustomGraphicControl(QWidget* Parent)
     : QWidget(Parent)
 {
-    FEnabled = true;
-    FNotifyOwner = true;
-    FBuffer = QImage();
     const QWidget* Form = Parent ? Parent->window() : this;
     FBrushColor = Form->palette().color(QPalette::Window);
-    FEmpty = true;
 }
 
 TLuCustomGraphicControl::~TLuCustomGraphicControl() = default;

@@ -63,18 +63,10 @@ TLuSingleCard::TLuSingleCard(TLuCustomCardControl* Owner, QImage* Target)
     FTarget = Target;
     FFaceImage = CardImage(14);
     FBackImage = CardImage(BackImageIndex(FCardBack));
-    FID = 14;
-    FValue = 14;
-    FSuit = stClub;
-    FSuitOrder = 1;
-    FSortKey = 1401;
 }
 
 TLuSingleCard::~TLuSingleCard()
 {
-    FFaceImage = nullptr;
-    FBackImage = nullptr;
-    FTarget = nullptr;
     ReleaseCardImages();
 }
 

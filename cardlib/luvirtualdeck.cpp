@@ -53,10 +53,7 @@ bool ReadStart(const QString& fileName, qint64 size, QByteArray& data)
 
 TLuVirtualDeck::TLuVirtualDeck(QObject* Owner) : QObject(Owner)
 {
-    FDealAnimation = true;
-    FCardCount = 52;
     FCards.assign(52, 0);
-    FCustomDeck = false;
 }
 
 TLuVirtualDeck::~TLuVirtualDeck() = default;
