@@ -58,7 +58,8 @@ TSettingsFile::TSettingsFile(const QString& dataDir)
 
 TGameSettings TSettingsFile::ReadSettings() const
 {
-    const platform::IniFile ini(FFilePath);
+    platform::IniFile ini(FFilePath);
+    ini.TakeSnapshot();
     const QString section = SettingsSectionName();
     const TGameSettings defaults;
     TGameSettings s;
@@ -72,7 +73,9 @@ TGameSettings TSettingsFile::ReadSettings() const
 
 void TSettingsFile::ReadHallOfFame(THallOfFameTable& table) const
 {
-    const platform::IniFile ini(FFilePath);
+    // A hundred keys: the file is read once, not once per key.
+    platform::IniFile ini(FFilePath);
+    ini.TakeSnapshot();
     ForEachEntry([&](int deck, int scoring, int level, int rank) {
         THallOfFameEntry& entry = table.At(deck, scoring, level, rank);
         entry = THallOfFameEntry{};

@@ -193,20 +193,17 @@ QByteArray lineEnding(const QList<Line>& lines)
     return QByteArrayLiteral("\n");
 }
 
-std::optional<QString> readValue(const QString& fileName, const QString& section,
+std::optional<QString> findValue(const Document& document, const QString& section,
                                  const QString& key)
 {
-    const std::optional<Document> document = load(fileName);
-    if (!document)
-        return std::nullopt;
-    const SectionSpan span = findSection(document->lines, cleanName(section));
+    const SectionSpan span = findSection(document.lines, cleanName(section));
     if (span.header < 0)
         return std::nullopt;
     ParsedLine parsed;
-    const qsizetype line = findKey(document->lines, span, cleanName(key), &parsed);
+    const qsizetype line = findKey(document.lines, span, cleanName(key), &parsed);
     if (line < 0)
         return std::nullopt;
-    return decode(trimmedBytes(QByteArrayView(document->lines[line].text).sliced(parsed.valueAt)));
+    return decode(trimmedBytes(QByteArrayView(document.lines[line].text).sliced(parsed.valueAt)));
 }
 
 int hexDigit(char16_t c)
@@ -274,16 +271,36 @@ bool validName(const QString& name, const char* forbidden)
 
 } // namespace
 
+// The file as TakeSnapshot found it; no document when it could not be read.
+struct IniFile::Snapshot
+{
+    std::optional<Document> document;
+};
+
 IniFile::IniFile(const QString& fileName) : m_fileName(fileName) {}
+
+void IniFile::TakeSnapshot()
+{
+    m_snapshot = std::make_shared<const Snapshot>(Snapshot{load(m_fileName)});
+}
+
+std::optional<QString> IniFile::ReadValue(const QString& section, const QString& key) const
+{
+    const std::optional<Document> loaded = m_snapshot ? std::nullopt : load(m_fileName);
+    const std::optional<Document>& document = m_snapshot ? m_snapshot->document : loaded;
+    if (!document)
+        return std::nullopt;
+    return findValue(*document, section, key);
+}
 
 QString IniFile::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    return readValue(m_fileName, section, key).value_or(def);
+    return ReadValue(section, key).value_or(def);
 }
 
 int IniFile::ReadInteger(const QString& section, const QString& key, int def) const
 {
-    const std::optional<QString> text = readValue(m_fileName, section, key);
+    const std::optional<QString> text = ReadValue(section, key);
     if (!text)
         return def;
     return parseInteger(*text).value_or(def);
@@ -296,6 +313,7 @@ bool IniFile::ReadBool(const QString& section, const QString& key, bool def) con
 
 bool IniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
+    m_snapshot.reset(); // from here on reads see the file as the writes leave it
     const QString sectionName = cleanName(section);
     const QString keyName = cleanName(key);
     // Names that would read back as something else (a comment, a section, a

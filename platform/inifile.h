@@ -8,6 +8,9 @@
 // value in the file that is not valid UTF-8 is read as Latin-1.
 #include <QString>
 
+#include <memory>
+#include <optional>
+
 namespace platform {
 
 class IniFile {
@@ -26,6 +29,12 @@ public:
     // An integer: anything but 0 is true.
     bool ReadBool(const QString& section, const QString& key, bool def) const;
 
+    // Loads the file now and answers the reads that follow from that copy,
+    // rather than loading the whole file again for every key: for reading
+    // many keys in a row. The next write through this object ends it; what
+    // others write to the file meanwhile is not seen.
+    void TakeSnapshot();
+
     // false when the file could not be written (nothing is left half-written),
     // and for names that would not read back (empty key, a key with '=' or
     // starting with '[' or ';', a section with ']', line breaks). Line breaks
@@ -36,7 +45,12 @@ public:
     bool WriteBool(const QString& section, const QString& key, bool value);
 
 private:
+    struct Snapshot;
+
+    std::optional<QString> ReadValue(const QString& section, const QString& key) const;
+
     QString m_fileName;
+    std::shared_ptr<const Snapshot> m_snapshot;
 };
 
 } // namespace platform
