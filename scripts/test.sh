@@ -7,4 +7,4 @@ scripts/deps.sh
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVELTO_SANITIZE=ON -DVELTO_WERROR=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 cd build-test
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"$(nproc)"
