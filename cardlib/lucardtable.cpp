@@ -336,9 +336,7 @@ void TLuCardTable::TakeTopCard(TLuCardGroup* Group)
 
     TopCard->SetEmpty(true);
     RedrawCards();
-    const QPoint From = QPoint(Left(), Top()) + QPoint(TopCard->Bounds().Left, TopCard->Bounds().Top);
-    const QPoint To = QPoint(Group->Left(), Group->Top()) + QPoint(Slot->Bounds().Left, Slot->Bounds().Top);
-    Fly(From, To, PictureOf(TopCard->FaceImage()));
+    Fly(TopCard->ParentPos(), Slot->ParentPos(), PictureOf(TopCard->FaceImage()));
     if (!Self)
         return;
     // A group closed during the flight receives nothing; the card has left
@@ -480,8 +478,7 @@ void TLuCardTable::DealToGroup(TLuCardGroup* Group)
             break;
         Card->SetID(ID);
         if (Sprite()) {
-            const QPoint To = QPoint(Group->Left(), Group->Top()) + QPoint(Card->Bounds().Left, Card->Bounds().Top);
-            Fly(Origin, To, PictureOf(Card->ShowBack() ? FCardLeft->BackImage() : CardImage(ID)));
+            Fly(Origin, Card->ParentPos(), PictureOf(Card->ShowBack() ? FCardLeft->BackImage() : CardImage(ID)));
             // The flight runs the event loop, in which the window may close.
             if (!Self || !Dealt)
                 return;

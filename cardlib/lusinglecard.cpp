@@ -174,6 +174,11 @@ void TLuSingleCard::Assign(const TLuSingleCard& Source)
     SetEmpty(Source.Empty());
 }
 
+QPoint TLuSingleCard::ParentPos() const
+{
+    return QPoint(FOwner->Left() + FBounds.Left, FOwner->Top() + FBounds.Top);
+}
+
 void TLuSingleCard::Draw(bool Invalidate)
 {
     FOwner->DrawCard(*this, Invalidate);
@@ -184,8 +189,7 @@ void TLuSingleCard::PlayToTable(TLuTablePos TablePos, bool FaceDown)
     TLuCardTable* Target = Table();
     if (!Target || Empty())
         return;
-    TLuCustomCardControl* From = Owner();
-    const QPoint Start(From->Left() + Bounds().Left, From->Top() + Bounds().Top);
+    const QPoint Start = ParentPos();
     if (TablePos != tpAuto)
         Target->SetLandingPosition(static_cast<int>(TablePos) - static_cast<int>(tpBottom));
     const QPoint Dest = QPoint(Target->Left(), Target->Top()) + TablePlace(Target->LandingPos());
@@ -195,7 +199,7 @@ void TLuSingleCard::PlayToTable(TLuTablePos TablePos, bool FaceDown)
         const TLuCardImage* Image = FaceDown ? BackImage() : FaceImage();
         Flight->Fly(Start.x() + 1, Start.y() + 1, Dest.x(), Dest.y(), Image ? &Image->Picture : nullptr, false);
     }
-    TLuCardGroup* Group = From->AsCardGroup();
+    TLuCardGroup* Group = Owner()->AsCardGroup();
     if (Group && Group->AfterPlay)
         Group->AfterPlay(Group, Index(), TablePos);
     Target->AddCard(*this, FaceDown, Group);

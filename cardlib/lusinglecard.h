@@ -59,6 +59,9 @@ public:
     // routines write it.
     const TLuRect& Bounds() const { return FBounds; }
     void SetBounds(const TLuRect& R) { FBounds = R; }
+    // The top-left corner of Bounds in the owner's parent, where flights to
+    // and from the card start and end.
+    QPoint ParentPos() const;
 
     // The shared images of the card's ID and of its back design; the back
     // image is null for a back type outside the fifteen designs.
