@@ -76,12 +76,10 @@ void TSettingsFile::ReadHallOfFame(THallOfFameTable& table) const
     // A hundred keys: the file is read once, not once per key.
     platform::IniFile ini(FFilePath);
     ini.TakeSnapshot();
+    // A missing key reads as "", which decodes to the empty entry.
     ForEachEntry([&](int deck, int scoring, int level, int rank) {
-        THallOfFameEntry& entry = table.At(deck, scoring, level, rank);
-        entry = THallOfFameEntry{};
-        const QString value = ini.ReadString(TableTitle(deck, scoring, level), QString::number(rank), QString());
-        if (!value.isEmpty())
-            entry = DecodeEntry(value);
+        table.At(deck, scoring, level, rank) =
+            DecodeEntry(ini.ReadString(TableTitle(deck, scoring, level), QString::number(rank), QString()));
         return true;
     });
 }
