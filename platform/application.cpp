@@ -49,12 +49,11 @@ State* d = nullptr;
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
-    delete d;
-    d = new State;
+    d = new State; // the destructor deletes it: there is one application at a time
     terminating = false;
     d->title = applicationName();
-    // Every program on this layer (the game, its tests and benchmarks) draws
-    // the layouts' fonts with the same installed families.
+    // Every program on this layer (the game and its tests) draws the
+    // layouts' fonts with the same installed families.
     InstallFontSubstitutions();
     connect(this, &QCoreApplication::aboutToQuit, this, [] { terminating = true; });
 }
