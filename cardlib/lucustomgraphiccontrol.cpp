@@ -89,23 +89,20 @@ void TLuCustomGraphicControl::FlushBuffer()
     DrawOnScreen(Whole, [this](QPainter& Painter) { Painter.drawImage(0, 0, FBuffer); });
 }
 
-void TLuCustomGraphicControl::FillOutsideBuffer(QPainter& Painter, bool WidthFirst)
+QRegion TLuCustomGraphicControl::OutsideBuffer() const
 {
-    const QRect Right(QPoint(FBufferWidth, 0), QPoint(width() - 1, height() - 1));
-    const QRect Below(QPoint(0, FBufferHeight), QPoint(width() - 1, height() - 1));
-    const bool Narrower = FBufferWidth < width();
-    const bool Lower = FBufferHeight < height();
-    if (WidthFirst) {
-        if (Narrower)
-            Painter.fillRect(Right, FBrushColor);
-        if (Lower)
-            Painter.fillRect(Below, FBrushColor);
-    } else {
-        if (Lower)
-            Painter.fillRect(Below, FBrushColor);
-        if (Narrower)
-            Painter.fillRect(Right, FBrushColor);
-    }
+    QRegion Outside;
+    if (FBufferWidth < width())
+        Outside += QRect(QPoint(FBufferWidth, 0), QPoint(width() - 1, height() - 1));
+    if (FBufferHeight < height())
+        Outside += QRect(QPoint(0, FBufferHeight), QPoint(width() - 1, height() - 1));
+    return Outside;
+}
+
+void TLuCustomGraphicControl::FillOutsideBuffer(QPainter& Painter, const QRegion& Outside) const
+{
+    for (const QRect& Strip : Outside)
+        Painter.fillRect(Strip, FBrushColor);
 }
 
 void TLuCustomGraphicControl::WMUpdateRect(TLuSingleCard* /*Card*/, const TLuRect& R)
@@ -114,16 +111,12 @@ void TLuCustomGraphicControl::WMUpdateRect(TLuSingleCard* /*Card*/, const TLuRec
         return;
     SynchronizeOwner();
     try {
-        QRegion Area(R.ToQRect());
-        if (FBufferWidth < width())
-            Area += QRect(QPoint(FBufferWidth, 0), QPoint(width() - 1, height() - 1));
-        if (FBufferHeight < height())
-            Area += QRect(QPoint(0, FBufferHeight), QPoint(width() - 1, height() - 1));
         const QRect Copy = R.ToQRect();
-        DrawOnScreen(Area, [this, Copy](QPainter& Painter) {
+        const QRegion Outside = OutsideBuffer();
+        DrawOnScreen(Outside.united(Copy), [this, Copy, &Outside](QPainter& Painter) {
             if (!FEmpty)
                 Painter.drawImage(Copy.topLeft(), FBuffer, Copy.intersected(FBuffer.rect()));
-            FillOutsideBuffer(Painter, true);
+            FillOutsideBuffer(Painter, Outside);
         });
     } catch (...) {
         // A failed screen copy leaves the screen as it was; the next paint mends it.
@@ -137,13 +130,9 @@ void TLuCustomGraphicControl::BufferChanged()
         return;
     }
     SynchronizeOwner();
-    QRegion Area;
-    if (FBufferHeight < height())
-        Area += QRect(QPoint(0, FBufferHeight), QPoint(width() - 1, height() - 1));
-    if (FBufferWidth < width())
-        Area += QRect(QPoint(FBufferWidth, 0), QPoint(width() - 1, height() - 1));
-    if (!Area.isEmpty())
-        DrawOnScreen(Area, [this](QPainter& Painter) { FillOutsideBuffer(Painter, false); });
+    const QRegion Outside = OutsideBuffer();
+    if (!Outside.isEmpty())
+        DrawOnScreen(Outside, [this, &Outside](QPainter& Painter) { FillOutsideBuffer(Painter, Outside); });
 }
 
 void TLuCustomGraphicControl::SetAutoSize(bool Value)

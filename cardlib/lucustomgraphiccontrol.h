@@ -126,7 +126,10 @@ private:
     void ResizeBuffer(int Width, int Height);
     // Runs Output on the control's screen canvas at once, limited to Area.
     void DrawOnScreen(const QRegion& Area, const std::function<void(QPainter&)>& Output);
-    void FillOutsideBuffer(QPainter& Painter, bool WidthFirst);
+    // The strips of the control right of and below Buffer (empty when
+    // Buffer covers the control): no copy reaches them, so they are filled.
+    QRegion OutsideBuffer() const;
+    void FillOutsideBuffer(QPainter& Painter, const QRegion& Outside) const;
 
     bool FEmpty = true;
     QImage FBuffer;
