@@ -392,4 +392,24 @@ TEST_F(IniFileTest, WriteReplacesTheFileLeavingNoTemporaryBehind)
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("K19"), -1), 19);
 }
 
+// A snapshot serves many reads from one load of the file; the object's own
+// next write ends it, so what it writes is read back.
+TEST_F(IniFileTest, SnapshotServesReadsUntilTheNextWrite)
+{
+    Store("[Settings]\nLevel=2\n");
+    IniFile ini(Path());
+    ini.TakeSnapshot();
+    Store("[Settings]\nLevel=4\n");
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Level"), -1), 2)
+        << "reads come from the snapshot, not from the changed file";
+
+    EXPECT_TRUE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1));
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Level"), -1), 4);
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), -1), 1);
+
+    IniFile missing(Path(QStringLiteral("Absent.INI")));
+    missing.TakeSnapshot();
+    EXPECT_EQ(missing.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Level"), 7), 7);
+}
+
 } // namespace
