@@ -46,6 +46,12 @@ bool CardImagesLoaded();
 // is stable for the life of the process, its picture is null while the set
 // is not loaded.
 const TLuCardImage* CardImage(int Slot);
+// The picture a flight shows of Image; null (nothing shown) for a slot that
+// has no image.
+inline const QImage* CardPicture(const TLuCardImage* Image)
+{
+    return Image ? &Image->Picture : nullptr;
+}
 
 // The resource number 1..69 that fills a slot (aces first, hearts before
 // spades in the resources); 0 for a slot outside 2..70.

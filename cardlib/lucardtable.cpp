@@ -12,16 +12,6 @@
 
 #include <QMouseEvent>
 
-namespace {
-
-// The picture a flight shows; an image slot that is not loaded shows nothing.
-const QImage* PictureOf(const TLuCardImage* Image)
-{
-    return Image ? &Image->Picture : nullptr;
-}
-
-} // namespace
-
 TLuCardTable::TLuCardTable(QWidget* Parent)
     : TLuCustomCardControl(Parent)
 {
@@ -336,7 +326,7 @@ void TLuCardTable::TakeTopCard(TLuCardGroup* Group)
 
     TopCard->SetEmpty(true);
     RedrawCards();
-    Fly(TopCard->ParentPos(), Slot->ParentPos(), PictureOf(TopCard->FaceImage()));
+    Fly(TopCard->ParentPos(), Slot->ParentPos(), CardPicture(TopCard->FaceImage()));
     if (!Self)
         return;
     // A group closed during the flight receives nothing; the card has left
@@ -478,7 +468,7 @@ void TLuCardTable::DealToGroup(TLuCardGroup* Group)
             break;
         Card->SetID(ID);
         if (Sprite()) {
-            Fly(Origin, Card->ParentPos(), PictureOf(Card->ShowBack() ? FCardLeft->BackImage() : CardImage(ID)));
+            Fly(Origin, Card->ParentPos(), CardPicture(Card->ShowBack() ? FCardLeft->BackImage() : CardImage(ID)));
             // The flight runs the event loop, in which the window may close.
             if (!Self || !Dealt)
                 return;
@@ -542,7 +532,7 @@ void TLuCardTable::DealToTable()
         const bool FaceDown = K <= CloseCards;
         Pos = FLandingPos;
         if (FVirtualDeck && Sprite()) {
-            Fly(Origin, WindowPlace(Pos), PictureOf(FaceDown ? FCardLeft->BackImage() : CardImage(ID)));
+            Fly(Origin, WindowPlace(Pos), CardPicture(FaceDown ? FCardLeft->BackImage() : CardImage(ID)));
             if (!Self)
                 return;
         }

@@ -197,7 +197,7 @@ void TLuSingleCard::PlayToTable(TLuTablePos TablePos, bool FaceDown)
     SetEmpty(true);
     if (TLuSprite* Flight = Sprite()) {
         const TLuCardImage* Image = FaceDown ? BackImage() : FaceImage();
-        Flight->Fly(Start.x() + 1, Start.y() + 1, Dest.x(), Dest.y(), Image ? &Image->Picture : nullptr, false);
+        Flight->Fly(Start.x() + 1, Start.y() + 1, Dest.x(), Dest.y(), CardPicture(Image), false);
     }
     TLuCardGroup* Group = Owner()->AsCardGroup();
     if (Group && Group->AfterPlay)
