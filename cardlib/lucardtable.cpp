@@ -98,6 +98,11 @@ TLuSingleCard* TLuCardTable::PositionCard(int Pos) const
     }
 }
 
+std::array<TLuSingleCard*, TablePositionCount> TLuCardTable::PositionCards() const
+{
+    return {FCardBottom.get(), FCardLeft.get(), FCardTop.get(), FCardRight.get()};
+}
+
 TLuVirtualDeck* TLuCardTable::VirtualDeck() const
 {
     return FVirtualDeck.data();
@@ -120,8 +125,8 @@ void TLuCardTable::SetRandomCards(bool Value)
     // There is no form designer: only a table that does not start out empty
     // gets random cards.
     if (Value && !AutoEmpty())
-        for (int Pos = 0; Pos < TablePositionCount; ++Pos)
-            PositionCard(Pos)->SetID(MinCardID + platform::Random(52));
+        for (TLuSingleCard* Card : PositionCards())
+            Card->SetID(MinCardID + platform::Random(52));
 }
 
 void TLuCardTable::SetCardBack(TLuCardBackType Value)
@@ -129,14 +134,14 @@ void TLuCardTable::SetCardBack(TLuCardBackType Value)
     if (Value == CardBack())
         return;
     TLuCustomCardControl::SetCardBack(Value);
-    for (TLuSingleCard* Card : {FCardBottom.get(), FCardLeft.get(), FCardTop.get(), FCardRight.get()})
+    for (TLuSingleCard* Card : PositionCards())
         Card->SetCardBack(Value);
 }
 
 void TLuCardTable::SetShowBack(bool Value)
 {
     TLuCustomCardControl::SetShowBack(Value);
-    for (TLuSingleCard* Card : {FCardBottom.get(), FCardLeft.get(), FCardTop.get(), FCardRight.get()})
+    for (TLuSingleCard* Card : PositionCards())
         Card->SetShowBack(Value);
 }
 
@@ -347,7 +352,7 @@ void TLuCardTable::ClearTable(bool ClearPlayers)
     TLuBusyGuard BusyState;
     FTopCardPos = -1;
     FPlayedCards.clear();
-    for (TLuSingleCard* Card : {FCardBottom.get(), FCardLeft.get(), FCardTop.get(), FCardRight.get()})
+    for (TLuSingleCard* Card : PositionCards())
         Card->SetEmpty(true);
     FLandingPos = PosRight;
     FTopCardID = -1;

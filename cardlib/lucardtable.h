@@ -14,6 +14,7 @@
 
 #include <QPoint>
 #include <QPointer>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -70,6 +71,8 @@ public:
     void SetCardRight(const TLuSingleCard& Value);
     // The position card of 0..3; nullptr for any other value.
     TLuSingleCard* PositionCard(int Pos) const;
+    // The four position cards, bottom, left, top, right.
+    std::array<TLuSingleCard*, TablePositionCount> PositionCards() const;
 
     // The deck that the table deals from; not owned. A deck that is
     // destroyed first leaves the table without one.
