@@ -39,14 +39,14 @@ QString CannotReadText(const QString& fileName)
 }
 
 // Reads up to size bytes from the start of the file; false when it cannot
-// be opened or holds fewer bytes.
+// be opened. A short file gives fewer bytes.
 bool ReadStart(const QString& fileName, qint64 size, QByteArray& data)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     data = file.read(size);
-    return data.size() == size;
+    return true;
 }
 
 } // namespace
@@ -118,22 +118,22 @@ bool TLuVirtualDeck::ReadVirtualDeckFile(const QString& FileName)
     if (FileName.isEmpty() || !QFileInfo::exists(FileName))
         return false;
 
-    QByteArray header;
-    if (!ReadStart(FileName, FileHeaderSize, header)) {
+    // One read for the whole record; a file too short for the header cannot
+    // be read, one too short for the rest fails after its header is checked.
+    QByteArray record;
+    if (!ReadStart(FileName, FileRecordSize, record) || record.size() < FileHeaderSize) {
         ShowError(CannotReadText(FileName));
         return false;
     }
     // The length byte belongs to the comparison, so a header of any other
     // length fails at its first byte.
     const std::size_t textLength = std::strlen(FileHeaderText);
-    if (static_cast<unsigned char>(header[0]) != textLength ||
-        std::memcmp(header.constData() + 1, FileHeaderText, textLength) != 0) {
+    if (static_cast<unsigned char>(record[0]) != textLength ||
+        std::memcmp(record.constData() + 1, FileHeaderText, textLength) != 0) {
         ShowError(QStringLiteral("Unrecognized file fomat."));
         return false;
     }
-
-    QByteArray record;
-    if (!ReadStart(FileName, FileRecordSize, record)) {
+    if (record.size() < FileRecordSize) {
         ShowError(CannotReadText(FileName));
         return false;
     }
