@@ -5,28 +5,23 @@
 namespace {
 
 std::uint32_t Count = 0;
-bool IsBusy = false;
 
 } // namespace
 
 void BeginBusy()
 {
     ++Count;
-    if (Count == 1)
-        IsBusy = true;
 }
 
 void EndBusy()
 {
     if (Count > 0)
         --Count;
-    if (Count == 0)
-        IsBusy = false;
 }
 
 bool Busy()
 {
-    return IsBusy;
+    return Count > 0;
 }
 
 std::uint32_t BusyCount()

@@ -9,8 +9,9 @@
 class TLuCustomGraphicControl;
 
 void BeginBusy();
-// Never goes below zero; at zero the flag is cleared.
+// Never goes below zero.
 void EndBusy();
+// True while any bracket is open: the count alone is the state.
 bool Busy();
 std::uint32_t BusyCount();
 
