@@ -1,7 +1,8 @@
 #pragma once
-// The card library for its users: cards, the shared card images and their
-// drawing, the card control base, and (with lugraphics.h) the buffered
-// control and the busy state.
+// The card library for its users in one include: cards and their images and
+// drawing, the card controls (group, table, visual deck), the table's options
+// and lists, the dealing deck, the pause, and (through lugraphics.h) the
+// buffered control, the busy state and the sprite.
 #include "cardlib/lugraphics.h"
 
 #include "cardlib/lucardimages.h"
