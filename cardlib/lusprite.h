@@ -151,7 +151,7 @@ public:
     void FollowCursor();
 
 protected:
-    // Hooks the form's key, resize and paint notifications.
+    // Hooks the form's key and resize notifications (Esc, the layer's size).
     void Loaded() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
