@@ -17,11 +17,7 @@ TLuCardDeck::TLuCardDeck(QWidget* Parent) : TLuCustomCardControl(Parent)
     SetEmpty(false);
 }
 
-TLuCardDeck::~TLuCardDeck()
-{
-    FCardFirst.reset();
-    FCardLast.reset();
-}
+TLuCardDeck::~TLuCardDeck() = default;
 
 void TLuCardDeck::SetCardFirst(const TLuSingleCard& Value)
 {

@@ -37,17 +37,7 @@ TLuCardTable::TLuCardTable(QWidget* Parent)
     SetEmpty(false);
 }
 
-TLuCardTable::~TLuCardTable()
-{
-    FPlayedCards.clear();
-    FGameOptions.reset();
-    FCardLeft.reset();
-    FCardRight.reset();
-    FCardBottom.reset();
-    FCardTop.reset();
-    FPointList.reset();
-    FPlayerList.reset();
-}
+TLuCardTable::~TLuCardTable() = default;
 
 void TLuCardTable::Loaded()
 {
