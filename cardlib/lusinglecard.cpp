@@ -116,9 +116,9 @@ void TLuSingleCard::SetSuit(TLuCardSuitType S)
     if (FValue > 14 && S != stJoker)
         FValue = 2;
     if (S == stJoker) {
-        if (FValue < JokerValue)
-            FValue = JokerValue;
-        SetID(FValue + 39); // the red joker
+        // A joker suit makes any card the red joker.
+        FValue = JokerValue;
+        SetID(RedJokerID);
         return;
     }
     SetID(FValue + SuitBlockOffset(S));
