@@ -88,6 +88,8 @@ TLuCardGroup::TLuCardGroup(QWidget* Parent)
 
 TLuCardGroup::~TLuCardGroup()
 {
+    // Cleared before the cards go, so that CardAt and ItemCount answer
+    // "none" rather than reach into a list that is being destroyed.
     FCardList.reset();
 }
 
