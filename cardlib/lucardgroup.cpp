@@ -274,8 +274,8 @@ void TLuCardGroup::SetRandomCards(bool F)
     FRandomCards = F;
     if (!F || AutoEmpty())
         return;
-    // Any of the 52 standard cards; repeats are allowed.
-    ForEachCard([&](TLuSingleCard& Card) { Card.SetID(MinCardID + platform::Random(52)); });
+    // Repeats are allowed.
+    ForEachCard([&](TLuSingleCard& Card) { Card.SetID(RandomStandardCardID()); });
 }
 
 // ---------------------------------------------------------------------------

@@ -8,7 +8,6 @@
 #include "cardlib/lusprite.h"
 #include "cardlib/luvirtualdeck.h"
 #include "cardlib/luwait.h"
-#include "platform/random.h"
 
 #include <QMouseEvent>
 
@@ -116,7 +115,7 @@ void TLuCardTable::SetRandomCards(bool Value)
     // gets random cards.
     if (Value && !AutoEmpty())
         for (TLuSingleCard* Card : PositionCards())
-            Card->SetID(MinCardID + platform::Random(52));
+            Card->SetID(RandomStandardCardID());
 }
 
 void TLuCardTable::SetCardBack(TLuCardBackType Value)

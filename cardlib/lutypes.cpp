@@ -1,5 +1,7 @@
 #include "cardlib/lutypes.h"
 
+#include "platform/random.h"
+
 int IDToValue(int ID)
 {
     if (ID >= 2 && ID <= 14)
@@ -26,6 +28,11 @@ TLuCardSuitType IDToSuit(int ID)
     if (ID >= 41 && ID <= 53)
         return stHeart;
     return stJoker;
+}
+
+int RandomStandardCardID()
+{
+    return MinCardID + platform::Random(52);
 }
 
 int BackImageIndex(int BackType)

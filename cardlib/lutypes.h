@@ -53,6 +53,8 @@ constexpr int JokerValue = 15;
 int IDToValue(int ID);
 // stJoker for the jokers and for every integer that is not a card ID.
 TLuCardSuitType IDToSuit(int ID);
+// One of the 52 standard cards (2..53), drawn from the process-wide generator.
+int RandomStandardCardID();
 // The card image slot of a back design (56..70); -1 for an ordinal outside 0..14.
 int BackImageIndex(int BackType);
 
