@@ -13,6 +13,12 @@ QEvent::Type LuSynchronizeEventType()
     return Type;
 }
 
+void SendSynchronize(QWidget* Widget)
+{
+    QEvent Synchronize(LuSynchronizeEventType());
+    QCoreApplication::sendEvent(Widget->window(), &Synchronize);
+}
+
 TLuCustomGraphicControl::TLuCustomGraphicControl(QWidget* Parent)
     : QWidget(Parent)
 {
@@ -76,10 +82,8 @@ void TLuCustomGraphicControl::SetEmpty(bool Value)
 
 void TLuCustomGraphicControl::SynchronizeOwner()
 {
-    if (!FNotifyOwner)
-        return;
-    QEvent Synchronize(LuSynchronizeEventType());
-    QCoreApplication::sendEvent(window(), &Synchronize);
+    if (FNotifyOwner)
+        SendSynchronize(this);
 }
 
 void TLuCustomGraphicControl::FlushBuffer()

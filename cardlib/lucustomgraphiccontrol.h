@@ -21,6 +21,8 @@ class TLuSingleCard;
 // just before a card control writes to the screen, so that a host window can
 // act first. Nothing in the library handles it.
 QEvent::Type LuSynchronizeEventType();
+// Sends WM_SYNCHRONIZE to Widget's window.
+void SendSynchronize(QWidget* Widget);
 
 class TLuCustomGraphicControl : public QWidget, public platform::Component {
     Q_OBJECT

@@ -145,12 +145,6 @@ void TLuSprite::RestoreOnForm(const QPoint& Dest, const QImage& Source, const QR
     FSurface->repaint(target);
 }
 
-void TLuSprite::SynchronizeForm()
-{
-    QEvent synchronize(LuSynchronizeEventType());
-    QCoreApplication::sendEvent(FForm->window(), &synchronize);
-}
-
 bool TLuSprite::WindowAllowsDrawing() const
 {
     // The visible part of the client area, as the window system shows it.
@@ -392,7 +386,7 @@ void TLuSprite::FollowCursor()
 void TLuSprite::DrawSprite(bool Save)
 {
     if (FDrawOptions.Contains(doSynchronize))
-        SynchronizeForm();
+        SendSynchronize(FForm);
     if (!WindowAllowsDrawing())
         return;
     const QRect place(FX, FY, FBitmap.width(), FBitmap.height());

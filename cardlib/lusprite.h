@@ -165,7 +165,6 @@ private:
     QImage FormPixels(const QRect& R, bool WithLayer) const;
     // Puts Source's SourceRect back on the form at Dest.
     void RestoreOnForm(const QPoint& Dest, const QImage& Source, const QRect& SourceRect);
-    void SynchronizeForm();
     bool WindowAllowsDrawing() const;
     static int StepToward(int position, int destination, int increment);
 
