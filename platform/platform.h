@@ -7,6 +7,7 @@
 #include "platform/inifile.h"
 #include "platform/jpegimage.h"
 #include "platform/messagebox.h"
+#include "platform/modal.h"
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/sound.h"

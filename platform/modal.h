@@ -1,0 +1,24 @@
+#pragma once
+// Modal dialogs of the program's own (name, options, scores, About), run
+// through one replaceable entry point, so that a test can fill a dialog in
+// and press its buttons instead of waiting for a person.
+#include <functional>
+
+class QDialog;
+
+namespace platform {
+
+// Gets the fully built dialog, not shown, and returns its result code
+// (QDialog::Accepted or QDialog::Rejected), typically after pressing its
+// buttons and reading dialog.result().
+using ModalHandler = std::function<int(QDialog& dialog)>;
+
+// Runs the dialog modally (QDialog::exec) and returns its result code; while
+// a handler is set, the handler runs it instead.
+int ExecModal(QDialog& dialog);
+
+// Replaces the real modal run; an empty handler restores it. Returns the
+// previous handler.
+ModalHandler SetModalHandler(ModalHandler handler);
+
+} // namespace platform
