@@ -1,0 +1,14 @@
+#pragma once
+// The dialogs layer in one include: the settings and their file, the Hall of
+// Fame table with its ranking, and the small windows (splash, About, name,
+// Hall of Fame, options with the host interface it works through).
+#include "dialogs/aboutform.h"
+#include "dialogs/gamesettings.h"
+#include "dialogs/halloffame.h"
+#include "dialogs/halloffametable.h"
+#include "dialogs/nameform.h"
+#include "dialogs/optionsform.h"
+#include "dialogs/optionshost.h"
+#include "dialogs/scoreform.h"
+#include "dialogs/settingsfile.h"
+#include "dialogs/splashform.h"
