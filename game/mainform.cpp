@@ -1,12 +1,22 @@
 #include "game/mainform.h"
 
+#include "cardlib/lucard.h"
+#include "dialogs/aboutform.h"
 #include "dialogs/settingsfile.h"
+#include "dialogs/splashform.h"
 #include "game/bevel.h"
+#include "game/cardlayout.h"
+#include "game/computerplayer.h"
+#include "game/dealflow.h"
+#include "game/gamedialogs.h"
+#include "game/gamerules.h"
 #include "game/image.h"
+#include "game/racerules.h"
 #include "platform/fonts.h"
 #include "platform/jpegimage.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
+#include "platform/sound.h"
 #include "platform/stringtable.h"
 
 #include <QCloseEvent>
@@ -24,7 +34,6 @@ namespace {
 
 constexpr QColor Silver(192, 192, 192);
 constexpr int VersionTextId = 65154;
-constexpr int QuitAndExitId = 65139;
 
 constexpr int BevelWidth = 73, BevelHeight = 98;
 constexpr int BevelLefts[] = {53, 178, 272, 367, 462};
@@ -145,6 +154,15 @@ void TMainForm::CreateComponents()
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+
+    // The card components lie in front of the frames and the rings.
+    CreateCardComponents(
+        *this, FClient,
+        [this](TLuCardGroup* Sender, TLuSingleCard* Card, int Position, bool& PlayIt, TLuTablePos& TablePos,
+               bool& FaceDown, Qt::MouseButton Button) {
+            Play1Card1CardClick(Sender, Card, Position, PlayIt, TablePos, FaceDown, Button);
+        },
+        [this] { DealMenuClick(); });
 }
 
 void TMainForm::CreateMenu()
@@ -205,9 +223,9 @@ void TMainForm::FormCreate()
     Decks = settings.Decks;
     Level = settings.Level;
     SoundsOn = settings.SoundsOn;
-    CardBackSetting = settings.CardBack;
+    Deck->SetCardBack(static_cast<TLuCardBackType>(settings.CardBack));
 
-    Timer->setInterval(250 * Level + 250);
+    Timer->setInterval(gamerules::LevelInterval(Level));
 
     settingsFile.ReadHallOfFame(HallOfFame);
 
@@ -216,7 +234,20 @@ void TMainForm::FormCreate()
 
 void TMainForm::PrepareCardsAtStartUp()
 {
-    // Nothing to prepare until the card components are on the table.
+    if (Decks != 1) {
+        ShowSplash();
+        // The splash goes whatever happens: the window must not open behind it.
+        struct TSplashCloser {
+            ~TSplashCloser() { CloseSplash(); }
+        } Closer;
+        PrepareDeckSize();
+    }
+    PrepareFirstDeal(*this);
+}
+
+void TMainForm::PrepareDeckSize()
+{
+    ::PrepareDeckSize(*this, Decks);
 }
 
 void TMainForm::UpdateScoreLabel()
@@ -226,19 +257,104 @@ void TMainForm::UpdateScoreLabel()
     ScoreLabel->adjustSize();
 }
 
+void TMainForm::PlayGameSound(const char* Name)
+{
+    if (SoundsOn)
+        platform::PlaySoundResource(QString::fromLatin1(Name));
+}
+
+void TMainForm::Post(unsigned Msg, int WParam)
+{
+    platform::PostMessage(this, Msg, static_cast<std::uintptr_t>(WParam));
+}
+
+void TMainForm::ShowWaitSign(int Side, bool Visible)
+{
+    TImage* Sign = Side == UserSide ? WaitSign1 : WaitSign2;
+    Sign->setVisible(Visible);
+    Sign->repaint();
+}
+
+bool TMainForm::SideCanPlay(int Side)
+{
+    return TRaceRules(*this).SideCanPlay(Side);
+}
+
+void TMainForm::Play1Card1CardClick(TLuCardGroup* Sender, TLuSingleCard*, int, bool& PlayIt, TLuTablePos&, bool&,
+                                    Qt::MouseButton)
+{
+    TRaceRules(*this).UserClick(Sender, PlayIt);
+}
+
+void TMainForm::FormKeyPress(QChar& Key)
+{
+    TRaceRules(*this).UserKey(Key);
+}
+
+void TMainForm::RefillUserSlot(int slot)
+{
+    TRaceRules(*this).RefillSlot(UserSide, slot);
+}
+
+void TMainForm::RefillComputerSlot(int slot)
+{
+    TRaceRules(*this).RefillSlot(ComputerSide, slot);
+}
+
+void TMainForm::Stalemate()
+{
+    TRaceRules(*this).Stalemate();
+}
+
+void TMainForm::TurnSideCard(int Side)
+{
+    TRaceRules(*this).TurnSideCard(Side);
+}
+
+void TMainForm::TimerTimer()
+{
+    TComputerPlayer(*this).Tick();
+}
+
+void TMainForm::ComputerPlay(TLuCardGroup* Slot, TLuCardTable* Pile)
+{
+    TComputerPlayer(*this).Play(Slot, Pile);
+}
+
 void TMainForm::DealMenuClick()
 {
-    // A deal needs the card components; until they are on the table there is nothing to deal.
+    TDealFlow(*this).Deal();
+}
+
+void TMainForm::GameOver()
+{
+    TDealFlow(*this).GameOver();
+}
+
+void TMainForm::EnterHallOfFame()
+{
+    gamedialogs::EnterHallOfFame(*this);
+}
+
+void TMainForm::ShowHallOfFame()
+{
+    gamedialogs::ShowHallOfFame(*this);
+}
+
+bool TMainForm::ShowOptions()
+{
+    return gamedialogs::ShowOptions(*this);
 }
 
 void TMainForm::OptionsMenuClick()
 {
-    // Opens the options dialog once it exists; a saved change then deals anew.
+    if (ShowOptions())
+        DealMenuClick();
 }
 
 void TMainForm::ScoresMenuClick()
 {
-    // Shows the Hall of Fame window once it exists.
+    ShowHallOfFame();
 }
 
 void TMainForm::ContentsMenuClick()
@@ -260,7 +376,7 @@ void TMainForm::ContactUsMenuClick()
 
 void TMainForm::AboutVeltoMenuClick()
 {
-    // Shows the About box once it exists.
+    ShowAbout(VersionText);
 }
 
 void TMainForm::ExitMenuClick()
@@ -273,51 +389,15 @@ void TMainForm::PauseBtnClick()
     // The button is only ever shown disabled: pausing has no behaviour.
 }
 
-void TMainForm::FormKeyPress(QChar&)
-{
-    // The keys "1" to "4" play the user's hand slots once the cards are on the table.
-}
-
-void TMainForm::TimerTimer()
-{
-    // The computer's move comes with the card components; until then no deal runs the timer.
-}
-
-void TMainForm::RefillUserSlot(int)
-{
-    // Refills the user's hand slot from the pile once the cards are on the table.
-}
-
-void TMainForm::RefillComputerSlot(int)
-{
-    // Refills the computer's hand slot from the pile once the cards are on the table.
-}
-
-void TMainForm::GameOver()
-{
-    // Ends the deal once deals exist.
-}
-
 void TMainForm::FormCloseQuery(bool& CanClose)
 {
-    Timer->stop();
-    CanClose = false;
-    if (!InGame) {
-        CanClose = true;
-        return;
-    }
-    if (platform::MessageDlg(platform::LoadStr(QuitAndExitId), platform::MsgType::Confirmation,
-                             platform::MsgButtons::YesNo)
-        == platform::MsgResult::Yes)
-        CanClose = true;
-    else
-        Timer->start();
+    CanClose = TDealFlow(*this).CloseQuery();
 }
 
 void TMainForm::FormClose()
 {
     TSettingsFile settingsFile(DataDir);
-    const TGameSettings settings{Scoring, Decks, Level, SoundsOn, CardBackSetting};
+    const TGameSettings settings{Scoring, Decks, Level, SoundsOn, static_cast<std::int32_t>(Deck->CardBack())};
     if (settingsFile.WriteSettings(settings))
         settingsFile.WriteHallOfFame(HallOfFame);
 }

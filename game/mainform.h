@@ -1,9 +1,13 @@
 #pragma once
 // The game window: a card table of fixed size on which the user (bottom row)
 // races the computer (top row). It owns every component on the table, the
-// game state and the menus; the rules, the computer and the flow of a deal
-// are its methods and work on the state below.
-#include "dialogs/halloffametable.h"
+// game state and the menus. Its handlers are thin: the rules of a move live
+// in TRaceRules, the computer in TComputerPlayer, the flow of a deal and its
+// scoring in TDealFlow, the card layout in cardlayout.h, the bridges to the
+// small windows in gamedialogs.h.
+#include "cardlib/lutypes.h"
+#include "game/cardcomponents.h"
+#include "game/gamestate.h"
 #include "platform/application.h"
 #include "platform/windowmessages.h"
 
@@ -12,6 +16,9 @@
 #include <cstdint>
 
 class QAction;
+class TLuCardGroup;
+class TLuCardTable;
+class TLuSingleCard;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -25,7 +32,7 @@ constexpr unsigned MsgRefillUser = platform::WM_USER + 1;     // wParam: the use
 constexpr unsigned MsgRefillComputer = platform::WM_USER + 2; // wParam: the computer's hand slot just played
 constexpr unsigned MsgGameOver = platform::WM_USER + 3;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TGameState, public TCardComponents {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 572;
@@ -79,33 +86,34 @@ public:
     QString DataDir;
     QString VersionText;
 
-    // Game state.
-    bool SoundsOn = true;
-    bool InGame = false;
-    std::int32_t Scoring = 0;     // 0 normal, 1 Las Vegas
-    std::int32_t Decks = 1;       // 1 single deck, 2 double deck
-    std::int32_t Level = 2;       // 0 "Unbeatable" .. 4 "Easy"
-    std::int32_t TargetCount = 0; // cards a side must play to win; set by each deal
-    std::int32_t UserPlayed = 0;
-    std::int32_t ComputerPlayed = 0;
-    std::int32_t Score = 0;
-    bool FreshRun = true;
-    bool HallEntryDone = false;
-    bool UserStuck = false;
-    bool ComputerStuck = false;
-    bool Pile1Busy = false;
-    bool Pile2Busy = false;
-    bool UserWon = false;
-    bool ComputerWon = false;
-    THallOfFameTable HallOfFame;
-
-    // The card back chosen in the settings (0..11). It belongs to the visual
-    // deck, which the card layout adds to this window: from then on the value
-    // read at start-up goes to the deck and the deck's back is written at close.
-    std::int32_t CardBackSetting = 0;
+    // The game state (TGameState) and the card components (TCardComponents)
+    // are this window's too, by the names the rules use.
 
     // Score := Score + 1, then show it.
     void UpdateScoreLabel();
+
+    // The rules of a move (racerules.h).
+    bool SideCanPlay(int Side);
+    void Play1Card1CardClick(TLuCardGroup* Sender, TLuSingleCard* Card, int Position, bool& PlayIt,
+                             TLuTablePos& TablePos, bool& FaceDown, Qt::MouseButton Button);
+    void Stalemate();
+    void TurnSideCard(int Side);
+    // The computer's move (computerplayer.h).
+    void ComputerPlay(TLuCardGroup* Slot, TLuCardTable* Pile);
+    // The piles and the virtual deck made to fit Decks (cardlayout.h).
+    void PrepareDeckSize();
+
+    // The small windows (gamedialogs.h).
+    void EnterHallOfFame();
+    void ShowHallOfFame();
+    // True when a saved change needs a new deal.
+    bool ShowOptions();
+
+    // What the rules and the flow ask of the window.
+    void PlayGameSound(const char* Name); // only while SoundsOn
+    void Post(unsigned Msg, int WParam = 0);
+    // Shows or hides the side's red light and repaints it at once.
+    void ShowWaitSign(int Side, bool Visible);
 
     // Menu handlers.
     void DealMenuClick();
@@ -124,23 +132,24 @@ public:
     // Writes the settings, then the Hall of Fame, back to the settings file.
     void FormClose();
 
-protected:
-    // Start-up, run once by the constructor after the components exist.
-    void FormCreate();
-    // The card steps of start-up, run as its last step: the double-deck
-    // preparation when Decks is not 1, then the preparation of the deck for
-    // the first deal. They come with the card components of the table.
-    void PrepareCardsAtStartUp();
-
     // Every character typed while this window is active arrives here before
     // the focused control; setting Key to a null character swallows it.
     virtual void FormKeyPress(QChar& Key);
     // One computer move at most per tick.
     virtual void TimerTimer();
-    // Handlers of the posted messages.
+    // Handlers of the posted messages; the slot is 1..4.
     virtual void RefillUserSlot(int slot);
     virtual void RefillComputerSlot(int slot);
     virtual void GameOver();
+
+
+protected:
+    // Start-up, run once by the constructor after the components exist.
+    void FormCreate();
+    // The card steps of start-up, run as its last step: the double-deck
+    // preparation behind the splash window when Decks is not 1, then the
+    // preparation of the deck for the first deal.
+    void PrepareCardsAtStartUp();
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

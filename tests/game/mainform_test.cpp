@@ -4,6 +4,7 @@
 #include "game/bevel.h"
 #include "game/image.h"
 #include "game/mainform.h"
+#include "cardlib/lucard.h"
 #include "platform/inifile.h"
 #include "tests/support/seams.h"
 
@@ -90,6 +91,15 @@ TEST_F(MainFormTest, ComponentsStandWhereTheLayoutPutsThemInCreationOrder)
         {"WaitSign1", 131, 364, 32, 32, false, true}, {"WaitSign2", 131, 49, 32, 32, false, true},
         {"Label9", 484, 208, 0, 0, true, true},    {"ScoreLabel", 525, 208, 0, 0, true, true},
         {"GamePausedLabel", 44, 280, 0, 0, false, true}, {"PauseBtn", 56, 304, 75, 25, false, false},
+        // The card components, in front of all of the above.
+        {"Play2Pile", 54, 24, 71, 96, true, true},     {"Play2Card1", 179, 24, 71, 96, true, true},
+        {"Play2Card2", 273, 24, 71, 96, true, true},   {"Play2Card3", 368, 24, 71, 96, true, true},
+        {"Play2Card4", 463, 24, 71, 96, true, true},   {"Play1Pile", 54, 344, 71, 96, true, true},
+        {"Play1Card1", 179, 344, 71, 96, true, true},  {"Play1Card2", 273, 344, 71, 96, true, true},
+        {"Play1Card3", 368, 344, 71, 96, true, true},  {"Play1Card4", 463, 344, 71, 96, true, true},
+        {"CardTable1", 195, 168, 131, 156, true, true}, {"CardTable2", 342, 168, 131, 156, true, true},
+        {"TempTable1", 91, 130, 30, 22, false, true},  {"TempTable2", 125, 128, 29, 26, false, true},
+        {"Deck", 37, 169, 103, 104, true, true},
     };
     auto form = Open();
     form->show();
@@ -180,7 +190,7 @@ TEST_F(MainFormTest, StartStateWithoutASettingsFile)
     EXPECT_EQ(form->Scoring, 0);
     EXPECT_EQ(form->Decks, 1);
     EXPECT_EQ(form->Level, 2);
-    EXPECT_EQ(form->CardBackSetting, 0);
+    EXPECT_EQ(form->Deck->CardBack(), cbDefault);
     EXPECT_EQ(form->UserPlayed, 0);
     EXPECT_EQ(form->ComputerPlayed, 0);
     EXPECT_EQ(form->Score, 0);
@@ -210,7 +220,7 @@ TEST_F(MainFormTest, SettingsAndHallOfFameAreReadIntoTheState)
     EXPECT_EQ(form->Decks, 1);
     EXPECT_EQ(form->Level, 0);
     EXPECT_FALSE(form->SoundsOn);
-    EXPECT_EQ(form->CardBackSetting, 7);
+    EXPECT_EQ(form->Deck->CardBack(), cbIceCream);
     EXPECT_EQ(form->HallOfFame.At(1, 2, 1, 1), (THallOfFameEntry{1526, "Ann"}));
     EXPECT_EQ(form->HallOfFame.At(1, 2, 1, 3), (THallOfFameEntry{250, ""}));
     EXPECT_EQ(form->HallOfFame.At(1, 2, 1, 2), THallOfFameEntry{});
@@ -244,21 +254,6 @@ TEST_F(MainFormTest, HelpMenuOpensTheHelpDocumentAndTheMakersPages)
         EXPECT_EQ(r.verb, "Open");
     EXPECT_EQ(shell.Targets(), (QStringList{"Velto.chm", "https://www.gorvane.com/?Velto",
                                             "https://www.gorvane.com/ContactUs.htm"}));
-}
-
-TEST_F(MainFormTest, MenuItemsWithoutTheirWindowsYetDoNothing)
-{
-    auto form = Open();
-    form->show();
-    ShellRecorder shell;
-    ScriptedMessageBoxes boxes; // any box would fail the test
-    for (QAction* a : {form->DealMenu, form->OptionsMenu, form->ScoresMenu, form->AboutVeltoMenu})
-        a->trigger();
-    form->PauseBtnClick();
-    EXPECT_TRUE(shell.Requests().empty());
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->InGame);
-    EXPECT_FALSE(form->Timer->isActive());
 }
 
 TEST_F(MainFormTest, ExitBetweenDealsClosesAtOnceAndWritesTheFile)

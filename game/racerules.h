@@ -1,0 +1,57 @@
+#pragma once
+// The rules of a move in the race: whether a side can play, the user's play
+// by mouse or key, the refill of an emptied hand slot through the side's way
+// station, and the stalemate that turns new centre cards when neither side
+// can play. It works on the window's state and cards and asks the window for
+// sounds, posted messages, the score and the wait signs.
+#include <QChar>
+
+class TLuCardGroup;
+class TLuCardTable;
+class TMainForm;
+
+class TRaceRules {
+public:
+    explicit TRaceRules(TMainForm& Form)
+        : F(Form)
+    {
+    }
+
+    // True when one of the side's hand slots fits a centre pile; shows the
+    // side's wait sign exactly when it cannot play.
+    bool SideCanPlay(int Side);
+
+    // The user's slot was clicked: when its card fits a free centre pile,
+    // points the slot at it and sets PlayIt, so the group plays the card
+    // once this returns; then counts the move.
+    void UserClick(TLuCardGroup* Slot, bool& PlayIt);
+    // The keys "1" to "4" play the user's slots the same way, but the play
+    // happens here. Any other key does nothing.
+    void UserKey(QChar Key);
+
+    // A played slot (1..4) of the side takes the top card of the side's pile
+    // through its way station; then both stuck flags are worked out again
+    // and a stalemate follows when neither side can play.
+    void RefillSlot(int Side, int SlotNumber);
+    void Stalemate();
+    void TurnSideCard(int Side);
+
+private:
+    // The centre pile Slot's card may go on (the left one first), nullptr
+    // when none fits or the slot is empty.
+    TLuCardTable* ChoosePile(TLuCardGroup* Slot) const;
+    // What follows every user play: the count, the point, and either the
+    // win or the refill.
+    void CountUserPlay(TLuCardGroup* Slot);
+    void UpdateStuck();
+    bool& PileBusy(const TLuCardTable* Pile);
+
+    TMainForm& F;
+};
+
+// The highest place of Group that holds a card, -1 when all are empty.
+int TopCardIndex(const TLuCardGroup* Group);
+// The card of a one-card hand slot, when it holds one.
+bool SlotHoldsCard(TLuCardGroup* Slot);
+int SlotValue(TLuCardGroup* Slot);
+int TopValue(const TLuCardTable* Pile);

@@ -1,0 +1,81 @@
+// The pure rules as tables: adjacency around the ring, the pace and bonus of
+// each level, the target, the points of a win and the score a deal starts at.
+#include "game/gamerules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace gamerules;
+
+TEST(GameRules, AdjacencyIsOneApartAroundTheRing)
+{
+    const struct {
+        int a, b;
+        bool fits;
+    } cases[] = {
+        {14, 13, true}, {14, 2, true},  {2, 14, true},  {2, 3, true},   {13, 12, true}, {13, 14, true},
+        {7, 8, true},   {8, 7, true},   {7, 7, false},  {14, 14, false}, {2, 2, false}, {13, 2, false},
+        {14, 3, false}, {12, 14, false}, {5, 9, false}, {3, 14, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsAdjacent(c.a, c.b), c.fits) << c.a << " on " << c.b;
+    // The relation is symmetric over every pair of ranks.
+    for (int a = 2; a <= 14; ++a)
+        for (int b = 2; b <= 14; ++b)
+            EXPECT_EQ(IsAdjacent(a, b), IsAdjacent(b, a)) << a << "," << b;
+}
+
+TEST(GameRules, EachLevelHasItsPaceAndBonus)
+{
+    const struct {
+        int level, interval, bonus;
+    } cases[] = {
+        {0, 250, 500}, {1, 500, 400}, {2, 750, 300}, {3, 1000, 200}, {4, 1250, 100},
+        // Out of range only through code: the nearest level.
+        {-3, 250, 500}, {9, 1250, 100},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LevelInterval(c.level), c.interval) << c.level;
+        EXPECT_EQ(LevelBonus(c.level), c.bonus) << c.level;
+    }
+}
+
+TEST(GameRules, TargetFollowsTheDeckSize)
+{
+    EXPECT_EQ(TargetCountFor(1), 25);
+    EXPECT_EQ(TargetCountFor(2), 51);
+}
+
+TEST(GameRules, WinPointsAreTheBonusAndAHundredPerRemainingComputerCard)
+{
+    const struct {
+        int level, target, computerPlayed, points;
+    } cases[] = {
+        {0, 25, 15, 1500}, // with the closing point: 25 + 1500 + 1 = 1526
+        {4, 51, 50, 200},  // Easy, double deck: 100 + 100 (+1)
+        {2, 25, 25, 300},  // both reached the target together: no remaining cards
+        {1, 25, 27, 200},  // a stalemate took the computer past the target
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WinPoints(c.level, c.target, c.computerPlayed), c.points) << c.level << " " << c.computerPlayed;
+}
+
+TEST(GameRules, DealStartScoreLeavesTheLabelAtTheRightValue)
+{
+    // The label shows the stored value plus UpdateScoreLabel's point.
+    const struct {
+        int scoring;
+        bool freshRun;
+        int decks, score, shown;
+    } cases[] = {
+        {0, true, 1, 1526, 0},  {0, false, 2, -40, 0},   // normal: every deal on its own
+        {1, true, 1, 999, -25}, {1, true, 2, 999, -50},  // Las Vegas, a new run
+        {1, false, 1, -15, -40}, {1, false, 2, 10, -40}, // Las Vegas, carried on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DealStartScore(c.scoring, c.freshRun, c.decks, c.score) + 1, c.shown)
+            << c.scoring << " " << c.freshRun << " " << c.decks << " " << c.score;
+}
+
+} // namespace
