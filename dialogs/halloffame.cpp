@@ -64,8 +64,8 @@ QString RankLine(int rank, const THallOfFameEntry& E)
 QStringList HallOfFameLines(const THallOfFameTable& T)
 {
     QStringList lines;
-    lines.reserve(THallOfFameTable::DeckCount * THallOfFameTable::ScoringCount
-                  * THallOfFameTable::LevelCount * (THallOfFameTable::RankCount + 3));
+    lines.reserve(THallOfFameTable::DeckCount * THallOfFameTable::ScoringCount *
+                  THallOfFameTable::LevelCount * (THallOfFameTable::RankCount + 3));
     const QString heading = platform::LoadStr(HeadingId);
     for (int deck = 1; deck <= THallOfFameTable::DeckCount; ++deck) {
         for (int scoring = 1; scoring <= THallOfFameTable::ScoringCount; ++scoring) {

@@ -19,8 +19,8 @@ public:
     explicit TNameForm(QWidget* Parent = nullptr);
     ~TNameForm() override;
 
-    QLabel* Label1 = nullptr;     // "Enter your name for the Hall of Fame"
-    QLineEdit* Edit = nullptr;    // at most 17 characters
+    QLabel* Label1 = nullptr;       // "Enter your name for the Hall of Fame"
+    QLineEdit* Edit = nullptr;      // at most 17 characters
     QPushButton* Button1 = nullptr; // "&Ok", the default button
 
     // OK: an empty name is refused with an error box and the dialog stays

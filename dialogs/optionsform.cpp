@@ -42,8 +42,7 @@ void KeepTabOnCheckedItem(const QGroupBox* Group)
 } // namespace
 
 TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , FHost(Host)
+    : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), FHost(Host)
 {
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(QStringLiteral("Options"));
@@ -56,14 +55,15 @@ TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
     setPalette(Palette);
     setAutoFillBackground(true);
 
-    ScoringStyle = MakeRadioGroup("ScoringStyle", QStringLiteral("Scoring Style"), QRect(8, 3, 129, 52),
-                                  {QStringLiteral("Normal"), QStringLiteral("Las Vegas")});
+    ScoringStyle =
+        MakeRadioGroup("ScoringStyle", QStringLiteral("Scoring Style"), QRect(8, 3, 129, 52),
+                       {QStringLiteral("Normal"), QStringLiteral("Las Vegas")});
     DeckSize = MakeRadioGroup("DeckSize", QStringLiteral("Deck Size"), QRect(8, 59, 129, 53),
                               {QStringLiteral("Single"), QStringLiteral("Double")});
-    ComputerLevel = MakeRadioGroup("ComputerLevel", QStringLiteral("Computer"), QRect(8, 114, 129, 104),
-                                   {QStringLiteral("Unbeatable"), QStringLiteral("Very Hard"),
-                                    QStringLiteral("Hard"), QStringLiteral("Not Bad"),
-                                    QStringLiteral("Easy")});
+    ComputerLevel =
+        MakeRadioGroup("ComputerLevel", QStringLiteral("Computer"), QRect(8, 114, 129, 104),
+                       {QStringLiteral("Unbeatable"), QStringLiteral("Very Hard"),
+                        QStringLiteral("Hard"), QStringLiteral("Not Bad"), QStringLiteral("Easy")});
     PlaySounds = MakeRadioGroup("PlaySounds", QStringLiteral("Play Sounds"), QRect(8, 222, 129, 53),
                                 {QStringLiteral("No"), QStringLiteral("Yes")});
     CardBack = MakeRadioGroup(
@@ -176,8 +176,7 @@ void TOptionsForm::SaveBtnClick()
 
     if ((NewScoring != FHost.Scoring() || NewDecks != FHost.Decks()) && !FHost.FreshRun()) {
         if (platform::MessageDlg(platform::LoadStr(RestartQuestionId), platform::MsgType::Warning,
-                                 platform::MsgButtons::YesNo)
-            != platform::MsgResult::Yes)
+                                 platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
             return;
         FHost.SetFreshRun(true);
         RestartNeeded = true;

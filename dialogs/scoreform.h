@@ -20,8 +20,8 @@ public:
     explicit TScoreForm(QWidget* Parent = nullptr);
     ~TScoreForm() override;
 
-    QLabel* Label1 = nullptr;    // "Hall of Fame"
-    QListWidget* List = nullptr; // the lines of HallOfFameLines, 16 pixels each
+    QLabel* Label1 = nullptr;     // "Hall of Fame"
+    QListWidget* List = nullptr;  // the lines of HallOfFameLines, 16 pixels each
     QPushButton* OkBtn = nullptr; // default and cancel button: Enter and Esc close the window
 
     // Replaces the list's lines by those of the table.

@@ -19,7 +19,7 @@ public:
     explicit TSplashForm(QWidget* Parent = nullptr);
     ~TSplashForm() override;
 
-    QFrame* Panel1 = nullptr;    // fills the window: single border, lowered inner bevel
+    QFrame* Panel1 = nullptr;     // fills the window: single border, lowered inner bevel
     QLabel* TitleLabel = nullptr; // "Velto"
     QLabel* Label1 = nullptr;     // "A game of Skill!"
     QProgressBar* ProgressBar1 = nullptr;

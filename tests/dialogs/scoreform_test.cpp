@@ -48,10 +48,12 @@ TEST(ScoreForm, NamesStartInTheColumnOfName)
     EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
     EXPECT_EQ(QFontInfo(font).pixelSize(), 13);
     const QFontMetrics metrics(font);
-    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")));
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+              metrics.horizontalAdvance(QStringLiteral("WWWW")));
 
     const QString heading = QStringLiteral("Rank  Score     Name");
-    const int nameX = metrics.horizontalAdvance(heading.left(heading.indexOf(QStringLiteral("Name"))));
+    const int nameX =
+        metrics.horizontalAdvance(heading.left(heading.indexOf(QStringLiteral("Name"))));
     form.List->doItemsLayout();
     for (int row = 0; row < form.List->count(); ++row)
         EXPECT_EQ(form.List->visualItemRect(form.List->item(row)).height(), 16) << row;
@@ -65,7 +67,8 @@ TEST(ScoreForm, NamesStartInTheColumnOfName)
                     const QString name = t.At(d, s, l, r).Name;
                     const QString line = form.List->item(row + 1 + r)->text();
                     ASSERT_TRUE(line.endsWith(name)) << line.toStdString();
-                    EXPECT_EQ(metrics.horizontalAdvance(line.left(line.size() - name.size())), nameX)
+                    EXPECT_EQ(metrics.horizontalAdvance(line.left(line.size() - name.size())),
+                              nameX)
                         << line.toStdString();
                 }
     EXPECT_EQ(form.List->item(2)->text(), QStringLiteral("  1     1526    Ann"));
@@ -75,7 +78,8 @@ TEST(ScoreForm, ShowScoresListsTheTableAndOkCloses)
 {
     ScriptedModalDialogs modals{ScriptedModalDialogs::For<TScoreForm>([](TScoreForm& form) {
         EXPECT_EQ(form.List->count(), 160);
-        EXPECT_EQ(form.List->item(0)->text(), QStringLiteral("Single Deck - Normal Scoring - Unbeatable"));
+        EXPECT_EQ(form.List->item(0)->text(),
+                  QStringLiteral("Single Deck - Normal Scoring - Unbeatable"));
         EXPECT_EQ(form.List->item(3)->text(), QStringLiteral("  2     7       Bo"));
         return Press(form, form.OkBtn);
     })};

@@ -87,7 +87,8 @@ TEST(Modal, ScriptedStepsRunInOrderAndThePreviousHandlerComesBack)
                 [&](QDialog& d) { return testing_support::Press(d, okButton); }),
         };
         EXPECT_EQ(platform::ExecModal(first), 7);
-        EXPECT_EQ(modals.Titles(), (QStringList{QStringLiteral("Options"), QStringLiteral("Name")}));
+        EXPECT_EQ(modals.Titles(),
+                  (QStringList{QStringLiteral("Options"), QStringLiteral("Name")}));
         EXPECT_EQ(modals.Unused(), 0u);
     }
     QDialog third;

@@ -37,8 +37,7 @@ public:
 
     // A step for one dialog class: the dialog is cast to it, and a dialog of
     // another class fails the test (and is rejected).
-    template <class Dialog, class F>
-    static Step For(F step)
+    template <class Dialog, class F> static Step For(F step)
     {
         return [step = std::move(step)](QDialog& dialog) -> int {
             auto* typed = qobject_cast<Dialog*>(&dialog);
