@@ -1,13 +1,18 @@
 #include "platform/inifile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QList>
 #include <QSaveFile>
 
 #include <cstdint>
+#include <deque>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -52,7 +57,7 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-QByteArray trimmedBytes(QByteArrayView bytes)
+QByteArrayView trimmedBytes(QByteArrayView bytes)
 {
     qsizetype begin = 0;
     qsizetype end = bytes.size();
@@ -60,10 +65,10 @@ QByteArray trimmedBytes(QByteArrayView bytes)
         ++begin;
     while (end > begin && isBlank(bytes[end - 1]))
         --end;
-    return bytes.sliced(begin, end - begin).toByteArray();
+    return bytes.sliced(begin, end - begin);
 }
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
     return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
 }
@@ -74,38 +79,51 @@ QString cleanName(const QString& name)
     return decode(trimmedBytes(name.toUtf8()));
 }
 
+struct LineSpan
+{
+    qsizetype begin = 0;
+    qsizetype textEnd = 0; // where the line ending starts
+    qsizetype end = 0;     // one past the line ending
+};
+
+std::vector<LineSpan> lineSpans(const QByteArray& bytes)
+{
+    std::vector<LineSpan> spans;
+    const qsizetype size = bytes.size();
+    for (qsizetype start = 0; start < size;) {
+        const qsizetype newline = bytes.indexOf('\n', start);
+        LineSpan span{start, newline < 0 ? size : newline, newline < 0 ? size : newline + 1};
+        if (newline > start && bytes[newline - 1] == '\r')
+            --span.textEnd;
+        spans.push_back(span);
+        start = span.end;
+    }
+    return spans;
+}
+
 QList<Line> splitLines(const QByteArray& bytes)
 {
     QList<Line> lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        const qsizetype newline = bytes.indexOf('\n', start);
-        if (newline < 0) {
-            lines.append(Line{bytes.mid(start), QByteArray()});
-            break;
-        }
-        qsizetype end = newline;
-        if (end > start && bytes[end - 1] == '\r')
-            --end;
-        lines.append(Line{bytes.mid(start, end - start), bytes.mid(end, newline + 1 - end)});
-        start = newline + 1;
+    for (const LineSpan& span : lineSpans(bytes)) {
+        lines.append(Line{bytes.sliced(span.begin, span.textEnd - span.begin),
+                          bytes.sliced(span.textEnd, span.end - span.textEnd)});
     }
     return lines;
 }
 
-ParsedLine parseLine(const QByteArray& raw, bool first)
+ParsedLine parseLine(QByteArrayView raw, bool first)
 {
     // A byte-order mark is not part of the first line's name.
     const qsizetype start = first && raw.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    const QByteArrayView text = QByteArrayView(raw).sliced(start);
-    const QByteArray trimmed = trimmedBytes(text);
+    const QByteArrayView text = raw.sliced(start);
+    const QByteArrayView trimmed = trimmedBytes(text);
     ParsedLine parsed;
     if (trimmed.startsWith('[')) {
         qsizetype close = trimmed.indexOf(']');
         if (close < 0)
             close = trimmed.size();
         parsed.kind = LineKind::Section;
-        parsed.name = decode(trimmedBytes(QByteArrayView(trimmed).sliced(1, close - 1)));
+        parsed.name = decode(trimmedBytes(trimmed.sliced(1, close - 1)));
         return parsed;
     }
     if (trimmed.startsWith(';'))
@@ -166,8 +184,9 @@ qsizetype findKey(const QList<Line>& lines, const SectionSpan& span, const QStri
 }
 
 // Reads the whole file; a missing file is an empty document. Returns
-// nullopt when the file exists but cannot be read.
-std::optional<Document> load(const QString& fileName)
+// nullopt when the file exists but cannot be read. Without lines when only
+// the bytes are wanted.
+std::optional<Document> load(const QString& fileName, bool withLines = true)
 {
     Document document;
     QFile file(fileName);
@@ -179,18 +198,17 @@ std::optional<Document> load(const QString& fileName)
     document.original = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    document.lines = splitLines(document.original);
+    if (withLines)
+        document.lines = splitLines(document.original);
     return document;
 }
 
 // The line ending the file already uses (its first one), LF for a new file.
-QByteArray lineEnding(const QList<Line>& lines)
+QByteArray lineEnding(const QByteArray& bytes)
 {
-    for (const Line& line : lines) {
-        if (!line.ending.isEmpty())
-            return line.ending;
-    }
-    return QByteArrayLiteral("\n");
+    const qsizetype newline = bytes.indexOf('\n');
+    return newline > 0 && bytes[newline - 1] == '\r' ? QByteArrayLiteral("\r\n")
+                                                      : QByteArrayLiteral("\n");
 }
 
 std::optional<QString> findValue(const Document& document, const QString& section,
@@ -269,6 +287,218 @@ bool validName(const QString& name, const char* forbidden)
     return !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'));
 }
 
+// Names that would read back as something else (a comment, a section, a
+// key split at its '=') are refused rather than written wrongly.
+bool writableNames(const QString& section, const QString& key)
+{
+    return validName(section, "]") && !key.isEmpty() && validName(key, "=") &&
+           !key.startsWith(QLatin1Char('[')) && !key.startsWith(QLatin1Char(';'));
+}
+
+// One key is one line: a line break in the value would start another.
+QByteArray flatValue(const QString& value)
+{
+    QString flat = value;
+    flat.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return flat.toUtf8();
+}
+
+// A key line with a new value. The key stays as the file spells it, and so
+// does the spacing around '=' (for an empty old value, the spacing before
+// '=' is mirrored after it).
+QByteArray withValue(QByteArrayView text, qsizetype valueAt, QByteArrayView value)
+{
+    qsizetype oldValue = valueAt;
+    while (oldValue < text.size() && isBlank(text[oldValue]))
+        ++oldValue;
+    QByteArray line = text.first(oldValue < text.size() ? oldValue : valueAt).toByteArray();
+    if (oldValue == text.size() && valueAt >= 2 && isBlank(text[valueAt - 2]))
+        line += ' ';
+    return line.append(value);
+}
+
+bool replaceFile(const QString& fileName, const QByteArray& bytes)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// Many writes to one load of the file. The file's lines stay where they are
+// in the loaded bytes and the writes are kept beside them: a new text for a
+// key line, key lines added after a section's last key, sections added at
+// the end. So no write moves or scans the rest of a large file, and each
+// lands exactly where a one-key write would have put it had the writes come
+// one at a time; the file is put together once at the end.
+struct KeyLine
+{
+    QString name;
+    qsizetype line = 0;
+};
+
+struct EditedSection
+{
+    QString name;
+    qsizetype header = -1;         // its header line; -1 for a section added at the end
+    qsizetype anchor = -1;         // new keys go after this line: the last key line, or the header
+    QList<KeyLine> keys;           // the file's own key lines of the section, in order
+    QList<QByteArray> added;       // new key lines, in the order written
+};
+
+struct Edits
+{
+    QByteArray original;
+    QByteArray ending;
+    std::vector<LineSpan> lines;
+    QList<qsizetype> headers; // the section header lines, in order
+    QList<QString> headerNames;
+    QHash<qsizetype, QByteArray> texts; // key lines of the file with a new value
+    std::deque<EditedSection> sections; // those written to, in the order first written
+    QHash<QString, std::size_t> sectionByName;
+};
+
+QByteArrayView originalText(const Edits& edits, qsizetype line)
+{
+    const LineSpan& span = edits.lines[std::size_t(line)];
+    return QByteArrayView(edits.original).sliced(span.begin, span.textEnd - span.begin);
+}
+
+QByteArrayView currentText(const Edits& edits, qsizetype line)
+{
+    const auto edited = edits.texts.constFind(line);
+    return edited != edits.texts.cend() ? QByteArrayView(*edited) : originalText(edits, line);
+}
+
+Edits startEdits(const QByteArray& original)
+{
+    Edits edits;
+    edits.original = original;
+    edits.ending = lineEnding(original);
+    edits.lines = lineSpans(original);
+    // Only headers are parsed here: key lines matter only in sections written to.
+    for (qsizetype i = 0; i < qsizetype(edits.lines.size()); ++i) {
+        const QByteArrayView text = originalText(edits, i);
+        const QByteArrayView afterMark = i == 0 && text.startsWith("\xEF\xBB\xBF") ? text.sliced(3) : text;
+        if (!trimmedBytes(afterMark).startsWith('['))
+            continue;
+        edits.headers.append(i);
+        edits.headerNames.append(parseLine(text, i == 0).name);
+    }
+    return edits;
+}
+
+// The section a write goes to, as the one-key write finds it: the first
+// header of that name in the file, else a section already added at the end.
+EditedSection& sectionNamed(Edits& edits, const QString& name)
+{
+    const auto known = edits.sectionByName.constFind(name);
+    if (known != edits.sectionByName.cend())
+        return edits.sections[*known];
+    qsizetype header = -1;
+    for (qsizetype h = 0; h < edits.headers.size() && header < 0; ++h) {
+        if (sameName(edits.headerNames[h], name))
+            header = h;
+    }
+    std::size_t index = 0;
+    for (; index < edits.sections.size(); ++index) {
+        const EditedSection& section = edits.sections[index];
+        if (header >= 0 ? section.header == edits.headers[header]
+                        : section.header < 0 && sameName(section.name, name))
+            break;
+    }
+    if (index == edits.sections.size()) {
+        EditedSection section;
+        section.name = name;
+        if (header >= 0) {
+            section.header = section.anchor = edits.headers[header];
+            const qsizetype end = header + 1 < edits.headers.size() ? edits.headers[header + 1]
+                                                                    : qsizetype(edits.lines.size());
+            for (qsizetype i = section.header + 1; i < end; ++i) {
+                ParsedLine parsed = parseLine(originalText(edits, i), false);
+                if (parsed.kind != LineKind::Key)
+                    continue;
+                section.keys.append(KeyLine{std::move(parsed.name), i});
+                section.anchor = i;
+            }
+        }
+        edits.sections.push_back(std::move(section));
+    }
+    edits.sectionByName.insert(name, index);
+    return edits.sections[index];
+}
+
+void applyEdit(Edits& edits, const QString& sectionName, const QString& key, const QByteArray& value)
+{
+    EditedSection& section = sectionNamed(edits, sectionName);
+    for (const KeyLine& line : section.keys) {
+        if (sameName(line.name, key)) {
+            const QByteArrayView text = currentText(edits, line.line);
+            edits.texts[line.line] = withValue(text, parseLine(text, false).valueAt, value);
+            return;
+        }
+    }
+    for (QByteArray& text : section.added) {
+        const ParsedLine parsed = parseLine(text, false);
+        if (sameName(parsed.name, key)) {
+            text = withValue(text, parsed.valueAt, value);
+            return;
+        }
+    }
+    section.added.append(key.toUtf8() + '=' + value);
+}
+
+QByteArray editedBytes(const Edits& edits)
+{
+    QHash<qsizetype, const EditedSection*> keysAfter;
+    bool sectionsAtEnd = false;
+    for (const EditedSection& section : edits.sections) {
+        if (section.header >= 0 && !section.added.isEmpty())
+            keysAfter.insert(section.anchor, &section);
+        sectionsAtEnd = sectionsAtEnd || section.header < 0;
+    }
+    QByteArray bytes;
+    bytes.reserve(edits.original.size() + 16 * 1024);
+
+    const qsizetype count = qsizetype(edits.lines.size());
+    bool lastBlank = false;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QByteArrayView text = currentText(edits, i);
+        const LineSpan& span = edits.lines[std::size_t(i)];
+        const auto keys = keysAfter.constFind(i);
+        const bool more = i + 1 < count || keys != keysAfter.cend() || sectionsAtEnd;
+        bytes += text;
+        if (span.end == span.textEnd && more)
+            bytes += edits.ending; // the last line gets an ending once lines follow it
+        else
+            bytes += QByteArrayView(edits.original).sliced(span.textEnd, span.end - span.textEnd);
+        lastBlank = trimmedBytes(text).isEmpty();
+        if (keys == keysAfter.cend())
+            continue;
+        for (const QByteArray& line : (*keys)->added)
+            bytes += line + edits.ending;
+        lastBlank = false;
+    }
+    bool any = count > 0;
+    for (const EditedSection& section : edits.sections) {
+        if (section.header >= 0)
+            continue;
+        if (any && !lastBlank)
+            bytes += edits.ending; // a blank line before a new section
+        bytes += '[' + section.name.toUtf8() + ']' + edits.ending;
+        for (const QByteArray& line : section.added)
+            bytes += line + edits.ending;
+        any = true;
+        lastBlank = false;
+    }
+    return bytes;
+}
+
 } // namespace
 
 // The file as TakeSnapshot found it; no document when it could not be read.
@@ -316,23 +546,16 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     m_snapshot.reset(); // from here on reads see the file as the writes leave it
     const QString sectionName = cleanName(section);
     const QString keyName = cleanName(key);
-    // Names that would read back as something else (a comment, a section, a
-    // key split at its '=') are refused rather than written wrongly.
-    if (!validName(sectionName, "]") || keyName.isEmpty() || !validName(keyName, "=") ||
-        keyName.startsWith(QLatin1Char('[')) || keyName.startsWith(QLatin1Char(';')))
+    if (!writableNames(sectionName, keyName))
         return false;
-    // One key is one line: a line break in the value would start another.
-    QString flatValue = value;
-    flatValue.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    flatValue.replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
 
     std::optional<Document> document = load(m_fileName);
     if (!document)
         return false; // never replace a file we could not read
     QList<Line>& lines = document->lines;
-    const QByteArray ending = lineEnding(lines);
-    const QByteArray keyLine = keyName.toUtf8() + '=' + flatValue.toUtf8();
+    const QByteArray ending = lineEnding(document->original);
+    const QByteArray flat = flatValue(value);
+    const QByteArray keyLine = keyName.toUtf8() + '=' + flat;
 
     const SectionSpan span = findSection(lines, sectionName);
     if (span.header < 0) {
@@ -348,18 +571,7 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
         ParsedLine parsed;
         const qsizetype found = findKey(lines, span, keyName, &parsed);
         if (found >= 0) {
-            // Keep the key as the file spells it, and the spacing around '='
-            // (for an empty old value, mirror the spacing before it).
-            Line& line = lines[found];
-            qsizetype valueAt = parsed.valueAt;
-            while (valueAt < line.text.size() && isBlank(line.text[valueAt]))
-                ++valueAt;
-            QByteArray prefix = line.text.left(parsed.valueAt);
-            if (valueAt < line.text.size())
-                prefix = line.text.left(valueAt);
-            else if (parsed.valueAt >= 2 && isBlank(line.text[parsed.valueAt - 2]))
-                prefix += ' ';
-            line.text = prefix + flatValue.toUtf8();
+            lines[found].text = withValue(lines[found].text, parsed.valueAt, flat);
         } else {
             // After the section's last key, so blank lines and comments that
             // lead into the next section stay where they are.
@@ -379,15 +591,32 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
         bytes += line.text + line.ending;
     if (document->existed && bytes == document->original)
         return true;
+    return replaceFile(m_fileName, bytes);
+}
 
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+bool IniFile::WriteStrings(const QList<KeyValue>& values)
+{
+    m_snapshot.reset();
+    QList<KeyValue> writes = values;
+    for (KeyValue& write : writes) {
+        write.section = cleanName(write.section);
+        write.key = cleanName(write.key);
+        if (!writableNames(write.section, write.key))
+            return false;
     }
-    return file.commit();
+    if (writes.isEmpty())
+        return true;
+
+    const std::optional<Document> file = load(m_fileName, false);
+    if (!file)
+        return false;
+    Edits edits = startEdits(file->original);
+    for (const KeyValue& write : writes)
+        applyEdit(edits, write.section, write.key, flatValue(write.value));
+    const QByteArray bytes = editedBytes(edits);
+    if (file->existed && bytes == file->original)
+        return true;
+    return replaceFile(m_fileName, bytes);
 }
 
 bool IniFile::WriteInteger(const QString& section, const QString& key, int value)

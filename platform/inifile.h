@@ -1,11 +1,13 @@
 #pragma once
-// Private-profile (INI) access one key at a time, the file never kept open:
-// section and key names match without regard to case, white space around
-// names and values is ignored, the first match wins, and a write keeps every
-// other line of the file as it was. A write replaces the file atomically
-// (temporary file beside it, renamed over it) and reports failure.
+// Private-profile (INI) access by key, the file never kept open between
+// calls: section and key names match without regard to case, white space
+// around names and values is ignored, the first match wins, and a write keeps
+// every other line of the file as it was. A write (of one key or of a batch)
+// replaces the file atomically (temporary file beside it, renamed over it)
+// and reports failure.
 // Lines starting with ';' are comments. Text is written as UTF-8; a name or
 // value in the file that is not valid UTF-8 is read as Latin-1.
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -43,6 +45,20 @@ public:
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool WriteInteger(const QString& section, const QString& key, int value);
     bool WriteBool(const QString& section, const QString& key, bool value);
+
+    struct KeyValue
+    {
+        QString section;
+        QString key;
+        QString value;
+    };
+    // Many writes as one change of the file: it is read once, the writes are
+    // applied in order to that copy in one pass, and the file is replaced
+    // once (left untouched when nothing changes). The bytes are exactly what
+    // the same WriteString calls one after another would leave. All or
+    // nothing: false, with the file as it was, when it cannot be read or
+    // replaced or when any name would be refused.
+    bool WriteStrings(const QList<KeyValue>& values);
 
 private:
     struct Snapshot;

@@ -8,11 +8,21 @@
 #include "tests/support/qtprinters.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using platform::IniFile;
 
 namespace {
+
+// A replaced file is a new file: its inode tells.
+ino_t Inode(const QString& path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
 
 class IniFileTest : public ::testing::Test
 {
@@ -410,6 +420,101 @@ TEST_F(IniFileTest, SnapshotServesReadsUntilTheNextWrite)
     IniFile missing(Path(QStringLiteral("Absent.INI")));
     missing.TakeSnapshot();
     EXPECT_EQ(missing.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Level"), 7), 7);
+}
+
+// A batch is the one-key writes done at once: whatever the file looks like,
+// the bytes it leaves are those of the same writes made one after another.
+// The script writes a key twice, in another case, with odd spacing, empty,
+// with a line break, and adds new sections between writes to old ones.
+TEST_F(IniFileTest, BatchLeavesTheBytesOfOneWriteAfterAnother)
+{
+    const QList<IniFile::KeyValue> script = {
+        {"S", "K", "v1"},        {"New", "A", "1"},      {"s", "k", "v2"},
+        {"Other", "B", " lead"}, {"New", "B", "2"},      {"Other", "b", "x"},
+        {"T", "K", ""},          {"T", "K", "y"},        {"NEW", "a", "3"},
+        {"S", "L", "two\nlines"}, {"Third", "Z", "z"},   {" new ", " C ", "4"},
+        {"S", "M", "\u00e9t\u00e9"}, {"Third", "Z", "z"}, {"S", "K", ""},
+    };
+    const char* const starts[] = {
+        nullptr, // no file
+        "",
+        "\n\n",
+        "[S]",
+        "[S]\nA=1",
+        "A=1",
+        "[S]\n[T]\nA=1\n",
+        "[S]\nA=1\n\n\n[T]\n",
+        "[S]\nA=1\n; trailing\n[T]\nK = old \n",
+        "[T]\nK=1",
+        "[S]\nk=old\nK=second\n[s]\nL=shadowed\n",
+        "[S]\nK = \t\nL=\n",
+        "\xEF\xBB\xBF[S]\nK=1\n",
+        "\xEF\xBB\xBF",
+        "[S]\r\nA=1\r\n\r\n[Other]\r\nB=0\r\n",
+        "A=1\r\n",
+        "[S]\r\nA=1\n[T]\r\nK=2",
+        "; comment only",
+        "orphan=1\n[Third\nZ=unclosed\n",
+        "[Caf\xe9]\nN\xe9=\xff\n[S]\nK=\xe9t\xe9\n",
+        "[ other ]\n  B   =   9  ; kept?\n[new]\n\n",
+        "\r\n\r\n[T]\r\r\nK=1\r\n",
+    };
+    for (const char* start : starts) {
+        const QString one = Path(QStringLiteral("one.ini"));
+        const QString batch = Path(QStringLiteral("batch.ini"));
+        QFile::remove(one);
+        QFile::remove(batch);
+        if (start) {
+            Store(start, QStringLiteral("one.ini"));
+            Store(start, QStringLiteral("batch.ini"));
+        }
+        IniFile oneByOne(one);
+        for (const IniFile::KeyValue& write : script)
+            ASSERT_TRUE(oneByOne.WriteString(write.section, write.key, write.value));
+        IniFile atOnce(batch);
+        ASSERT_TRUE(atOnce.WriteStrings(script));
+        EXPECT_EQ(Stored(QStringLiteral("batch.ini")), Stored(QStringLiteral("one.ini")))
+            << '"' << (start ? start : "<no file>") << '"';
+        EXPECT_EQ(atOnce.ReadString(QStringLiteral("New"), QStringLiteral("A"), QString()),
+                  QStringLiteral("3"));
+    }
+}
+
+// A batch changes all or nothing: a refused name anywhere in it, or a file
+// that cannot be read or replaced, leaves the file as it was.
+TEST_F(IniFileTest, BatchThatCannotBeWrittenLeavesTheFileAlone)
+{
+    const QByteArray original = "[S]\nA=1\n";
+    Store(original);
+    IniFile ini(Path());
+    EXPECT_FALSE(ini.WriteStrings({{"S", "A", "2"}, {"S", "a=b", "3"}, {"S", "B", "4"}}));
+    EXPECT_FALSE(ini.WriteStrings({{"S]x", "A", "2"}}));
+    EXPECT_EQ(Stored(), original);
+
+    IniFile inMissingFolder(m_dir.filePath(QStringLiteral("NoSuchFolder/Config.INI")));
+    EXPECT_FALSE(inMissingFolder.WriteStrings({{"S", "A", "1"}}));
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(QStringLiteral("NoSuchFolder"))));
+
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Folder.INI")));
+    IniFile onFolder(Path(QStringLiteral("Folder.INI")));
+    EXPECT_FALSE(onFolder.WriteStrings({{"S", "A", "1"}}));
+    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("Folder.INI"))).isDir());
+}
+
+// Nothing to change, nothing written: an empty batch makes no file, and a
+// batch of the values already there does not replace the file.
+TEST_F(IniFileTest, BatchWithoutChangesTouchesNothing)
+{
+    IniFile absent(Path(QStringLiteral("Absent.INI")));
+    EXPECT_TRUE(absent.WriteStrings({}));
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Absent.INI"))));
+
+    Store("[S]\nA = 1\nB=x\n");
+    const ino_t before = Inode(Path());
+    IniFile ini(Path());
+    EXPECT_TRUE(ini.WriteStrings({{"S", "A", "1"}, {"s", "b", "x"}}));
+    EXPECT_EQ(Inode(Path()), before) << "the file was replaced";
+    EXPECT_EQ(Stored(), QByteArray("[S]\nA = 1\nB=x\n"));
 }
 
 } // namespace
