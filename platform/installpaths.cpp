@@ -16,7 +16,8 @@ QString WithTrailingSlash(const QString& dir)
 // <prefix>/share/velto/ for an executable in <prefix>/bin/.
 QString SharedFilesFolder(const QString& appDir)
 {
-    return WithTrailingSlash(QDir::cleanPath(WithTrailingSlash(appDir) + QStringLiteral("../share/velto")));
+    return WithTrailingSlash(
+        QDir::cleanPath(WithTrailingSlash(appDir) + QStringLiteral("../share/velto")));
 }
 
 } // namespace

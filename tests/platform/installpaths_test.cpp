@@ -146,7 +146,8 @@ TEST_F(InstallPathsTest, InstalledLayoutWithAnUnusableDataHomeStillAnswers)
     QFile blocker(Root() + QStringLiteral("blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const ScopedEnv dataHome("XDG_DATA_HOME", (Root() + QStringLiteral("blocker/data")).toLocal8Bit());
+    const ScopedEnv dataHome("XDG_DATA_HOME",
+                             (Root() + QStringLiteral("blocker/data")).toLocal8Bit());
 
     EXPECT_EQ(platform::SettingsFolder(appDir), Root() + QStringLiteral("blocker/data/velto/"));
     EXPECT_FALSE(QFileInfo::exists(Root() + QStringLiteral("blocker/data")));

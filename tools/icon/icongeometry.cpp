@@ -62,7 +62,8 @@ IconGeometry LayoutIcon(int size, bool snap)
         // middle across; down the card a half pixel either way does not show.
         const QRect inside = face.adjusted(border, border, -border, -border).toRect();
         const int disc = inside.width() - 2;
-        g.PixelRing = QRect(inside.left() + 1, inside.top() + (inside.height() - disc) / 2, disc, disc);
+        g.PixelRing =
+            QRect(inside.left() + 1, inside.top() + (inside.height() - disc) / 2, disc, disc);
         g.RingWidth = std::max(1.5, disc * 0.28);
     }
     g.Ring = QColor(214, 16, 16);

@@ -13,11 +13,11 @@
 
 struct IconCard
 {
-    QRectF Outer;   // the card including its outline
-    double Border;  // outline width
-    double Radius;  // corner radius of the outer edge
-    QColor Edge;    // outline colour
-    QColor Fill;    // face or back colour inside the outline
+    QRectF Outer;  // the card including its outline
+    double Border; // outline width
+    double Radius; // corner radius of the outer edge
+    QColor Edge;   // outline colour
+    QColor Fill;   // face or back colour inside the outline
 };
 
 struct IconGeometry

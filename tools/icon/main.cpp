@@ -48,8 +48,7 @@ double InnerRadius(const IconCard& c)
 
 // Diagonal lines across the back, both ways, from one corner of r to beyond
 // the other: the painter and the SVG both clip them to the back's inside.
-template <typename Line>
-void ForEachLatticeLine(const IconGeometry& g, const QRectF& r, Line line)
+template <typename Line> void ForEachLatticeLine(const IconGeometry& g, const QRectF& r, Line line)
 {
     const double span = r.width() + r.height();
     for (double d = g.LatticeStep / 2; d < span; d += g.LatticeStep) {
@@ -81,7 +80,8 @@ void PaintPixelRing(QImage& img, const IconGeometry& g)
             int hits = 0;
             for (int sy = 0; sy < Grid; ++sy) {
                 for (int sx = 0; sx < Grid; ++sx) {
-                    const double d = std::hypot(x + (sx + 0.5) / Grid - cx, y + (sy + 0.5) / Grid - cy);
+                    const double d =
+                        std::hypot(x + (sx + 0.5) / Grid - cx, y + (sy + 0.5) / Grid - cy);
                     hits += d <= outer && d >= inner;
                 }
             }
@@ -91,9 +91,13 @@ void PaintPixelRing(QImage& img, const IconGeometry& g)
             else if (cover <= 0.2)
                 continue;
             const QColor under = img.pixelColor(x, y);
-            const auto mix = [&](int a, int b) { return int(std::lround(a * (1 - cover) + b * cover)); };
-            img.setPixelColor(x, y, QColor(mix(under.red(), g.Ring.red()), mix(under.green(), g.Ring.green()),
-                                           mix(under.blue(), g.Ring.blue()), under.alpha()));
+            const auto mix = [&](int a, int b) {
+                return int(std::lround(a * (1 - cover) + b * cover));
+            };
+            img.setPixelColor(x, y,
+                              QColor(mix(under.red(), g.Ring.red()),
+                                     mix(under.green(), g.Ring.green()),
+                                     mix(under.blue(), g.Ring.blue()), under.alpha()));
         }
     }
 }
@@ -164,8 +168,8 @@ QString SvgRect(const QRectF& r, double radius, const QString& attributes)
 
 QString SvgCard(const IconCard& c)
 {
-    return SvgRect(c.Outer, c.Radius, QStringLiteral("fill=\"%1\"").arg(Hex(c.Edge)))
-         + SvgRect(Inner(c), InnerRadius(c), QStringLiteral("fill=\"%1\"").arg(Hex(c.Fill)));
+    return SvgRect(c.Outer, c.Radius, QStringLiteral("fill=\"%1\"").arg(Hex(c.Edge))) +
+           SvgRect(Inner(c), InnerRadius(c), QStringLiteral("fill=\"%1\"").arg(Hex(c.Fill)));
 }
 
 QString DrawSvg()
@@ -175,18 +179,17 @@ QString DrawSvg()
     QTextStream out(&svg);
     const QRectF backInside = Inner(g.Back);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << SvgSize << "\" height=\"" << SvgSize
-        << "\" viewBox=\"0 0 " << SvgSize << ' ' << SvgSize << "\">\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << SvgSize << "\" height=\""
+        << SvgSize << "\" viewBox=\"0 0 " << SvgSize << ' ' << SvgSize << "\">\n"
         << "  <title>Velto</title>\n"
         << "  <defs>\n    <clipPath id=\"back\">\n  "
-        << SvgRect(backInside, InnerRadius(g.Back), QString())
-        << "    </clipPath>\n  </defs>\n";
+        << SvgRect(backInside, InnerRadius(g.Back), QString()) << "    </clipPath>\n  </defs>\n";
     out << SvgCard(g.Back);
     out << "  <g clip-path=\"url(#back)\" stroke=\"" << Hex(g.Lattice) << "\" stroke-width=\""
         << Num(g.LatticeWidth) << "\">\n";
     ForEachLatticeLine(g, backInside, [&](QPointF a, QPointF b) {
-        out << "    <line x1=\"" << Num(a.x()) << "\" y1=\"" << Num(a.y()) << "\" x2=\"" << Num(b.x())
-            << "\" y2=\"" << Num(b.y()) << "\"/>\n";
+        out << "    <line x1=\"" << Num(a.x()) << "\" y1=\"" << Num(a.y()) << "\" x2=\""
+            << Num(b.x()) << "\" y2=\"" << Num(b.y()) << "\"/>\n";
     });
     out << "  </g>\n";
     const double inset = g.FrameInset - g.Back.Border + g.FrameWidth / 2;
@@ -194,12 +197,13 @@ QString DrawSvg()
                    QStringLiteral("fill=\"none\" stroke=\"#ffffff\" stroke-opacity=\"0.78\" "
                                   "stroke-width=\"%1\"")
                        .arg(Num(g.FrameWidth)));
-    out << SvgRect(g.Shadow, g.ShadowRadius, QStringLiteral("fill=\"#000000\" fill-opacity=\"0.28\""));
+    out << SvgRect(g.Shadow, g.ShadowRadius,
+                   QStringLiteral("fill=\"#000000\" fill-opacity=\"0.28\""));
     out << SvgCard(g.Front);
     const auto circle = [&](const QColor& colour, double width) {
-        out << "  <circle cx=\"" << Num(g.RingCentre.x()) << "\" cy=\"" << Num(g.RingCentre.y()) << "\" r=\""
-            << Num(g.RingRadius) << "\" fill=\"none\" stroke=\"" << Hex(colour) << "\" stroke-width=\""
-            << Num(width) << "\"/>\n";
+        out << "  <circle cx=\"" << Num(g.RingCentre.x()) << "\" cy=\"" << Num(g.RingCentre.y())
+            << "\" r=\"" << Num(g.RingRadius) << "\" fill=\"none\" stroke=\"" << Hex(colour)
+            << "\" stroke-width=\"" << Num(width) << "\"/>\n";
     };
     circle(g.Rim, g.RimWidth);
     circle(g.Ring, g.RingWidth);
