@@ -7,9 +7,11 @@
 #include "game/mainform.h"
 #include "platform/messagebox.h"
 #include "platform/stringtable.h"
+#include "platform/systemclock.h"
 
 #include <QMenu>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -25,6 +27,21 @@ bool AskYesNo(int TextId, const QString& Arg = QString(), platform::MsgType Type
     if (!Arg.isNull())
         Text.replace(QStringLiteral("%s"), Arg);
     return platform::MessageDlg(Text, Type, platform::MsgButtons::YesNo) == platform::MsgResult::Yes;
+}
+
+bool SameMillisecond(const platform::SystemTime& A, const platform::SystemTime& B)
+{
+    return A.Hour == B.Hour && A.Minute == B.Minute && A.Second == B.Second && A.Milliseconds == B.Milliseconds;
+}
+
+// The deck seeds its shuffle from the clock's millisecond, and dealing one
+// side takes less than a millisecond: without this both sides would often
+// hold the same cards in the same order. A clock that stands still (a
+// test's) is given up on after a few milliseconds.
+void WaitForNextMillisecond(const platform::SystemTime& Seeded)
+{
+    for (int Tries = 0; Tries < 20 && SameMillisecond(platform::GetSystemTime(), Seeded); ++Tries)
+        QThread::usleep(250);
 }
 
 } // namespace
@@ -52,6 +69,7 @@ void TDealFlow::Deal()
     F.Play1Pile->SetTable(F.CardTable1);
     F.Play2Pile->SetTable(F.CardTable2);
     DealSide(UserSide);
+    WaitForNextMillisecond(FSideSeeded);
     DealSide(ComputerSide);
     F.Deck->SetDeckEmpty(true);
     F.Play1Pile->SetTable(F.TempTable1);
@@ -77,6 +95,8 @@ void TDealFlow::DealSide(int Side)
     Centre->ClearTable(true);
     Centre->SetEmpty(true);
     Centre->PrepareDeal();
+    // The shuffle was seeded at or before this moment.
+    FSideSeeded = platform::GetSystemTime();
     Centre->DealToPlayers(true);
     Centre->SetLandingPosition(TLuCardTable::PosTop);
     Centre->DealToTable();

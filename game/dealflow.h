@@ -3,6 +3,8 @@
 // the score at the start of a deal in either scoring style, the end of a
 // deal with its bonus, the question to play again and the Hall of Fame
 // offer, and the question before closing during a deal.
+#include "platform/systemclock.h"
+
 class TMainForm;
 
 class TDealFlow {
@@ -24,4 +26,5 @@ private:
     void StartScore();
 
     TMainForm& F;
+    platform::SystemTime FSideSeeded;
 };

@@ -84,7 +84,7 @@ protected:
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::SoundRecorder sounds;
     testing_support::ScriptedModalDialogs dialogs;
-    testing_support::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(13, 0, 0, 125), Qt::UTC)};
+    testing_support::SteppingClock clock{QDateTime(QDate(2026, 12, 10), QTime(13, 0, 0, 125), Qt::UTC)};
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override { ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data"))); }
@@ -117,6 +117,8 @@ protected:
     // Deals with the start box answered and runs whatever the deal posted.
     void Deal()
     {
+        if (form->InGame)
+            boxes.Answer(MsgResult::Yes); // "Quit game and re-deal?"
         boxes.Answer(MsgResult::Ok);
         form->DealMenuClick();
         Drain();

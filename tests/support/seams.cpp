@@ -86,4 +86,18 @@ FixedClock::~FixedClock()
     platform::SetClockHandler(std::move(m_previous));
 }
 
+SteppingClock::SteppingClock(const QDateTime& utcStart) : m_now(utcStart)
+{
+    m_previous = platform::SetClockHandler([this] {
+        const platform::SystemTime time = platform::ToSystemTime(m_now);
+        m_now = m_now.addMSecs(1);
+        return time;
+    });
+}
+
+SteppingClock::~SteppingClock()
+{
+    platform::SetClockHandler(std::move(m_previous));
+}
+
 } // namespace testing_support

@@ -114,4 +114,19 @@ private:
     platform::ClockHandler m_previous;
 };
 
+// A clock that moves on one millisecond every time it is read, so that two
+// preparations of a deck never share a seed, yet every run is the same.
+class SteppingClock
+{
+public:
+    explicit SteppingClock(const QDateTime& utcStart);
+    ~SteppingClock();
+    SteppingClock(const SteppingClock&) = delete;
+    SteppingClock& operator=(const SteppingClock&) = delete;
+
+private:
+    QDateTime m_now;
+    platform::ClockHandler m_previous;
+};
+
 } // namespace testing_support
