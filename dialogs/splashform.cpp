@@ -88,7 +88,10 @@ void StepSplash(TSplashForm* Splash)
     if (!Splash)
         return;
     Splash->ProgressBar1->setValue(Splash->ProgressBar1->value() + 1);
-    Splash->ProgressBar1->repaint();
+    // The whole window, not just the bar: no event is handled while the deck
+    // is prepared, so a first paint that came before the window system had
+    // mapped the window is made good here.
+    Splash->repaint();
 }
 
 void CloseSplash()
