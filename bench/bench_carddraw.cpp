@@ -1,6 +1,7 @@
-// Card drawing costs: one card redrawn into a card group's Buffer (the work
-// of every card change), and one measuring pass over a 47-card tight pile
-// (the work of every mouse movement over a pile), which must touch no pixel.
+// Card drawing costs: one card put into a Buffer (against a plain copy of
+// as many bytes), one card redrawn into a card group's Buffer (the work of
+// every card change), and one measuring pass over a 47-card tight pile (the
+// work of every mouse movement over a pile), which must touch no pixel.
 #include "cardlib/lucard.h"
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardlist.h"
@@ -9,9 +10,69 @@
 #include <QEvent>
 #include <QWidget>
 #include <benchmark/benchmark.h>
+#include <cstring>
 #include <memory>
 
 namespace {
+
+// Holds the card images for the put benchmarks.
+struct TImagesHeld {
+    TImagesHeld() { AcquireCardImages(); }
+    ~TImagesHeld() { ReleaseCardImages(); }
+    TImagesHeld(const TImagesHeld&) = delete;
+    TImagesHeld& operator=(const TImagesHeld&) = delete;
+};
+
+// One card put into a 300 x 200 Buffer by the transparent copy, Width
+// columns of it: 71 a whole card, 16 a strip of a tight pile. Slot 20 is a
+// face with only its corners transparent, slot 70 the dotted back, whose
+// white shows the background all over.
+void PutCard(benchmark::State& State, int Slot, int Width)
+{
+    TImagesHeld Held;
+    QImage Buffer(300, 200, QImage::Format_RGB32);
+    Buffer.fill(Qt::gray);
+    const TLuCardImage& Image = *CardImage(Slot);
+    const TLuRect At{40, 30, 40 + Width, 30 + CardHeight};
+    for (auto _ : State) {
+        TransparentCopy(Buffer, At, Image, 0, 0, 0xFFC0C0C0);
+        benchmark::ClobberMemory();
+    }
+    State.SetBytesProcessed(State.iterations() * Width * CardHeight * 4);
+}
+
+void BM_PutCard(benchmark::State& State)
+{
+    PutCard(State, 20, CardWidth);
+}
+BENCHMARK(BM_PutCard)->Unit(benchmark::kMicrosecond);
+
+void BM_PutDottedBack(benchmark::State& State)
+{
+    PutCard(State, LastCardImageSlot, CardWidth);
+}
+BENCHMARK(BM_PutDottedBack)->Unit(benchmark::kMicrosecond);
+
+void BM_PutCardStrip(benchmark::State& State)
+{
+    PutCard(State, 20, 16);
+}
+BENCHMARK(BM_PutCardStrip)->Unit(benchmark::kMicrosecond);
+
+// The floor for a card put: the same 96 rows of 71 pixels copied plainly.
+void BM_PlainCopyOfACard(benchmark::State& State)
+{
+    TImagesHeld Held;
+    QImage Buffer(300, 200, QImage::Format_RGB32);
+    const QImage& Picture = CardImage(20)->Picture;
+    for (auto _ : State) {
+        for (int Y = 0; Y < CardHeight; ++Y)
+            std::memcpy(Buffer.scanLine(30 + Y) + 40 * 4, Picture.constScanLine(Y), CardWidth * 4);
+        benchmark::ClobberMemory();
+    }
+    State.SetBytesProcessed(State.iterations() * CardWidth * CardHeight * 4);
+}
+BENCHMARK(BM_PlainCopyOfACard)->Unit(benchmark::kMicrosecond);
 
 // A shown window with one group of Count face-up cards.
 struct TGroupScene {

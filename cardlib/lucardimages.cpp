@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 EResNotFound::EResNotFound(const QString& Name)
     : std::runtime_error(QStringLiteral("Resource %1 not found").arg(Name).toStdString()), FName(Name)
@@ -22,6 +24,9 @@ void FreeImages()
     for (TLuCardImage& Image : Images) {
         Image.Picture = QImage();
         Image.Transparent = false;
+        Image.Runs.clear();
+        Image.RowStart.clear();
+        Image.PreparedKey = 0;
     }
     Loaded = false;
 }
@@ -42,6 +47,7 @@ void LoadImages()
         Image.TransparentColor = Slot == LastCardImageSlot ? CardWhite : CardMagenta;
         Image.Transparent = true;
         DrawCardOutline(Image.Picture, Image.TransparentColor);
+        PrepareCardImage(Image);
     }
     Loaded = true;
 }
@@ -84,6 +90,38 @@ QRgb* Row(QImage& Image, int Y)
 const QRgb* Row(const QImage& Image, int Y)
 {
     return reinterpret_cast<const QRgb*>(Image.constScanLine(Y));
+}
+
+bool IsPrepared(const TLuCardImage& Image)
+{
+    return Image.PreparedKey == Image.Picture.cacheKey() &&
+           Image.RowStart.size() == static_cast<std::size_t>(Image.Picture.height()) + 1 &&
+           (Image.Picture.isNull() || Image.Picture.format() == QImage::Format_RGB32);
+}
+
+void FillSpan(QRgb* Out, int Begin, int End, QRgb Color)
+{
+    if (Begin < End)
+        std::fill(Out + Begin, Out + End, Color);
+}
+
+// The copy of one Buffer row from one image row: source columns Left..Right
+// go to Out[Left - Shift] and on; opaque runs are copied, everything else,
+// also what lies beyond the image, is Fill.
+void CopyRow(QRgb* Out, const QRgb* In, const TLuOpaqueRun* Run, const TLuOpaqueRun* RunEnd, int Left, int Right,
+             int Shift, QRgb Fill)
+{
+    int Cursor = Left;
+    for (; Run != RunEnd && Run->Begin < Right; ++Run) {
+        const int Begin = std::max(Run->Begin, Cursor);
+        const int End = std::min(Run->End, Right);
+        if (Begin >= End)
+            continue;
+        FillSpan(Out, Cursor - Shift, Begin - Shift, Fill);
+        std::memcpy(Out + (Begin - Shift), In + Begin, static_cast<std::size_t>(End - Begin) * sizeof(QRgb));
+        Cursor = End;
+    }
+    FillSpan(Out, Cursor - Shift, Right - Shift, Fill);
 }
 
 } // namespace
@@ -159,35 +197,72 @@ void DrawCardOutline(QImage& Image, QRgb Color)
         PutPixel(Image, Corner[0], Corner[1], Color);
 }
 
+void PrepareCardImage(TLuCardImage& Image)
+{
+    // Format_RGB32 keeps every pixel's alpha at 255, so a run is put by
+    // copying it as it is. A 32-bit picture with alpha keeps its colour
+    // words and is simply made opaque, as the pixel rule puts it.
+    QImage& Picture = Image.Picture;
+    const QImage::Format Format = Picture.format();
+    if (Format == QImage::Format_ARGB32 || Format == QImage::Format_ARGB32_Premultiplied) {
+        Picture.reinterpretAsFormat(QImage::Format_RGB32);
+        for (int Y = 0; Y < Picture.height(); ++Y) {
+            QRgb* Line = Row(Picture, Y);
+            for (int X = 0; X < Picture.width(); ++X)
+                Line[X] |= 0xFF000000;
+        }
+    } else if (!Picture.isNull() && Format != QImage::Format_RGB32) {
+        Picture = Picture.convertToFormat(QImage::Format_RGB32);
+    }
+    const QRgb Key = Image.TransparentColor & RGB_MASK;
+    Image.Runs.clear();
+    Image.RowStart.assign(1, 0);
+    for (int Y = 0; Y < Picture.height(); ++Y) {
+        const QRgb* In = Row(std::as_const(Picture), Y);
+        int X = 0;
+        while (X < Picture.width()) {
+            while (X < Picture.width() && (In[X] & RGB_MASK) == Key)
+                ++X;
+            const int Begin = X;
+            while (X < Picture.width() && (In[X] & RGB_MASK) != Key)
+                ++X;
+            if (X > Begin)
+                Image.Runs.push_back({Begin, X});
+        }
+        Image.RowStart.push_back(static_cast<int>(Image.Runs.size()));
+    }
+    Image.PreparedKey = Picture.cacheKey();
+}
+
 void TransparentCopy(QImage& Dest, const TLuRect& DestRect, const TLuCardImage& Source, int SrcX, int SrcY,
                      QRgb Background)
 {
+    if (!IsPrepared(Source)) {
+        TLuCardImage Ready = Source;
+        PrepareCardImage(Ready);
+        TransparentCopy(Dest, DestRect, Ready, SrcX, SrcY, Background);
+        return;
+    }
     Ensure32Bit(Dest);
     const TLuRect R = Clip(Dest, DestRect);
     if (R.IsEmpty())
         return;
     const QImage& Picture = Source.Picture;
-    const QRgb Key = Source.TransparentColor & RGB_MASK;
     const QRgb Fill = Background | 0xFF000000;
-    const int OffsetX = SrcX - DestRect.Left;
-    const int OffsetY = SrcY - DestRect.Top;
+    // Source column = Buffer column + Shift, source row = Buffer row + ShiftY.
+    const int Shift = SrcX - DestRect.Left;
+    const int ShiftY = SrcY - DestRect.Top;
+    const TLuOpaqueRun* Runs = Source.Runs.data();
     for (int Y = R.Top; Y < R.Bottom; ++Y) {
         QRgb* Out = Row(Dest, Y);
-        const int SY = Y + OffsetY;
+        const int SY = Y + ShiftY;
         if (SY < 0 || SY >= Picture.height()) {
-            std::fill(Out + R.Left, Out + R.Right, Fill);
+            FillSpan(Out, R.Left, R.Right, Fill);
             continue;
         }
-        const QRgb* In = Row(Picture, SY);
-        for (int X = R.Left; X < R.Right; ++X) {
-            const int SX = X + OffsetX;
-            if (SX < 0 || SX >= Picture.width()) {
-                Out[X] = Fill;
-                continue;
-            }
-            const QRgb Pixel = In[SX];
-            Out[X] = (Pixel & RGB_MASK) == Key ? Fill : (Pixel | 0xFF000000);
-        }
+        const auto Start = static_cast<std::size_t>(SY);
+        CopyRow(Out, Row(Picture, SY), Runs + Source.RowStart[Start], Runs + Source.RowStart[Start + 1],
+                R.Left + Shift, R.Right + Shift, Shift, Fill);
     }
 }
 
@@ -211,8 +286,6 @@ void FillRect(QImage& Dest, const TLuRect& R, QRgb Color)
     if (C.IsEmpty())
         return;
     const QRgb Fill = Color | 0xFF000000;
-    for (int Y = C.Top; Y < C.Bottom; ++Y) {
-        QRgb* Out = Row(Dest, Y);
-        std::fill(Out + C.Left, Out + C.Right, Fill);
-    }
+    for (int Y = C.Top; Y < C.Bottom; ++Y)
+        FillSpan(Row(Dest, Y), C.Left, C.Right, Fill);
 }

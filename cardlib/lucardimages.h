@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 // A resource that the program should carry is missing: a defect of the build.
 class EResNotFound : public std::runtime_error {
@@ -21,11 +22,33 @@ private:
     QString FName;
 };
 
+// Columns [Begin, End) of one row of a picture that are not of its
+// transparent colour.
+struct TLuOpaqueRun {
+    int Begin = 0;
+    int End = 0;
+};
+
 struct TLuCardImage {
     QImage Picture;          // full colour (QImage::Format_RGB32), 71 x 96
     QRgb TransparentColor{}; // magenta, white for the dotted back (slot 70)
     bool Transparent = false;
+
+    // The opaque runs of Picture, row by row: row Y's runs are
+    // Runs[RowStart[Y]] up to Runs[RowStart[Y + 1]], left to right. Built
+    // once by PrepareCardImage, so that putting the image is a copy of whole
+    // runs instead of a colour test per pixel. They belong to the picture
+    // whose cacheKey is PreparedKey; a picture changed since is prepared
+    // again, on a copy, by every TransparentCopy from it.
+    std::vector<TLuOpaqueRun> Runs;
+    std::vector<int> RowStart;
+    qint64 PreparedKey = 0;
 };
+
+// Brings Picture to QImage::Format_RGB32 and works out its opaque runs for
+// TransparentColor. The set runs it for every image it loads; an image put
+// together by hand runs it after setting Picture and TransparentColor.
+void PrepareCardImage(TLuCardImage& Image);
 
 constexpr int FirstCardImageSlot = 2;
 constexpr int LastCardImageSlot = 70;
@@ -70,7 +93,8 @@ void DrawCardOutline(QImage& Image, QRgb Color);
 // Dest at DestRect; pixels of the image's transparent colour are written as
 // Background. Wherever the rectangle reaches beyond the image (a tight strip
 // wider than a card) Background is written too: nothing outside the image is
-// read. Destination pixels outside Dest are skipped.
+// read. Destination pixels outside Dest are skipped. Each row is a copy of
+// the image's opaque runs with Background between them (PrepareCardImage).
 void TransparentCopy(QImage& Dest, const TLuRect& DestRect, const TLuCardImage& Source, int SrcX, int SrcY,
                      QRgb Background);
 // Every pixel of R (clipped to Dest) becomes its bitwise complement.

@@ -270,6 +270,39 @@ TEST(TableDrawingTest, FourPlacesAndNoResize)
     EXPECT_EQ(Block(Table.Buffer(), 60, 35, 71, 96), Inverted);
 }
 
+// Every face and back, plain and negative, at each of the four places, as
+// the pixel rule draws it; then emptied.
+TEST(TableDrawingTest, EveryImageAtEveryPlaceAsThePixelRuleDrawsIt)
+{
+    TTestTable Table;
+    Table.SetBrushColor(Silver);
+    const QPoint Places[] = {{24, 60}, {0, 25}, {35, 0}, {60, 35}};
+    int Checked = 0;
+    for (int Slot = FirstCardImageSlot; Slot <= LastCardImageSlot; ++Slot) {
+        const int Pos = Slot % 4;
+        TLuSingleCard& Card = *Table.Cards[static_cast<std::size_t>(Pos)];
+        const bool Back = Slot >= FirstBackSlot;
+        Card.SetShowBack(Back);
+        if (Back)
+            Card.SetCardBack(static_cast<TLuCardBackType>(Slot - FirstBackSlot));
+        else
+            Card.SetID(Slot);
+        for (bool Negative : {false, true}) {
+            Card.SetNegative(Negative);
+            QImage Expected = ReferenceCopy(*CardImage(Slot), 0, 0, CardWidth, CardHeight, Silver);
+            if (Negative)
+                Expected.invertPixels();
+            ASSERT_EQ(Block(Table.Buffer(), Places[Pos].x(), Places[Pos].y(), CardWidth, CardHeight), Expected)
+                << "slot " << Slot << (Negative ? " negative" : "");
+            ++Checked;
+        }
+        Card.SetNegative(false);
+    }
+    EXPECT_EQ(Checked, 2 * 69);
+    Table.Cards[1]->SetEmpty(true);
+    EXPECT_TRUE(AllPixels(Table.Buffer(), {0, 25, 71, 121}, Silver));
+}
+
 TEST(TableDrawingTest, EmptyFillsAndOtherIndexesLieAtTheCorner)
 {
     TTestTable Table;

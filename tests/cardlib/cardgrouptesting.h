@@ -7,6 +7,7 @@
 #include "cardlib/lucarditem.h"
 #include "cardlib/lucardtable.h"
 #include "cardlib/lusinglecard.h"
+#include "referencecopy.h"
 #include "tests/support/qtprinters.h"
 
 #include <QEvent>
@@ -101,9 +102,7 @@ inline QImage Block(const QImage& Image, int X, int Y, int Width, int Height)
 // its corner, Width x Height.
 inline QImage Shown(const TLuCardImage* Image, int Width, int Height)
 {
-    QImage Out(Width, Height, QImage::Format_RGB32);
-    TransparentCopy(Out, {0, 0, Width, Height}, *Image, 0, 0, Background);
-    return Out;
+    return ReferenceCopy(*Image, 0, 0, Width, Height, Background);
 }
 
 // Pixel-exact equality with the first differing pixel in the message.

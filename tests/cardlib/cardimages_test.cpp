@@ -120,6 +120,74 @@ TEST_F(CardImagesTest, TheDottedBackShowsOnlyItsDots)
     EXPECT_EQ(Ace.pixel(35, 10), CardImage(14)->Picture.pixel(35, 10));
 }
 
+// The copy by prepared runs against the pixel rule, for every image and
+// rectangles inside the Buffer, across each of its edges, wholly outside it,
+// narrower and wider than a card, and from inside and outside the image.
+TEST_F(CardImagesTest, RunCopyMatchesThePixelRuleForEveryImage)
+{
+    struct TPut {
+        TLuRect Dest;
+        int SrcX;
+        int SrcY;
+    };
+    const TPut Puts[] = {
+        {{0, 0, 71, 96}, 0, 0},        // a whole card at the corner
+        {{40, 10, 111, 106}, 0, 0},    // a whole card inside
+        {{100, 50, 171, 146}, 0, 0},   // over the right and bottom edges
+        {{-30, -40, 41, 56}, 0, 0},    // over the left and top edges
+        {{-80, 0, -9, 96}, 0, 0},      // wholly left of the Buffer
+        {{0, 120, 71, 216}, 0, 0},     // wholly below it
+        {{16, 0, 32, 96}, 0, 0},       // a tight strip
+        {{3, 7, 4, 103}, 0, 0},        // one column
+        {{0, 50, 71, 100}, 0, 0},      // a loose strip down
+        {{10, 5, 115, 101}, 0, 0},     // a strip wider than the card
+        {{0, 0, 150, 120}, 0, 0},      // wider and higher than the card
+        {{20, 20, 60, 70}, 30, 40},    // from inside the image
+        {{20, 20, 60, 70}, -5, -7},    // from before the image's corner
+        {{20, 20, 60, 70}, 50, 80},    // running past the image's far corner
+        {{-10, 30, 61, 126}, 0, 0},    // over the left edge and the bottom
+        {{30, 30, 30, 96}, 0, 0},      // empty
+        {{60, 20, 20, 60}, 0, 0},      // upside down: nothing
+    };
+    QImage Pattern(150, 120, QImage::Format_RGB32);
+    for (int Y = 0; Y < Pattern.height(); ++Y)
+        for (int X = 0; X < Pattern.width(); ++X)
+            Pattern.setPixel(X, Y, qRgb(X, Y, (X * Y) & 0xFF));
+    for (int Slot = FirstCardImageSlot; Slot <= LastCardImageSlot; ++Slot) {
+        const TLuCardImage& Image = *CardImage(Slot);
+        for (const TPut& Put : Puts) {
+            QImage Expected = Pattern.copy();
+            ReferenceTransparentCopy(Expected, Put.Dest, Image, Put.SrcX, Put.SrcY, Silver);
+            QImage Actual = Pattern.copy();
+            TransparentCopy(Actual, Put.Dest, Image, Put.SrcX, Put.SrcY, Silver);
+            ASSERT_EQ(Actual, Expected) << "slot " << Slot << " at " << Put.Dest.Left << "," << Put.Dest.Top << ","
+                                        << Put.Dest.Right << "," << Put.Dest.Bottom << " from " << Put.SrcX << ","
+                                        << Put.SrcY;
+        }
+    }
+}
+
+TEST_F(CardImagesTest, RunsOfALoadedImage)
+{
+    // A face: only the three corner pixels at each end of the top, second,
+    // second-last and bottom rows are see-through, so those rows start later
+    // or end sooner and every other row is one run across.
+    const TLuCardImage& Face = *CardImage(20);
+    ASSERT_EQ(Face.RowStart.size(), 97u);
+    const auto RunsOfRow = [&Face](int Y) {
+        std::vector<std::pair<int, int>> Out;
+        for (int I = Face.RowStart[std::size_t(Y)]; I < Face.RowStart[std::size_t(Y) + 1]; ++I)
+            Out.emplace_back(Face.Runs[std::size_t(I)].Begin, Face.Runs[std::size_t(I)].End);
+        return Out;
+    };
+    using TRuns = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(RunsOfRow(0), (TRuns{{2, 69}}));
+    EXPECT_EQ(RunsOfRow(1), (TRuns{{1, 70}}));
+    EXPECT_EQ(RunsOfRow(2), (TRuns{{0, 71}}));
+    EXPECT_EQ(RunsOfRow(94), (TRuns{{1, 70}}));
+    EXPECT_EQ(RunsOfRow(95), (TRuns{{2, 69}}));
+}
+
 TEST(CardImagesRefCountTest, LoadedOnceFreedWithTheLastCardReloadedAfter)
 {
     ASSERT_EQ(CardImagesRefCount(), 0u);
@@ -190,6 +258,7 @@ TEST(CardOutlineTest, FrameBevelsAndCornerPixels)
 
 TEST(PixelOperationsTest, TransparentCopyInvertAndFill)
 {
+    // Put together by hand and never prepared: the copy prepares a copy.
     TLuCardImage Image;
     Image.Picture = QImage(3, 2, QImage::Format_RGB32);
     Image.Picture.fill(0xFF102030);
@@ -220,6 +289,38 @@ TEST(PixelOperationsTest, TransparentCopyInvertAndFill)
     EXPECT_EQ(Dest.pixel(2, 2), 0xFFFFFFFFu);
     FillRect(Dest, {4, 0, 2, 3}, 0xFF0000FF); // inverted rectangle: nothing
     EXPECT_EQ(Dest.pixel(3, 1), 0xFF102030u);
+}
+
+TEST(PixelOperationsTest, PreparedRunsFollowThePicture)
+{
+    TLuCardImage Image;
+    Image.Picture = QImage(4, 2, QImage::Format_ARGB32);
+    Image.Picture.fill(0x80102030); // half transparent: put opaque all the same
+    Image.Picture.setPixel(1, 0, 0x00FF00FF);
+    Image.Picture.setPixel(3, 1, CardMagenta);
+    Image.TransparentColor = CardMagenta;
+    PrepareCardImage(Image);
+    EXPECT_EQ(Image.Picture.format(), QImage::Format_RGB32);
+    ASSERT_EQ(Image.RowStart, (std::vector<int>{0, 2, 3}));
+    EXPECT_EQ(Image.Runs[0].Begin, 0);
+    EXPECT_EQ(Image.Runs[0].End, 1);
+    EXPECT_EQ(Image.Runs[1].Begin, 2);
+    EXPECT_EQ(Image.Runs[1].End, 4);
+    EXPECT_EQ(Image.Runs[2].Begin, 0);
+    EXPECT_EQ(Image.Runs[2].End, 3);
+
+    QImage Dest(4, 2, QImage::Format_RGB32);
+    TransparentCopy(Dest, {0, 0, 4, 2}, Image, 0, 0, Silver);
+    EXPECT_EQ(Dest.pixel(0, 0), 0xFF102030u);
+    EXPECT_EQ(Dest.pixel(1, 0), Silver);
+    EXPECT_EQ(Dest.pixel(3, 1), Silver);
+
+    // A picture changed after it was prepared is copied as it is now.
+    Image.Picture.setPixel(0, 0, CardMagenta);
+    Image.Picture.setPixel(1, 0, 0xFF405060);
+    TransparentCopy(Dest, {0, 0, 4, 2}, Image, 0, 0, Silver);
+    EXPECT_EQ(Dest.pixel(0, 0), Silver);
+    EXPECT_EQ(Dest.pixel(1, 0), 0xFF405060u);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // recording what reaches the screen. The real controls implement the same
 // views.
 #include "cardlib/lucard.h"
+#include "referencecopy.h"
 
 #include <QImage>
 #include <QString>
@@ -163,13 +164,11 @@ public:
     std::unique_ptr<TLuSingleCard> First;
 };
 
-// What a card image looks like on a background: the transparent copy of a
-// rectangle of the image, as a QImage of that rectangle's size.
+// What a card image looks like on a background: a rectangle of the image
+// copied by the pixel rule, as a QImage of that rectangle's size.
 inline QImage ExpectedCopy(const TLuCardImage& Image, int SrcX, int SrcY, int Width, int Height, QRgb Background)
 {
-    QImage Out(Width, Height, QImage::Format_RGB32);
-    TransparentCopy(Out, {0, 0, Width, Height}, Image, SrcX, SrcY, Background);
-    return Out;
+    return ReferenceCopy(Image, SrcX, SrcY, Width, Height, Background);
 }
 
 // The Width x Height block of Image at (X, Y).
