@@ -49,6 +49,41 @@ QString StorableName(const QString& name)
     return s;
 }
 
+// The five settings in the order they are written.
+QList<platform::IniFile::KeyValue> SettingsValues(const TGameSettings& s)
+{
+    const QString section = SettingsSectionName();
+    return {{section, kScoring, QString::number(s.Scoring)},
+            {section, kDeckSize, QString::number(s.Decks)},
+            {section, kLevel, QString::number(s.Level)},
+            {section, kPlaySounds, s.SoundsOn ? QStringLiteral("1") : QStringLiteral("0")},
+            {section, kCardBack, QString::number(s.CardBack)}};
+}
+
+// The hundred entries, table by table in canonical order, rank 1 to 5.
+QList<platform::IniFile::KeyValue> HallOfFameValues(const THallOfFameTable& table)
+{
+    QList<platform::IniFile::KeyValue> values;
+    values.reserve(THallOfFameTable::EntryCount);
+    ForEachEntry([&](int deck, int scoring, int level, int rank) {
+        values.append({TSettingsFile::TableTitle(deck, scoring, level), QString::number(rank),
+                       TSettingsFile::EncodeEntry(table.At(deck, scoring, level, rank))});
+        return true;
+    });
+    return values;
+}
+
+// Stops at the first key that cannot be written.
+bool WriteKeyByKey(const QString& path, const QList<platform::IniFile::KeyValue>& values)
+{
+    platform::IniFile ini(path);
+    for (const platform::IniFile::KeyValue& value : values) {
+        if (!ini.WriteString(value.section, value.key, value.value))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TSettingsFile::TSettingsFile(const QString& dataDir)
@@ -94,25 +129,21 @@ bool TSettingsFile::ReportFailure(bool written) const
 
 bool TSettingsFile::WriteSettings(const TGameSettings& settings)
 {
-    platform::IniFile ini(FFilePath);
-    const QString section = SettingsSectionName();
-    return ReportFailure(ini.WriteInteger(section, kScoring, settings.Scoring)
-                         && ini.WriteInteger(section, kDeckSize, settings.Decks)
-                         && ini.WriteInteger(section, kLevel, settings.Level)
-                         && ini.WriteBool(section, kPlaySounds, settings.SoundsOn)
-                         && ini.WriteInteger(section, kCardBack, settings.CardBack));
+    return ReportFailure(WriteKeyByKey(FFilePath, SettingsValues(settings)));
 }
 
 bool TSettingsFile::WriteHallOfFame(const THallOfFameTable& table)
 {
-    platform::IniFile ini(FFilePath);
-    bool written = true;
-    ForEachEntry([&](int deck, int scoring, int level, int rank) {
-        written = ini.WriteString(TableTitle(deck, scoring, level), QString::number(rank),
-                                  EncodeEntry(table.At(deck, scoring, level, rank)));
-        return written;
-    });
-    return ReportFailure(written);
+    return ReportFailure(WriteKeyByKey(FFilePath, HallOfFameValues(table)));
+}
+
+bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTable& table)
+{
+    // Key by key, each of the 105 writes would read, rewrite and replace the
+    // whole file; as one batch the file is read and replaced once.
+    QList<platform::IniFile::KeyValue> values = SettingsValues(settings);
+    values += HallOfFameValues(table);
+    return ReportFailure(platform::IniFile(FFilePath).WriteStrings(values));
 }
 
 QString TSettingsFile::TableTitle(int deck, int scoring, int level)

@@ -39,6 +39,12 @@ public:
     // the user sees the box once and no key after the failed one is written.
     bool WriteSettings(const TGameSettings& settings);
     bool WriteHallOfFame(const THallOfFameTable& table);
+    // What the window writes at close: the settings, then the Hall of Fame,
+    // as one change of the file (read once, replaced once), leaving exactly
+    // the bytes WriteSettings followed by WriteHallOfFame would leave. When
+    // it cannot be written the error box shows once, the file is left as it
+    // was (nothing is half-written) and false is returned.
+    bool WriteAll(const TGameSettings& settings, const THallOfFameTable& table);
 
     // Section name of a table (1-based deck, scoring, level): the deck/scoring
     // title and the level suffix from the string table.

@@ -318,12 +318,15 @@ QByteArray withValue(QByteArrayView text, qsizetype valueAt, QByteArrayView valu
     return line.append(value);
 }
 
+// The explicit flush matters: a buffered write that the disk refuses only
+// half-way (full disk, size limit) fails in the flush, and QSaveFile's own
+// flush in commit() ignores that and would put the cut file in place.
 bool replaceFile(const QString& fileName, const QByteArray& bytes)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

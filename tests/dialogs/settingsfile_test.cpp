@@ -7,9 +7,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -368,6 +373,200 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedOnceWithTheFullPathAndStops)
 
     EXPECT_FALSE(file.WriteHallOfFame(THallOfFameTable{}));
     EXPECT_EQ(boxes.Boxes().size(), 2u); // one box for the whole table, not one per key
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+THallOfFameTable FullTable()
+{
+    const QString names[] = {QStringLiteral("Ann"), QString::fromUtf8("J\xC3\xB6rg \xC5\x81ukasz"), QString(),
+                             QStringLiteral("Al`Bo"), QStringLiteral(" Spaced  out ")};
+    THallOfFameTable table;
+    int n = 0;
+    for (int d = 1; d <= 2; ++d)
+        for (int s = 1; s <= 2; ++s)
+            for (int l = 1; l <= 5; ++l)
+                for (int r = 1; r <= 5; ++r, ++n)
+                    table.At(d, s, l, r) = {n % 9 == 4 ? 0 : 5000 - 37 * n, names[n % std::size(names)]};
+    return table;
+}
+
+// Closing writes everything in one batch. Whatever the file held before, the
+// batch must leave the very bytes the key-by-key writes (the settings, then
+// the Hall of Fame) leave: the same key order, new sections and keys in the
+// same places, other programs' lines and line endings untouched.
+TEST_F(SettingsFileTest, WriteAllLeavesTheBytesOfTheKeyByKeyWrites)
+{
+    // Thousands of key-by-key writes, each flushed to disk: in memory where
+    // the system has a memory-backed folder.
+    const QString shm = QStringLiteral("/dev/shm");
+    const QTemporaryDir scratch((QFileInfo(shm).isDir() && QFileInfo(shm).isWritable() ? shm : QDir::tempPath())
+                                + QStringLiteral("/velto-XXXXXX"));
+    ASSERT_TRUE(scratch.isValid());
+    ScriptedMessageBoxes boxes;
+    const QString usualDir = scratch.path() + QStringLiteral("/Usual/");
+    ASSERT_TRUE(QDir().mkpath(usualDir));
+    TSettingsFile usualFile(usualDir);
+    ASSERT_TRUE(usualFile.WriteSettings(TGameSettings{}));
+    ASSERT_TRUE(usualFile.WriteHallOfFame(FullTable()));
+    const QByteArray usual = ReadBytes(usualFile.FilePath());
+
+    QByteArray crlfUsual = usual;
+    crlfUsual.replace("\n", "\r\n");
+    QByteArray reordered = "[Settings]\nCardBack=3\nPlaySounds=0\nVelto=1\nDeckSize=2\nScoring=1\n"
+                           "[Double Deck - Las Vegas Scoring - Easy]\n5=e`5\n3=c`3\n1=a`1\n"
+                           "[Single Deck - Normal Scoring - Unbeatable]\n2=b`2\n";
+    QByteArray manyForeign;
+    for (int i = 0; i < 300; ++i)
+        manyForeign += "[Other Program " + QByteArray::number(i) + "]\nKey=" + QByteArray::number(i) + "\n\n";
+    const QByteArray foreignAround = "; another program's file\n[Window]\nLeft=10\n\n"
+                                     "[Settings]\nScoring=1\nTheme=dark\n\n"
+                                     "[Plugin]\nPath=/opt/x\n"
+                                     "[Single Deck - Normal Scoring - Hard]\n1=Ann`900\n9=extra`1\n\n; tail note\n"
+                                     "[Trailer]\ny=2";
+    const struct {
+        const char* what;
+        std::optional<QByteArray> start; // nullopt: no file
+    } cases[] = {
+        {"missing file", std::nullopt},
+        {"empty file", QByteArray()},
+        {"blank lines only", QByteArray("\n\n\n")},
+        {"the usual file", usual},
+        {"the usual file with CRLF", crlfUsual},
+        {"the usual file without its last line break", usual.chopped(1)},
+        {"the usual file after 300 foreign sections", manyForeign + usual},
+        {"the usual file before 300 foreign sections", usual + manyForeign},
+        {"foreign sections before, between and after", foreignAround},
+        {"odd spacing", QByteArray("  [ settings ]  \n  Scoring   =   1  \nDeckSize=\n Velto =\t\n"
+                                   "\t[single deck - NORMAL scoring - hard]\n 3 = x`5 \n")},
+        {"duplicate keys and sections", QByteArray("[Settings]\nScoring=1\nscoring=2\n[SETTINGS]\nVelto=3\n"
+                                                   "[Single Deck - Normal Scoring - Easy]\n1=a`1\n1=b`2\n"
+                                                   "[single deck - normal scoring - easy]\n2=c`3\n")},
+        {"CRLF", QByteArray("[Settings]\r\nScoring=1\r\n\r\n[Double Deck - Las Vegas Scoring - Easy]\r\n5=Zed`10\r\n")},
+        {"mixed line endings", QByteArray("[A]\r\nx=1\n[Settings]\nScoring=0\r\n[B]\r")},
+        {"no trailing line break after a key", QByteArray("[Settings]\nScoring=1")},
+        {"no trailing line break after a header", QByteArray("[Settings]")},
+        {"no trailing line break after a foreign key", QByteArray("[Other]\nk=v")},
+        {"a comment and nothing else", QByteArray("; only a comment")},
+        {"not UTF-8", QByteArray("[Caf\xe9]\nN\xe9=\xff\xfe\n[Settings]\nName=J\xf6rg\nScoring=\xe9\n"
+                                 "[Single Deck - Normal Scoring - Hard]\n1=J\xf6rg`12\n")},
+        {"byte-order mark", QByteArray("\xEF\xBB\xBF[Settings]\nScoring=1\n")},
+        {"keys in another order", reordered},
+        {"keys before any section", QByteArray("Scoring=4\n1=x`1\n[Settings]\n")},
+        {"unclosed header", QByteArray("[Settings\nScoring=1\n[Single Deck - Normal Scoring - Hard\n1=z`1\n")},
+        {"empty sections with comments", QByteArray("[Settings]\n; note\n\n[Single Deck - Normal Scoring - Unbeatable]\n\n")},
+    };
+    const struct {
+        const char* what;
+        TGameSettings settings;
+        THallOfFameTable table;
+    } writes[] = {
+        {"defaults", TGameSettings{}, THallOfFameTable{}},
+        {"a full table", TGameSettings{1, 2, 0, false, 11}, FullTable()},
+    };
+    for (const auto& w : writes) {
+        for (const auto& c : cases) {
+            const QString oldDir = scratch.path() + QStringLiteral("/KeyByKey/");
+            const QString newDir = scratch.path() + QStringLiteral("/Batch/");
+            for (const QString& folder : {oldDir, newDir}) {
+                ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+                if (c.start)
+                    WriteBytes(folder + QStringLiteral("Config.INI"), *c.start);
+            }
+            TSettingsFile keyByKey(oldDir);
+            ASSERT_TRUE(keyByKey.WriteSettings(w.settings) && keyByKey.WriteHallOfFame(w.table));
+            TSettingsFile batch(newDir);
+            ASSERT_TRUE(batch.WriteAll(w.settings, w.table));
+            EXPECT_EQ(ReadBytes(batch.FilePath()), ReadBytes(keyByKey.FilePath())) << c.what << ", " << w.what;
+            EXPECT_EQ(QDir(newDir).entryList(QDir::Files | QDir::Hidden), QStringList{"Config.INI"}) << c.what;
+        }
+    }
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+// While it lives, no file may grow past a few bytes (for the superuser too),
+// so the replacement fails half-way as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &FSaved);
+        FSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = FSaved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &FSaved);
+        std::signal(SIGXFSZ, FSignal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit FSaved{};
+    void (*FSignal)(int) = nullptr;
+};
+
+TEST_F(SettingsFileTest, WriteAllThatFailsShowsOneBoxAndLeavesTheFileWhole)
+{
+    const QByteArray original = "[Settings]\r\nScoring=1\r\n[Keep]\r\nMe=\xe9\r\n";
+    const auto expectOneBox = [](const ScriptedMessageBoxes& boxes, const QString& path, const char* what) {
+        ASSERT_EQ(boxes.Boxes().size(), 1u) << what;
+        EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Unable to write to ") + path) << what;
+        EXPECT_EQ(boxes.Boxes()[0].type, platform::MsgType::Error);
+        EXPECT_EQ(boxes.Boxes()[0].buttons, platform::MsgButtons::Ok);
+    };
+    {
+        const QString missing = dir.path() + QStringLiteral("/Missing/");
+        ScriptedMessageBoxes boxes{platform::MsgResult::Ok};
+        EXPECT_FALSE(TSettingsFile(missing).WriteAll(TGameSettings{}, FullTable()));
+        expectOneBox(boxes, missing + QStringLiteral("Config.INI"), "missing folder");
+        EXPECT_FALSE(QDir(missing).exists());
+    }
+    {
+        const QString folderDir = dir.path() + QStringLiteral("/FolderNamedLikeTheFile/");
+        ASSERT_TRUE(QDir().mkpath(folderDir + QStringLiteral("Config.INI")));
+        ScriptedMessageBoxes boxes{platform::MsgResult::Ok};
+        EXPECT_FALSE(TSettingsFile(folderDir).WriteAll(TGameSettings{}, FullTable()));
+        expectOneBox(boxes, folderDir + QStringLiteral("Config.INI"), "folder named like the file");
+        EXPECT_TRUE(QFileInfo(folderDir + QStringLiteral("Config.INI")).isDir());
+    }
+    {
+        WriteBytes(path, original);
+        ScriptedMessageBoxes boxes{platform::MsgResult::Ok};
+        bool written = true;
+        {
+            FileSizeLimit limit(64);
+            written = TSettingsFile(dataDir).WriteAll(TGameSettings{}, FullTable());
+        }
+        EXPECT_FALSE(written);
+        expectOneBox(boxes, path, "no room to write");
+        EXPECT_EQ(ReadBytes(path), original);
+        EXPECT_EQ(QDir(dataDir).entryList(QDir::Files | QDir::Hidden), QStringList{"Config.INI"});
+    }
+    if (::geteuid() != 0) {
+        WriteBytes(path, original);
+        ASSERT_TRUE(QFile::setPermissions(dataDir, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        ScriptedMessageBoxes boxes{platform::MsgResult::Ok};
+        const bool written = TSettingsFile(dataDir).WriteAll(TGameSettings{}, FullTable());
+        QFile::setPermissions(dataDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_FALSE(written);
+        expectOneBox(boxes, path, "read-only folder");
+        EXPECT_EQ(ReadBytes(path), original);
+    }
 }
 
 TEST_F(SettingsFileTest, RelativeDataFolderIsShownAsAFullPath)

@@ -8,6 +8,8 @@
 #include "tests/support/qtprinters.h"
 
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -515,6 +517,54 @@ TEST_F(IniFileTest, BatchWithoutChangesTouchesNothing)
     EXPECT_TRUE(ini.WriteStrings({{"S", "A", "1"}, {"s", "b", "x"}}));
     EXPECT_EQ(Inode(Path()), before) << "the file was replaced";
     EXPECT_EQ(Stored(), QByteArray("[S]\nA = 1\nB=x\n"));
+}
+
+// While it lives, no file may grow past a few bytes (for the superuser too),
+// so a write fails half-way as on a full disk.
+class FileSizeLimit
+{
+public:
+    FileSizeLimit()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = 16;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+// A write cut short must fail and keep the old file, not put the cut copy in
+// its place.
+TEST_F(IniFileTest, WriteCutShortKeepsTheOldFile)
+{
+    const QByteArray original = "[Settings]\nScoring=1\n[Keep]\nMe=too\n";
+    Store(original);
+    IniFile ini(Path());
+    const QString longValue(200, QLatin1Char('x'));
+    bool one = true;
+    bool batch = true;
+    {
+        FileSizeLimit limit;
+        one = ini.WriteString(QStringLiteral("Settings"), QStringLiteral("Name"), longValue);
+        batch = ini.WriteStrings({{"Settings", "Name", longValue}, {"New", "K", "1"}});
+    }
+    EXPECT_FALSE(one);
+    EXPECT_FALSE(batch);
+    EXPECT_EQ(Stored(), original);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Config.INI")});
 }
 
 } // namespace
