@@ -85,11 +85,12 @@ public:
     TWaitCursor& operator=(const TWaitCursor&) = delete;
 };
 
-// Marks the last SecondDeckPilePlaces places of the pile reserved or not.
+// Marks the second deck's places of the pile (the last 26) reserved or not.
+// A pile that never had them keeps its single deck's places as they are.
 void ReserveSecondDeck(TLuCardGroup* Pile, bool Reserved)
 {
     const int Count = Pile->ItemCount();
-    for (int I = Count - 1; I >= Count - SecondDeckPilePlaces && I >= 0; --I)
+    for (int I = Count - 1; I >= Count - SecondDeckPilePlaces && I >= SingleDeckPilePlaces; --I)
         if (TLuSingleCard* Card = Pile->CardAt(I))
             Card->SetReserved(Reserved);
 }
