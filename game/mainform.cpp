@@ -85,6 +85,10 @@ TMainForm::TMainForm(const QString& appDir, QWidget* parent)
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Silver);
+    // Greyed items in a darker grey: the style's own is too close to silver
+    // to read, and the disabled Help menu vanished from the bar.
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        pal.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     setPalette(pal);
 
     FClient = new QWidget(this);

@@ -1,6 +1,7 @@
 #include "platform/messagebox.h"
 
 #include "platform/application.h"
+#include "platform/modal.h"
 
 #include <QMessageBox>
 
@@ -44,6 +45,7 @@ MsgResult showRealBox(const QString& text, MsgType type, MsgButtons buttons)
     QMessageBox box(iconFor(type), caption(), text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    TakeFocusWhenShown(box);
     const int pressed = box.exec();
     if (!yesNo)
         return MsgResult::Ok;

@@ -1,6 +1,8 @@
 #include "platform/modal.h"
 
 #include <QDialog>
+#include <QEvent>
+#include <QTimer>
 
 #include <utility>
 
@@ -14,14 +16,43 @@ ModalHandler& modalHandler()
     return handler;
 }
 
+// Activates its window once, right after the first show.
+class FocusOnShow : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QWidget*>(watched);
+            // After the show has reached the window system.
+            QTimer::singleShot(0, window, [window] {
+                window->activateWindow();
+                window->raise();
+            });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void TakeFocusWhenShown(QWidget& window)
+{
+    window.installEventFilter(new FocusOnShow(&window));
+}
 
 int ExecModal(QDialog& dialog)
 {
     // A copy, so a handler that replaces itself (or opens a nested dialog
     // under another handler) does not destroy the function it is running in.
     const ModalHandler handler = modalHandler();
-    return handler ? handler(dialog) : dialog.exec();
+    if (handler)
+        return handler(dialog);
+    TakeFocusWhenShown(dialog);
+    return dialog.exec();
 }
 
 ModalHandler SetModalHandler(ModalHandler handler)

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 namespace platform {
 
@@ -16,6 +17,12 @@ using ModalHandler = std::function<int(QDialog& dialog)>;
 // Runs the dialog modally (QDialog::exec) and returns its result code; while
 // a handler is set, the handler runs it instead.
 int ExecModal(QDialog& dialog);
+
+// Makes the window take the keyboard focus as soon as it shows. A window
+// manager usually does this for a new dialog, but without one (or with one
+// that prevents focus stealing) Enter and Esc would still go to the window
+// behind it.
+void TakeFocusWhenShown(QWidget& window);
 
 // Replaces the real modal run; an empty handler restores it. Returns the
 // previous handler.
