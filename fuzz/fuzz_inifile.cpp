@@ -1,11 +1,14 @@
 // libs: veltoplatform
 // The settings reader and writer over arbitrary file contents: nothing may
-// crash, a written key must read back, and a write must leave other keys as
-// they were.
+// crash, a written key must read back, a write must leave other keys as they
+// were, and a batch of writes must leave the very bytes that the same writes
+// made one at a time leave.
 #include "platform/inifile.h"
 
 #include <QFile>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -37,6 +40,67 @@ void namesFrom(const QByteArray& data, QString* section, QString* key)
     const qsizetype equals = lineStart < 0 ? -1 : data.indexOf('=', lineStart);
     *key = equals < 0 ? QStringLiteral("Key")
                       : QString::fromUtf8(data.mid(lineStart + 1, equals - lineStart - 1));
+}
+
+void store(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    check(file.write(data) == data.size());
+}
+
+QByteArray stored(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+// Writes to the sections and keys the input names (and to ours, and to a new
+// section), in mixed case, with values that are empty, spaced, repeated,
+// broken over lines or cut from the input itself.
+QList<platform::IniFile::KeyValue> scriptFrom(const QByteArray& data)
+{
+    QStringList sections{QStringLiteral("Settings"), QStringLiteral("Fuzz New")};
+    QStringList keys{QStringLiteral("Scoring"), QStringLiteral("Key")};
+    for (const QByteArray& line : data.split('\n')) {
+        const QByteArray text = line.trimmed();
+        const qsizetype equals = line.indexOf('=');
+        if (text.startsWith('[') && sections.size() < 8)
+            sections << QString::fromUtf8(text.mid(1, text.indexOf(']') - 1));
+        else if (equals > 0 && keys.size() < 8)
+            keys << QString::fromUtf8(line.left(equals));
+    }
+    const QString values[] = {QString(), QStringLiteral(" spaced "), QStringLiteral("Ann`1526"),
+                              QStringLiteral("two\r\nlines"), QString::fromUtf8(data.left(12))};
+    QList<platform::IniFile::KeyValue> script;
+    const qsizetype count = 2 * sections.size() + keys.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        QString section = sections[i % sections.size()];
+        if (i % 3 == 2)
+            section = section.toUpper();
+        script.append({section, keys[(i * 5 + i / sections.size()) % keys.size()],
+                       values[i % std::size(values)] + QString::number(i % 4)});
+    }
+    return script;
+}
+
+void batchMatchesOneAtATime(const QTemporaryDir& dir, const QByteArray& data)
+{
+    const QString one = dir.filePath(QStringLiteral("one.ini"));
+    const QString batch = dir.filePath(QStringLiteral("batch.ini"));
+    store(one, data);
+    store(batch, data);
+    const QList<platform::IniFile::KeyValue> script = scriptFrom(data);
+    platform::IniFile oneByOne(one);
+    bool allWritten = true;
+    for (const platform::IniFile::KeyValue& write : script)
+        allWritten = oneByOne.WriteString(write.section, write.key, write.value) && allWritten;
+    platform::IniFile atOnce(batch);
+    const bool batchWritten = atOnce.WriteStrings(script);
+    // The one-key writes only refuse names; a batch with one refused name
+    // writes nothing at all.
+    check(batchWritten == allWritten);
+    check(stored(batch) == (allWritten ? stored(one) : data));
 }
 
 } // namespace
@@ -80,5 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (!sameAsScoring)
             check(ini.ReadInteger(settings, QStringLiteral("Scoring"), -1) == 7);
     }
+
+    batchMatchesOneAtATime(dir, data);
     return 0;
 }
