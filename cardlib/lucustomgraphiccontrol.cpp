@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QRegion>
 #include <QResizeEvent>
+#include <QTransform>
 #include <algorithm>
+#include <cmath>
 
 QEvent::Type LuSynchronizeEventType()
 {
@@ -17,6 +19,40 @@ void SendSynchronize(QWidget* Widget)
 {
     QEvent Synchronize(LuSynchronizeEventType());
     QCoreApplication::sendEvent(Widget->window(), &Synchronize);
+}
+
+QRegion LuRepaintArea(const QWidget& Widget, const QRegion& Area)
+{
+    const qreal Ratio = Widget.devicePixelRatio();
+    if (Ratio == std::floor(Ratio))
+        return Area;
+    QRegion Grown;
+    for (const QRect& R : Area)
+        Grown += R.adjusted(-1, -1, 1, 1);
+    return Grown.intersected(Widget.rect());
+}
+
+bool LuWholeDevicePixels(const QPainter& Painter)
+{
+    const QTransform T = Painter.deviceTransform();
+    const auto Whole = [](qreal V) { return V == std::floor(V); };
+    return T.type() <= QTransform::TxScale && Whole(T.m11()) && Whole(T.m22()) && Whole(T.dx()) && Whole(T.dy());
+}
+
+void LuDrawImagePart(QPainter& Painter, const QImage& Image, const QRect& Area)
+{
+    const QRect Part = Area.intersected(Image.rect());
+    if (Part.isEmpty())
+        return;
+    Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (LuWholeDevicePixels(Painter)) {
+        Painter.drawImage(Part.topLeft(), Image, Part);
+        return;
+    }
+    Painter.save();
+    Painter.setClipRect(Part, Qt::IntersectClip);
+    Painter.drawImage(0, 0, Image);
+    Painter.restore();
 }
 
 TLuCustomGraphicControl::TLuCustomGraphicControl(QWidget* Parent)
@@ -90,7 +126,7 @@ void TLuCustomGraphicControl::FlushBuffer()
 {
     SynchronizeOwner();
     const QRect Whole(0, 0, FBufferWidth, FBufferHeight);
-    DrawOnScreen(Whole, [this](QPainter& Painter) { Painter.drawImage(0, 0, FBuffer); });
+    DrawOnScreen(Whole, [this, Whole](QPainter& Painter) { LuDrawImagePart(Painter, FBuffer, Whole); });
 }
 
 QRegion TLuCustomGraphicControl::OutsideBuffer() const
@@ -119,7 +155,7 @@ void TLuCustomGraphicControl::WMUpdateRect(TLuSingleCard* /*Card*/, const TLuRec
         const QRegion Outside = OutsideBuffer();
         DrawOnScreen(Outside.united(Copy), [this, Copy, &Outside](QPainter& Painter) {
             if (!FEmpty)
-                Painter.drawImage(Copy.topLeft(), FBuffer, Copy.intersected(FBuffer.rect()));
+                LuDrawImagePart(Painter, FBuffer, Copy);
             FillOutsideBuffer(Painter, Outside);
         });
     } catch (...) {
@@ -188,11 +224,8 @@ void TLuCustomGraphicControl::Paint()
 {
     if (FUpdateCount != 0)
         return;
-    if (!FEmpty) {
-        const QRect Copy = FClipRect.intersected(FBuffer.rect());
-        if (!Copy.isEmpty())
-            Canvas().drawImage(Copy.topLeft(), FBuffer, Copy);
-    }
+    if (!FEmpty)
+        LuDrawImagePart(Canvas(), FBuffer, FClipRect);
     // Empty at run time: the parent's background shows through.
 }
 
@@ -221,7 +254,9 @@ void TLuCustomGraphicControl::DrawOnScreen(const QRegion& Area, const std::funct
     FScreenOutput = &Output;
     FScreenArea = Visible;
     TResetOnExit<const std::function<void(QPainter&)>> Reset(FScreenOutput);
-    repaint(Visible);
+    // At a fractional device pixel ratio the margin around Area gets an
+    // ordinary repaint (paintEvent sees a region larger than FScreenArea).
+    repaint(LuRepaintArea(*this, Visible));
 }
 
 void TLuCustomGraphicControl::paintEvent(QPaintEvent* Event)
@@ -235,7 +270,8 @@ void TLuCustomGraphicControl::paintEvent(QPaintEvent* Event)
         return;
     }
     // A direct screen write. Should the toolkit have merged pending repaints
-    // into this one, those parts get their ordinary repaint first.
+    // into this one, or should the region carry the margin of a fractional
+    // device pixel ratio, those parts get their ordinary repaint first.
     if (Event->region() != FScreenArea) {
         FClipRect = Event->rect();
         Paint();

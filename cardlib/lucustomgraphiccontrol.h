@@ -24,6 +24,24 @@ QEvent::Type LuSynchronizeEventType();
 // Sends WM_SYNCHRONIZE to Widget's window.
 void SendSynchronize(QWidget* Widget);
 
+// On a screen whose device pixel ratio is not a whole number (150 %, say) a
+// logical pixel covers one device pixel here and two there, and a device
+// pixel on the edge of a rectangle shows part of its neighbour. These keep
+// pictures drawn piece by piece identical to a picture drawn whole.
+//
+// The area to repaint for Area of Widget: Area itself, grown by one logical
+// pixel (within the widget) at a fractional ratio, so that the device pixels
+// on its edge are repainted too instead of keeping what they showed before.
+QRegion LuRepaintArea(const QWidget& Widget, const QRegion& Area);
+// True when Painter maps every logical pixel onto whole device pixels (no
+// scale or a whole-number one, whole-pixel offsets).
+bool LuWholeDevicePixels(const QPainter& Painter);
+// Draws the part Area of Image, with Image's corner at (0, 0), unsmoothed:
+// each logical pixel becomes a block of device pixels of its own colour.
+// Where pixels are not whole the whole image is drawn, clipped to Area, so
+// that the part is sampled on the same grid as the whole picture.
+void LuDrawImagePart(QPainter& Painter, const QImage& Image, const QRect& Area);
+
 class TLuCustomGraphicControl : public QWidget, public platform::Component {
     Q_OBJECT
 public:

@@ -64,7 +64,7 @@ protected:
             return;
         QPainter painter(this);
         for (const QRect& r : event->region())
-            painter.drawImage(r.topLeft(), Layer, r);
+            LuDrawImagePart(painter, Layer, r);
     }
 };
 
@@ -115,7 +115,12 @@ QImage TLuSprite::FormPixels(const QRect& R, bool WithLayer) const
     auto* surface = AsSurface(FSurface);
     if (surface)
         surface->Hidden = !WithLayer;
-    const QImage shown = FForm->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+    // Rendered at one device pixel per logical pixel whatever the screen's
+    // ratio: the saved pixels are the form's own, not samples of a scaled copy.
+    QImage shown(inside.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    FForm->render(&shown, QPoint(), QRegion(inside));
+    shown = shown.convertToFormat(QImage::Format_RGB32);
     if (surface)
         surface->Hidden = false;
     Blit(result, inside.topLeft() - R.topLeft(), shown, shown.rect());
@@ -142,7 +147,7 @@ void TLuSprite::RestoreOnForm(const QPoint& Dest, const QImage& Source, const QR
             out[x] = pixel == (under[x - target.left()] | 0xFF000000u) ? 0u : pixel;
         }
     }
-    FSurface->repaint(target);
+    FSurface->repaint(LuRepaintArea(*FSurface, target));
 }
 
 bool TLuSprite::WindowAllowsDrawing() const
@@ -394,7 +399,7 @@ void TLuSprite::DrawSprite(bool Save)
         FBackground = FormPixels(place, true);
     auto* surface = AsSurface(Surface());
     Blit(surface->Layer, place.topLeft(), FBitmap, FBitmap.rect());
-    surface->repaint(place.intersected(FForm->rect()));
+    surface->repaint(LuRepaintArea(*surface, place.intersected(FForm->rect())));
 }
 
 bool TLuSprite::ScrollBackground(int dx, int dy)
