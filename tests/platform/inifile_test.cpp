@@ -460,6 +460,13 @@ TEST_F(IniFileTest, BatchLeavesTheBytesOfOneWriteAfterAnother)
         "[Caf\xe9]\nN\xe9=\xff\n[S]\nK=\xe9t\xe9\n",
         "[ other ]\n  B   =   9  ; kept?\n[new]\n\n",
         "\r\n\r\n[T]\r\r\nK=1\r\n",
+        // A line that ends in '\r' reads back with a CRLF ending once a LF
+        // follows it: a lone last line (whose ending the file then takes),
+        // a last key, a key whose rewritten value leaves only the '\r'.
+        "[S]\r",
+        "abc\r",
+        "[T]\nK=1\r",
+        "[T]\nK=\r1\n[S]\nK=1\n",
     };
     for (const char* start : starts) {
         const QString one = Path(QStringLiteral("one.ini"));
