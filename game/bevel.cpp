@@ -17,6 +17,9 @@ void TBevel::paintEvent(QPaintEvent*)
     if (w <= 0 || h <= 0)
         return;
     QPainter p(this);
+    // Hard edges on a scaled screen too: a line one logical pixel wide covers
+    // whole device pixels, never a blend with the table.
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(0, 0, 1, h, ShadowColor);
     p.fillRect(0, 0, w - 1, 1, ShadowColor);
     p.fillRect(w - 1, 0, 1, h, HighlightColor);

@@ -48,5 +48,9 @@ void TImage::paintEvent(QPaintEvent*)
     if (FDisplayed.isNull())
         return;
     QPainter p(this);
+    // The pictures are pixel art: on a scaled screen each pixel becomes a
+    // block of its own colour, never a blend of its neighbours. The whole
+    // picture is drawn for any part, so parts are sampled on one grid.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(0, 0, FDisplayed);
 }

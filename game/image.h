@@ -1,5 +1,6 @@
 #pragma once
-// A picture on the window: draws its image at its top-left corner, unscaled.
+// A picture on the window: draws its image at its top-left corner, unscaled
+// (on a scaled screen each of its pixels becomes a block of device pixels).
 // A transparent picture lets the window show through: an image with an alpha
 // channel uses it; an image without one (a JPEG) leaves out the pixels of the
 // colour of its bottom-left pixel, within a small tolerance because JPEG
