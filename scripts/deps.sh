@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
-  xvfb xauth xdotool
+  xvfb xauth xdotool imagemagick    # the end-to-end tests: X server, input, reading the screen
   desktop-file-utils appstream      # the packaging tests validate the desktop files
 )
 missing=()

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# A double-deck start on the real program in its own X server: the splash
+# while the second deck is made, then the main window; deal from the menu,
+# play a few keys, exit in the middle of the deal ("Quit game and exit?",
+# Yes), and read back the file the program wrote.
+#
+# usage: double_deck_quit.sh VELTO OUTDIR
+set -u
+# shellcheck source=e2elib.sh
+. "$(dirname "$0")/e2elib.sh"
+
+e2e_begin double_deck_quit "$1" "$2"
+
+Settings=$'Scoring=0\nDeckSize=2\nVelto=4\nPlaySounds=1\nCardBack=0'
+mapfile -t SettingsLines <<<"[Settings]"$'\n'"$Settings"
+e2e_write_config "${SettingsLines[@]}"
+
+e2e_start_x
+e2e_start_app
+e2e_wait_main 120
+# The splash may come and go between two looks, so it is reported, not required.
+e2e_log "splash window seen: ${E2E_SPLASH_SEEN:-no}"
+e2e_step "looking at the deck"
+e2e_wait_deck double 30
+
+e2e_step "dealing from the menu"
+e2e_keys "$E2E_MAIN" alt+d
+e2e_answer "Velto" 60 Return
+
+e2e_step "playing a few keys"
+for _ in 1 2 3; do
+    e2e_check_alive
+    ! e2e_find "Velto" >/dev/null || e2e_fail "a box showed during the first moves of a double deal"
+    e2e_keys "$E2E_MAIN" 1 2 3 4
+done
+
+e2e_step "exiting during the deal"
+e2e_keys "$E2E_MAIN" alt+e
+e2e_wait_window "Velto" 30
+Question=$E2E_FOUND
+e2e_keys "$Question" alt+y
+e2e_wait_exit 60 "$Question"
+e2e_expect_clean_exit
+
+e2e_step "checking the written settings file"
+e2e_check_config "$(e2e_config)" "$Settings" "" ""
+e2e_log "PASS"
