@@ -2,6 +2,8 @@
 #include "game/mainform.h"
 #include "platform/application.h"
 
+#include <QIcon>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,6 +31,12 @@ int main(int argc, char** argv)
 
     platform::Application app(argc, argv);
     app.SetTitle(QStringLiteral("Velto"));
+    // The desktop entry's name lets a Wayland desktop match the window to it.
+    app.setDesktopFileName(QStringLiteral("com.gorvane.velto"));
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/velto-%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
 
     TMainForm MainForm;
     MainForm.show();

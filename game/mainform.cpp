@@ -13,6 +13,7 @@
 #include "game/image.h"
 #include "game/racerules.h"
 #include "platform/fonts.h"
+#include "platform/installpaths.h"
 #include "platform/jpegimage.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
@@ -208,7 +209,9 @@ void TMainForm::CentreOnScreen()
 
 void TMainForm::FormCreate()
 {
-    DataDir = AppDir + QStringLiteral("Data/");
+    // Beside the executable in a build or an unpacked copy; in the user's
+    // data folder when installed where nothing may be written.
+    DataDir = platform::SettingsFolder(AppDir);
     VersionText = platform::LoadStr(VersionTextId);
 
     FreshRun = true;
@@ -363,8 +366,9 @@ void TMainForm::ScoresMenuClick()
 
 void TMainForm::ContentsMenuClick()
 {
-    // A bare name: the shell resolves it against the current folder.
-    platform::ShellExecute(QStringLiteral("Open"), QStringLiteral("Velto.chm"));
+    // From where the program is installed: a bare name would be looked for
+    // in whatever folder the program happened to be started from.
+    platform::ShellExecute(QStringLiteral("Open"), platform::HelpDocumentPath(AppDir));
 }
 
 void TMainForm::WebSiteMenuClick()

@@ -252,7 +252,7 @@ TEST_F(MainFormTest, HelpMenuOpensTheHelpDocumentAndTheMakersPages)
     ASSERT_EQ(shell.Requests().size(), 3u);
     for (const auto& r : shell.Requests())
         EXPECT_EQ(r.verb, "Open");
-    EXPECT_EQ(shell.Targets(), (QStringList{"Velto.chm", "https://www.gorvane.com/?Velto",
+    EXPECT_EQ(shell.Targets(), (QStringList{appDir + "help/velto.html", "https://www.gorvane.com/?Velto",
                                             "https://www.gorvane.com/ContactUs.htm"}));
 }
 
