@@ -912,10 +912,8 @@ TEST_F(TableTest, WritingAPositionCardCopiesIntoTheOwnedCard)
 
 TEST_F(TableTest, RandomCardsDrawStandardCardsUnlessTheTableStartsEmpty)
 {
-    platform::SetRandSeed(777);
-    std::vector<int> Expected;
-    for (int Pos = 0; Pos < 4; ++Pos)
-        Expected.push_back(2 + platform::Random(52));
+    // 2 + Random(52), four times from this seed.
+    const std::vector<int> Expected{21, 37, 14, 46};
     platform::SetRandSeed(777);
     Table->SetRandomCards(true);
     EXPECT_TRUE(Table->RandomCards());

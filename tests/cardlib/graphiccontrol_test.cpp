@@ -12,6 +12,12 @@
 
 namespace {
 
+TEST(ControlMessagesTest, Numbers)
+{
+    EXPECT_EQ(WM_SYNCHRONIZE, 0x8001u);
+    EXPECT_EQ(WM_UPDATERECT, 0x8002u);
+}
+
 TEST(BusyStateTest, NestsAndNeverGoesBelowZero)
 {
     ASSERT_EQ(BusyCount(), 0u);

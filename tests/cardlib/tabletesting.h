@@ -32,11 +32,13 @@ struct LaidCard {
 
 inline QImage ExpectedTable(const std::vector<LaidCard>& Cards, TLuCardBackType Back = cbDefault)
 {
-    QImage Out(TableWidth, TableHeight, QImage::Format_RGB32);
+    // Bottom, left, top and right.
+    const QPoint Places[] = {{24, 60}, {0, 25}, {35, 0}, {60, 35}};
+    QImage Out(131, 156, QImage::Format_RGB32);
     Out.fill(Background);
     for (const LaidCard& Card : Cards) {
         const TLuCardImage* Image = CardImage(Card.FaceDown ? BackImageIndex(Back) : Card.ID);
-        const QPoint At = TablePlaces[Card.Pos];
+        const QPoint At = Places[Card.Pos];
         for (int Y = 0; Y < CardHeight; ++Y)
             for (int X = 0; X < CardWidth; ++X) {
                 const QRgb Pixel = Image->Picture.pixel(X, Y);

@@ -16,9 +16,11 @@ using platform::PostMessage;
 
 namespace {
 
-constexpr unsigned MsgRefillUser = platform::WM_USER + 1;
-constexpr unsigned MsgRefillComputer = platform::WM_USER + 2;
-constexpr unsigned MsgGameOver = platform::WM_USER + 3;
+// The three messages a game window posts to itself, by their numbers:
+// WM_USER + 1, + 2 and + 3.
+constexpr unsigned MsgRefillUser = 1025;
+constexpr unsigned MsgRefillComputer = 1026;
+constexpr unsigned MsgGameOver = 1027;
 
 // Stands in for the game window: logs every message it receives and, like
 // the refill handler, may post a further message while handling one.
@@ -44,17 +46,15 @@ protected:
     }
 };
 
-TEST(WindowMessages, NumbersOfTheGamesMessages)
+TEST(WindowMessages, UserMessagesStartAt0x400)
 {
-    EXPECT_EQ(MsgRefillUser, 1025u);
-    EXPECT_EQ(MsgRefillComputer, 1026u);
-    EXPECT_EQ(MsgGameOver, 1027u);
+    EXPECT_EQ(platform::WM_USER, 0x0400u);
 }
 
 TEST(WindowMessages, PostingNeverSends)
 {
     Window window;
-    PostMessage(&window, MsgRefillUser, 3, -7);
+    PostMessage(&window, platform::WM_USER + 1, 3, -7);
     EXPECT_TRUE(window.log.empty());
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(window.log, std::vector<std::string>{"msg 1025:3:-7"});
