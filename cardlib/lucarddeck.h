@@ -57,7 +57,7 @@ public:
     void SetShowBack(bool Value) override;
     void DrawCard(TLuSingleCard& Card, bool Invalidate) override;
 
-    // The toolkit's click, which the game binds to dealing.
+    // The toolkit's click (a host may bind it to dealing, say).
     std::function<void(TLuCardDeck* Sender)> OnClick;
 
 protected:

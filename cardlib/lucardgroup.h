@@ -1,6 +1,6 @@
 #pragma once
 // A card group: a card control holding an ordered list of cards that belong
-// to one player or one place (a pile, a hand slot). It shows them as a
+// to one player or one place (a pile, a hand). It shows them as a
 // cascade, answers questions about them, and plays a card onto its card
 // table. A played card is never removed: it stays in its place with Empty
 // set, still carrying its ID, and dealing fills such places again.

@@ -1,6 +1,6 @@
 #pragma once
-// A card table: the control on which cards are laid (a centre pile, a trick
-// area or a way station). Four position cards (bottom, left, top, right) lie
+// A card table: the control on which cards are laid (a pile to play onto, a
+// trick area or a way station). Four position cards (bottom, left, top, right) lie
 // at fixed places and overlap like a pinwheel; the table keeps the IDs laid
 // since it was last cleared, applies its rule options to the cards that
 // groups play onto it, announces every laid card and every finished trick,

@@ -2,8 +2,8 @@
 // The card animation: a sprite moves an image across its form's client area
 // in straight steps, blocking its caller until the image has arrived (and,
 // unless asked to stay, has been removed again). Card tables and groups that
-// name a sprite fly dealt, played and taken cards with it; the game names
-// none.
+// name a sprite fly dealt, played and taken cards with it; those that name
+// none show each card at its place at once.
 //
 // The form's pixels are the form as it shows, its controls included. The
 // sprite puts its image on a transparent layer above all of them (created

@@ -9,7 +9,7 @@
 // clubs, diamonds, spades, hearts: the ordinals are part of the stored format.
 enum TLuCardSuitType : std::uint8_t { stClub, stDiamond, stHeart, stSpade, stJoker };
 
-// The fifteen back designs; the game offers the first twelve.
+// The fifteen back designs, in the order of their images.
 enum TLuCardBackType : std::uint8_t {
     cbDefault,
     cbLabyrinth,
