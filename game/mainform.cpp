@@ -404,10 +404,11 @@ void TMainForm::FormCloseQuery(bool& CanClose)
 
 void TMainForm::FormClose()
 {
+    // One replacement of the file for the settings and all twenty tables:
+    // a failed write leaves the old file whole.
     TSettingsFile settingsFile(DataDir);
     const TGameSettings settings{Scoring, Decks, Level, SoundsOn, static_cast<std::int32_t>(Deck->CardBack())};
-    if (settingsFile.WriteSettings(settings))
-        settingsFile.WriteHallOfFame(HallOfFame);
+    settingsFile.WriteAll(settings, HallOfFame);
 }
 
 bool TMainForm::event(QEvent* event)

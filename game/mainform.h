@@ -129,7 +129,7 @@ public:
     // The close query: true when the window may close. Stops the timer first;
     // during a deal it asks "Quit game and exit?" and restarts the timer on No.
     void FormCloseQuery(bool& CanClose);
-    // Writes the settings, then the Hall of Fame, back to the settings file.
+    // Writes the settings, then the Hall of Fame, back to the settings file in one replacement of it.
     void FormClose();
 
     // Every character typed while this window is active arrives here before
