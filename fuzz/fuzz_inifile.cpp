@@ -78,8 +78,9 @@ QList<platform::IniFile::KeyValue> scriptFrom(const QByteArray& data)
         QString section = sections[i % sections.size()];
         if (i % 3 == 2)
             section = section.toUpper();
+        const QString& value = values[(i * 3) % qsizetype(std::size(values))];
         script.append({section, keys[(i * 5 + i / sections.size()) % keys.size()],
-                       values[i % std::size(values)] + QString::number(i % 4)});
+                       i % 2 ? value : value + QString::number(i % 4)});
     }
     return script;
 }

@@ -33,7 +33,7 @@ fi
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -Wno-unknown-warning-option"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTO_FUZZ=ON \
   -DVELTO_BUILD_TESTS=OFF -DVELTO_BUILD_BENCH=OFF -DVELTO_BUILD_TOOLS=OFF \
-  -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
+  -DCMAKE_CXX_FLAGS="$flags" >/dev/null
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for src in fuzz/fuzz_*.cpp; do
