@@ -1,5 +1,7 @@
 #include "cardlib/lucardimages.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -18,6 +20,8 @@ std::array<TLuCardImage, LastCardImageSlot + 1> Images;
 std::uint32_t RefCount = 0;
 bool Loaded = false;
 QString ResourceFolder = QStringLiteral(":/cards/");
+// The folder of the loaded set, which a later change of folder leaves alone.
+QString LoadedFolder;
 
 void FreeImages()
 {
@@ -31,31 +35,46 @@ void FreeImages()
     Loaded = false;
 }
 
+// The set is loaded when every resource is there; each picture is read and
+// prepared the first time it is asked for. A program shows only a few of
+// the 69 before its first deal, and reading them all made up most of its
+// start-up.
 void LoadImages()
 {
     for (int Slot = FirstCardImageSlot; Slot <= LastCardImageSlot; ++Slot) {
         const QString Path = CardResourcePath(CardImageResource(Slot));
-        QImage Picture(Path);
-        if (Picture.isNull() || Picture.width() != CardWidth || Picture.height() != CardHeight) {
+        if (!QFile::exists(Path)) {
             FreeImages();
             throw EResNotFound(Path);
         }
-        // Two-colour and 16-colour pictures are drawn like any other.
-        TLuCardImage& Image = Images[static_cast<std::size_t>(Slot)];
-        Image.Picture = Picture.convertToFormat(QImage::Format_RGB32);
-        // The dotted back shows only its dots: its white is the see-through part.
-        Image.TransparentColor = Slot == LastCardImageSlot ? CardWhite : CardMagenta;
-        Image.Transparent = true;
-        DrawCardOutline(Image.Picture, Image.TransparentColor);
-        PrepareCardImage(Image);
     }
+    LoadedFolder = ResourceFolder;
     Loaded = true;
 }
 
+void ReadImage(int Slot)
+{
+    const QString Path = LoadedFolder + QStringLiteral("%1.bmp").arg(CardImageResource(Slot));
+    QImage Picture(Path);
+    if (Picture.isNull() || Picture.width() != CardWidth || Picture.height() != CardHeight)
+        throw EResNotFound(Path);
+    // Two-colour and 16-colour pictures are drawn like any other.
+    TLuCardImage& Image = Images[static_cast<std::size_t>(Slot)];
+    Image.Picture = Picture.convertToFormat(QImage::Format_RGB32);
+    // The dotted back shows only its dots: its white is the see-through part.
+    Image.TransparentColor = Slot == LastCardImageSlot ? CardWhite : CardMagenta;
+    Image.Transparent = true;
+    DrawCardOutline(Image.Picture, Image.TransparentColor);
+    PrepareCardImage(Image);
+}
+
+// Writes straight into a 32-bit picture's scan line: QImage::setPixel costs
+// a format dispatch and a detach test per pixel, and every card image is
+// outlined when the set loads.
 void PutPixel(QImage& Image, int X, int Y, QRgb Color)
 {
     if (X >= 0 && Y >= 0 && X < Image.width() && Y < Image.height())
-        Image.setPixel(X, Y, Color);
+        reinterpret_cast<QRgb*>(Image.scanLine(Y))[X] = Color;
 }
 
 // The outline has only straight and 45-degree segments.
@@ -155,7 +174,10 @@ const TLuCardImage* CardImage(int Slot)
 {
     if (Slot < FirstCardImageSlot || Slot > LastCardImageSlot)
         return nullptr;
-    return &Images[static_cast<std::size_t>(Slot)];
+    TLuCardImage& Image = Images[static_cast<std::size_t>(Slot)];
+    if (Loaded && Image.Picture.isNull())
+        ReadImage(Slot);
+    return &Image;
 }
 
 int CardImageResource(int Slot)
@@ -186,6 +208,7 @@ QString SetCardResourceFolder(const QString& Folder)
 
 void DrawCardOutline(QImage& Image, QRgb Color)
 {
+    Ensure32Bit(Image);
     constexpr QRgb Black = 0xFF000000;
     constexpr int Outline[][2] = {{2, 0},  {68, 0}, {70, 2}, {70, 93}, {68, 95},
                                   {2, 95}, {0, 93}, {0, 2},  {2, 0}};
@@ -215,16 +238,18 @@ void PrepareCardImage(TLuCardImage& Image)
         Picture = Picture.convertToFormat(QImage::Format_RGB32);
     }
     const QRgb Key = Image.TransparentColor & RGB_MASK;
+    const int Width = Picture.width();
+    const int Height = Picture.height();
     Image.Runs.clear();
     Image.RowStart.assign(1, 0);
-    for (int Y = 0; Y < Picture.height(); ++Y) {
+    for (int Y = 0; Y < Height; ++Y) {
         const QRgb* In = Row(std::as_const(Picture), Y);
         int X = 0;
-        while (X < Picture.width()) {
-            while (X < Picture.width() && (In[X] & RGB_MASK) == Key)
+        while (X < Width) {
+            while (X < Width && (In[X] & RGB_MASK) == Key)
                 ++X;
             const int Begin = X;
-            while (X < Picture.width() && (In[X] & RGB_MASK) != Key)
+            while (X < Width && (In[X] & RGB_MASK) != Key)
                 ++X;
             if (X > Begin)
                 Image.Runs.push_back({Begin, X});

@@ -57,8 +57,8 @@ constexpr QRgb CardMagenta = 0xFFFF00FF;
 constexpr QRgb CardWhite = 0xFFFFFFFF;
 
 // Loads the set when no card uses it yet, then counts one more user. A
-// missing or unreadable resource throws EResNotFound and leaves nothing
-// loaded and the count unchanged.
+// missing resource throws EResNotFound and leaves nothing loaded and the
+// count unchanged. The pictures themselves are read when first asked for.
 void AcquireCardImages();
 // Counts one user less (never below zero) and frees the set at zero.
 void ReleaseCardImages();
@@ -67,7 +67,8 @@ bool CardImagesLoaded();
 
 // The image of a slot 2..70; null for any other slot. The object's address
 // is stable for the life of the process, its picture is null while the set
-// is not loaded.
+// is not loaded. The first call for a slot of a loaded set reads and
+// prepares its picture; one that cannot be read throws EResNotFound.
 const TLuCardImage* CardImage(int Slot);
 // The picture a flight shows of Image; null (nothing shown) for a slot that
 // has no image.

@@ -80,8 +80,9 @@ void TLuSingleCard::SetID(int N)
 {
     if (N == FID || N < MinCardID || N > MaxCardID)
         return;
-    FID = N;
+    // The picture first: one that cannot be read leaves the card as it was.
     FFaceImage = CardImage(N);
+    FID = N;
     FSuit = IDToSuit(N);
     FValue = IDToValue(N);
     FSuitOrder = SuitOrderOf(FSuit);
@@ -129,8 +130,8 @@ void TLuSingleCard::SetCardBack(TLuCardBackType B)
     // There is no image for a design outside the fifteen.
     if (BackImageIndex(B) < 0)
         return;
-    FCardBack = B;
     FBackImage = CardImage(BackImageIndex(B));
+    FCardBack = B;
     if (FShowBack && !FEmpty)
         Redraw();
     Fire(FOwner->OnCardBackChange, FOwner, this);

@@ -3,6 +3,8 @@
 // three pixel operations.
 #include "testcardowners.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -233,6 +235,36 @@ TEST(CardImagesRefCountTest, AMissingResourceFailsCardCreation)
     SetCardResourceFolder(Old);
     TLuSingleCard Card(&Owner, &Owner.Buffer());
     EXPECT_EQ(CardImagesRefCount(), 1u);
+}
+
+TEST(CardImagesRefCountTest, EachPictureIsReadWhenFirstAskedFor)
+{
+    // A folder with every picture, one of them damaged: the set loads, the
+    // damaged picture fails only when a card needs it.
+    QTemporaryDir Folder;
+    for (int Resource = 1; Resource <= CardResourceCount; ++Resource)
+        ASSERT_TRUE(QFile::copy(CardResourcePath(Resource), Folder.filePath(QStringLiteral("%1.bmp").arg(Resource))));
+    const QString Damaged = Folder.filePath(QStringLiteral("5.bmp"));
+    QFile::setPermissions(Damaged, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        QFile File(Damaged);
+        ASSERT_TRUE(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        File.write("not a picture");
+    }
+    const QString Old = SetCardResourceFolder(Folder.path() + u'/');
+    {
+        TTestCardControl Owner;
+        TLuSingleCard Card(&Owner, &Owner.Buffer());
+        EXPECT_TRUE(CardImagesLoaded());
+        EXPECT_FALSE(Card.FaceImage()->Picture.isNull());
+        // A change of folder while the set is loaded does not mix sets.
+        SetCardResourceFolder(QStringLiteral(":/no-such-folder/"));
+        EXPECT_FALSE(CardImage(20)->Picture.isNull());
+        EXPECT_THROW(CardImage(5), EResNotFound);
+        EXPECT_THROW(Card.SetID(5), EResNotFound);
+        EXPECT_EQ(Card.ID(), 14);
+    }
+    SetCardResourceFolder(Old);
 }
 
 TEST(CardOutlineTest, FrameBevelsAndCornerPixels)
