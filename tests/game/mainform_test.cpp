@@ -332,6 +332,13 @@ protected:
     }
 };
 
+TEST(MainFormMessages, TheWindowsOwnMessagesFollowWmUser)
+{
+    EXPECT_EQ(MsgRefillUser, 1025u);
+    EXPECT_EQ(MsgRefillComputer, 1026u);
+    EXPECT_EQ(MsgGameOver, 1027u);
+}
+
 TEST_F(MainFormTest, PostedMessagesReachTheirHandlersInPostingOrder)
 {
     RecordingForm form(appDir);
