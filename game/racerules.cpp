@@ -70,7 +70,8 @@ TLuCardTable* TRaceRules::ChoosePile(TLuCardGroup* Slot) const
     return nullptr;
 }
 
-void TRaceRules::UserClick(TLuCardGroup* Slot, bool& PlayIt)
+template <typename TPlay>
+void TRaceRules::UserPlay(TLuCardGroup* Slot, TPlay&& Play)
 {
     TLuCardTable* Pile = ChoosePile(Slot);
     if (!Pile)
@@ -80,9 +81,15 @@ void TRaceRules::UserClick(TLuCardGroup* Slot, bool& PlayIt)
     F.PlayGameSound("PlayCard");
     Slot->SetTable(Pile);
     Pile->SetLandingPosition(TopPosition);
-    PlayIt = true;
+    Play();
     Busy = false;
     CountUserPlay(Slot);
+}
+
+void TRaceRules::UserClick(TLuCardGroup* Slot, bool& PlayIt)
+{
+    // The group plays the card itself once the click handler has returned.
+    UserPlay(Slot, [&PlayIt] { PlayIt = true; });
 }
 
 void TRaceRules::UserKey(QChar Key)
@@ -90,17 +97,7 @@ void TRaceRules::UserKey(QChar Key)
     if (Key < u'1' || Key > u'4')
         return;
     TLuCardGroup* Slot = F.Slot(UserSide, Key.unicode() - u'0');
-    TLuCardTable* Pile = ChoosePile(Slot);
-    if (!Pile)
-        return;
-    bool& Busy = PileBusy(Pile);
-    Busy = true;
-    F.PlayGameSound("PlayCard");
-    Slot->SetTable(Pile);
-    Pile->SetLandingPosition(TopPosition);
-    Slot->PlayCard(0, false, tpTop);
-    Busy = false;
-    CountUserPlay(Slot);
+    UserPlay(Slot, [Slot] { Slot->PlayCard(0, false, tpTop); });
 }
 
 void TRaceRules::CountUserPlay(TLuCardGroup* Slot)

@@ -40,6 +40,10 @@ private:
     // The centre pile Slot's card may go on (the left one first), nullptr
     // when none fits or the slot is empty.
     TLuCardTable* ChoosePile(TLuCardGroup* Slot) const;
+    // A user play: the first free centre pile the slot's card fits is marked
+    // busy while Play plays it there; then the play is counted.
+    template <typename TPlay>
+    void UserPlay(TLuCardGroup* Slot, TPlay&& Play);
     // What follows every user play: the count, the point, and either the
     // win or the refill.
     void CountUserPlay(TLuCardGroup* Slot);
