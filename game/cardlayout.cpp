@@ -9,8 +9,6 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <vector>
-
 namespace {
 
 constexpr int SecondDeckWarningId = 65137;
