@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
-  xvfb xauth xdotool imagemagick    # the end-to-end tests: X server, input, reading the screen
+  xvfb xauth xdotool
+  imagemagick x11-utils             # the end-to-end tests read the screen and watch the windows
   desktop-file-utils appstream      # the packaging tests validate the desktop files
 )
 missing=()
