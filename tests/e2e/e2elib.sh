@@ -76,7 +76,8 @@ e2e_begin()
     rm -f "$E2E_OUT/$E2E_NAME"-failure.*
     E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velto-e2e.XXXXXX")
     trap e2e_cleanup EXIT
-    trap 'e2e_fail "interrupted"' INT TERM
+    # Interrupted, the run still cleans up, even when its output has gone.
+    trap 'trap "" PIPE; e2e_fail "interrupted"' INT TERM
     E2E_APP=$E2E_TMP/app
     mkdir -p "$E2E_APP/Data" "$E2E_TMP/home" "$E2E_TMP/runtime"
     chmod 700 "$E2E_TMP/runtime"
