@@ -3,6 +3,7 @@
 #include "platform/abort.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
+#include "platform/modalkeys.h"
 
 #include <QFileInfo>
 #include <QProxyStyle>
@@ -41,6 +42,7 @@ struct State
     QString helpFile;
     int hintPause = 500;
     HintPauseStyle* style = nullptr; // owned by the application once installed
+    ModalKeyForwarder modalKeys;
 };
 
 State* d = nullptr;
@@ -55,12 +57,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // Every program on this layer (the game and its tests) draws the
     // layouts' fonts with the same installed families.
     InstallFontSubstitutions();
+    installNativeEventFilter(&d->modalKeys);
     connect(this, &QCoreApplication::aboutToQuit, this, [] { terminating = true; });
 }
 
 Application::~Application()
 {
     terminating = true;
+    removeNativeEventFilter(&d->modalKeys);
     delete d;
     d = nullptr;
 }

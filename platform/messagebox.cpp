@@ -46,6 +46,7 @@ MsgResult showRealBox(const QString& text, MsgType type, MsgButtons buttons)
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     TakeFocusWhenShown(box);
+    const ActiveWindowRestorer restorer;
     const int pressed = box.exec();
     if (!yesNo)
         return MsgResult::Ok;

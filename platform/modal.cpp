@@ -1,5 +1,6 @@
 #include "platform/modal.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QTimer>
@@ -39,6 +40,24 @@ protected:
 
 } // namespace
 
+ActiveWindowRestorer::ActiveWindowRestorer() : m_window(QApplication::activeWindow()) {}
+
+ActiveWindowRestorer::~ActiveWindowRestorer()
+{
+    if (!m_window || !m_window->isVisible())
+        return;
+    m_window->activateWindow();
+    // When the window already holds the X focus (put back there while the
+    // dialog was open), the window system reports no change, and without
+    // this the window's menu keys would stay dead until the next focus change.
+    if (QApplication::activeWindow() != m_window) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(m_window);
+        QT_WARNING_POP
+    }
+}
+
 void TakeFocusWhenShown(QWidget& window)
 {
     window.installEventFilter(new FocusOnShow(&window));
@@ -52,6 +71,7 @@ int ExecModal(QDialog& dialog)
     if (handler)
         return handler(dialog);
     TakeFocusWhenShown(dialog);
+    const ActiveWindowRestorer restorer;
     return dialog.exec();
 }
 

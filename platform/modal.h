@@ -2,10 +2,12 @@
 // Modal dialogs of the program's own (name, options, scores, About), run
 // through one replaceable entry point, so that a test can fill a dialog in
 // and press its buttons instead of waiting for a person.
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 
 class QDialog;
-class QWidget;
 
 namespace platform {
 
@@ -23,6 +25,19 @@ int ExecModal(QDialog& dialog);
 // that prevents focus stealing) Enter and Esc would still go to the window
 // behind it.
 void TakeFocusWhenShown(QWidget& window);
+
+// Gives the keyboard back to the window that had it when the dialog opened,
+// once the dialog has closed; without a window manager nobody else does.
+class ActiveWindowRestorer {
+public:
+    ActiveWindowRestorer();
+    ~ActiveWindowRestorer();
+    ActiveWindowRestorer(const ActiveWindowRestorer&) = delete;
+    ActiveWindowRestorer& operator=(const ActiveWindowRestorer&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
 
 // Replaces the real modal run; an empty handler restores it. Returns the
 // previous handler.
