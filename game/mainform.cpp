@@ -15,7 +15,6 @@
 #include "platform/fonts.h"
 #include "platform/installpaths.h"
 #include "platform/jpegimage.h"
-#include "platform/messagebox.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/stringtable.h"
