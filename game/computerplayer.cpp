@@ -34,11 +34,9 @@ void TComputerPlayer::Tick()
 
 void TComputerPlayer::Play(TLuCardGroup* Slot, TLuCardTable* Pile)
 {
-    bool& Busy = Pile == F.CardTable1 ? F.Pile1Busy : F.Pile2Busy;
+    bool& Busy = PileBusy(F, Pile);
     Busy = true;
-    Slot->SetTable(Pile);
-    Pile->SetLandingPosition(TLuCardTable::PosTop);
-    Slot->PlayCard(0, false, tpTop);
+    PlaySlotOnto(Slot, Pile);
     Busy = false;
 
     ++F.ComputerPlayed;

@@ -53,9 +53,16 @@ bool TRaceRules::SideCanPlay(int Side)
     return CanPlay;
 }
 
-bool& TRaceRules::PileBusy(const TLuCardTable* Pile)
+bool& PileBusy(TMainForm& F, const TLuCardTable* Pile)
 {
     return Pile == F.CardTable1 ? F.Pile1Busy : F.Pile2Busy;
+}
+
+void PlaySlotOnto(TLuCardGroup* Slot, TLuCardTable* Pile)
+{
+    Slot->SetTable(Pile);
+    Pile->SetLandingPosition(TopPosition);
+    Slot->PlayCard(0, false, tpTop);
 }
 
 TLuCardTable* TRaceRules::ChoosePile(TLuCardGroup* Slot) const
@@ -76,7 +83,7 @@ void TRaceRules::UserPlay(TLuCardGroup* Slot, TPlay&& Play)
     TLuCardTable* Pile = ChoosePile(Slot);
     if (!Pile)
         return;
-    bool& Busy = PileBusy(Pile);
+    bool& Busy = PileBusy(F, Pile);
     Busy = true;
     F.PlayGameSound("PlayCard");
     Slot->SetTable(Pile);
@@ -182,9 +189,7 @@ void TRaceRules::TurnSideCard(int Side)
     }
     for (TLuCardGroup* Slot : F.Slots(Side)) {
         if (SlotHoldsCard(Slot)) {
-            Slot->SetTable(Centre);
-            Centre->SetLandingPosition(TopPosition);
-            Slot->PlayCard(0, false, tpTop);
+            PlaySlotOnto(Slot, Centre);
             return;
         }
     }

@@ -48,11 +48,14 @@ private:
     // win or the refill.
     void CountUserPlay(TLuCardGroup* Slot);
     void UpdateStuck();
-    bool& PileBusy(const TLuCardTable* Pile);
 
     TMainForm& F;
 };
 
+// The busy flag of a centre pile: set while a card is played onto it.
+bool& PileBusy(TMainForm& F, const TLuCardTable* Pile);
+// Plays the card of a one-card hand slot face up onto the top place of Pile.
+void PlaySlotOnto(TLuCardGroup* Slot, TLuCardTable* Pile);
 // The highest place of Group that holds a card, -1 when all are empty.
 int TopCardIndex(const TLuCardGroup* Group);
 // The card of a one-card hand slot, when it holds one.
