@@ -2,30 +2,32 @@
 
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardtable.h"
+#include "game/cardcomponents.h"
+#include "game/gamehost.h"
 #include "game/gamerules.h"
-#include "game/mainform.h"
+#include "game/gamestate.h"
 #include "game/racerules.h"
 
 void TComputerPlayer::Tick()
 {
-    if (F.UserStuck && F.ComputerStuck)
-        F.Stalemate();
-    else if (F.ComputerStuck)
+    if (State.UserStuck && State.ComputerStuck)
+        Rules.Stalemate();
+    else if (State.ComputerStuck)
         return;
-    if (F.UserWon || F.ComputerWon)
+    if (State.UserWon || State.ComputerWon)
         return;
 
     // Its own centre pile first, with any of the four slots; then the user's.
     const struct {
         TLuCardTable* Pile;
         bool Busy;
-    } Choices[] = {{F.CardTable2, F.Pile2Busy}, {F.CardTable1, F.Pile1Busy}};
+    } Choices[] = {{Cards.CardTable2, State.Pile2Busy}, {Cards.CardTable1, State.Pile1Busy}};
     for (const auto& Choice : Choices) {
         if (Choice.Busy)
             continue;
-        for (TLuCardGroup* Slot : F.Slots(ComputerSide)) {
+        for (TLuCardGroup* Slot : Cards.Slots(ComputerSide)) {
             if (SlotHoldsCard(Slot) && gamerules::IsAdjacent(SlotValue(Slot), TopValue(Choice.Pile))) {
-                F.ComputerPlay(Slot, Choice.Pile);
+                Play(Slot, Choice.Pile);
                 return;
             }
         }
@@ -34,17 +36,17 @@ void TComputerPlayer::Tick()
 
 void TComputerPlayer::Play(TLuCardGroup* Slot, TLuCardTable* Pile)
 {
-    bool& Busy = PileBusy(F, Pile);
-    Busy = true;
-    PlaySlotOnto(Slot, Pile);
-    Busy = false;
+    {
+        const TPileBusyGuard Busy(State, Cards, Pile);
+        PlaySlotOnto(Slot, Pile);
+    }
 
-    ++F.ComputerPlayed;
-    if (F.ComputerPlayed >= F.TargetCount && !F.UserWon) {
-        F.ComputerWon = true;
-        F.Post(MsgGameOver);
-        F.PlayGameSound("YouLost");
+    ++State.ComputerPlayed;
+    if (State.ComputerPlayed >= State.TargetCount && !State.UserWon) {
+        State.ComputerWon = true;
+        Host.Post(MsgGameOver);
+        Rules.PlayGameSound("YouLost");
     } else {
-        F.Post(MsgRefillComputer, F.SlotNumber(ComputerSide, Slot));
+        Host.Post(MsgRefillComputer, Cards.SlotNumber(ComputerSide, Slot));
     }
 }

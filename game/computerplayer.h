@@ -1,16 +1,22 @@
 #pragma once
-// The computer opponent: no lookahead and no memory. Each tick of the
-// window's timer makes at most one move, the first that fits in a fixed
-// order: its own centre pile with any slot before the user's centre pile.
-// Its strength is the timer's pace alone.
+// The computer opponent: no lookahead and no memory. Each tick of its clock
+// makes at most one move, the first that fits in a fixed order: its own
+// centre pile with any slot before the user's centre pile. Its strength is
+// the clock's pace alone.
 class TLuCardGroup;
 class TLuCardTable;
-class TMainForm;
+class TGameHost;
+class TRaceRules;
+struct TCardComponents;
+struct TGameState;
 
 class TComputerPlayer {
 public:
-    explicit TComputerPlayer(TMainForm& Form)
-        : F(Form)
+    TComputerPlayer(TGameState& State, TCardComponents& Cards, TGameHost& Host, TRaceRules& Rules)
+        : State(State)
+        , Cards(Cards)
+        , Host(Host)
+        , Rules(Rules)
     {
     }
 
@@ -22,5 +28,8 @@ public:
     void Play(TLuCardGroup* Slot, TLuCardTable* Pile);
 
 private:
-    TMainForm& F;
+    TGameState& State;
+    TCardComponents& Cards;
+    TGameHost& Host;
+    TRaceRules& Rules;
 };

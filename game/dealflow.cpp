@@ -3,16 +3,15 @@
 #include "cardlib/lucarddeck.h"
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardtable.h"
+#include "game/cardcomponents.h"
+#include "game/gamehost.h"
 #include "game/gamerules.h"
-#include "game/mainform.h"
-#include "platform/messagebox.h"
+#include "game/gamestate.h"
+#include "game/racerules.h"
 #include "platform/stringtable.h"
 #include "platform/systemclock.h"
 
-#include <QMenu>
-#include <QPushButton>
 #include <QThread>
-#include <QTimer>
 
 namespace {
 
@@ -21,12 +20,12 @@ constexpr int QuitAndExitId = 65139;
 constexpr int QuitAndRedealId = 65140;
 constexpr int PlayAgainId = 65141;
 
-bool AskYesNo(int TextId, const QString& Arg = QString(), platform::MsgType Type = platform::MsgType::Confirmation)
+QString QuestionText(int TextId, const QString& Arg = QString())
 {
     QString Text = platform::LoadStr(TextId);
     if (!Arg.isNull())
         Text.replace(QStringLiteral("%s"), Arg);
-    return platform::MessageDlg(Text, Type, platform::MsgButtons::YesNo) == platform::MsgResult::Yes;
+    return Text;
 }
 
 bool SameMillisecond(const platform::SystemTime& A, const platform::SystemTime& B)
@@ -48,50 +47,50 @@ void WaitForNextMillisecond(const platform::SystemTime& Seeded)
 
 void TDealFlow::Deal()
 {
-    F.Timer->stop();
-    if (F.InGame && !AskYesNo(QuitAndRedealId)) {
-        F.Timer->start();
+    Host.StopComputer();
+    if (State.InGame && !Host.AskYesNo(QuestionText(QuitAndRedealId), platform::MsgType::Confirmation)) {
+        Host.StartComputer();
         return;
     }
 
-    F.HelpMenu->menuAction()->setEnabled(false);
-    F.Deck->SetDeckEmpty(false);
-    F.ShowWaitSign(UserSide, false);
-    F.ShowWaitSign(ComputerSide, false);
+    Host.EnableHelpMenu(false);
+    Cards.Deck->SetDeckEmpty(false);
+    Host.ShowWaitSign(UserSide, false);
+    Host.ShowWaitSign(ComputerSide, false);
 
-    F.TargetCount = gamerules::TargetCountFor(F.Decks);
-    F.UserPlayed = 0;
-    F.ComputerPlayed = 0;
-    F.UserStuck = F.ComputerStuck = false;
-    F.Pile1Busy = F.Pile2Busy = false;
-    F.UserWon = F.ComputerWon = false;
+    State.TargetCount = gamerules::TargetCountFor(State.Decks);
+    State.UserPlayed = 0;
+    State.ComputerPlayed = 0;
+    State.UserStuck = State.ComputerStuck = false;
+    State.Pile1Busy = State.Pile2Busy = false;
+    State.UserWon = State.ComputerWon = false;
 
-    F.Play1Pile->SetTable(F.CardTable1);
-    F.Play2Pile->SetTable(F.CardTable2);
+    Cards.Play1Pile->SetTable(Cards.CardTable1);
+    Cards.Play2Pile->SetTable(Cards.CardTable2);
     DealSide(UserSide);
     WaitForNextMillisecond(FSideSeeded);
     DealSide(ComputerSide);
-    F.Deck->SetDeckEmpty(true);
-    F.Play1Pile->SetTable(F.TempTable1);
-    F.Play2Pile->SetTable(F.TempTable2);
+    Cards.Deck->SetDeckEmpty(true);
+    Cards.Play1Pile->SetTable(Cards.TempTable1);
+    Cards.Play2Pile->SetTable(Cards.TempTable2);
 
     StartScore();
 
-    platform::MessageDlg(platform::LoadStr(StartBoxId), platform::MsgType::Information, platform::MsgButtons::Ok);
-    F.InGame = true;
-    F.UserStuck = !F.SideCanPlay(UserSide);
-    F.ComputerStuck = !F.SideCanPlay(ComputerSide);
-    if (F.UserStuck && F.ComputerStuck)
-        F.Stalemate();
-    F.PauseBtn->show();
-    F.Timer->start();
+    Host.ShowMessage(platform::LoadStr(StartBoxId));
+    State.InGame = true;
+    State.UserStuck = !Rules.SideCanPlay(UserSide);
+    State.ComputerStuck = !Rules.SideCanPlay(ComputerSide);
+    if (State.UserStuck && State.ComputerStuck)
+        Rules.Stalemate();
+    Host.ShowPauseButton(true);
+    Host.StartComputer();
 }
 
 // Each side is dealt from a full deck of its own, shuffled afresh: the deal
 // is not a split of one deck, and both sides may hold the same card.
 void TDealFlow::DealSide(int Side)
 {
-    TLuCardTable* Centre = F.CentrePile(Side);
+    TLuCardTable* Centre = Cards.CentrePile(Side);
     Centre->ClearTable(true);
     Centre->SetEmpty(true);
     Centre->PrepareDeal();
@@ -104,54 +103,54 @@ void TDealFlow::DealSide(int Side)
 
 void TDealFlow::StartScore()
 {
-    if (F.Scoring != 1) {
-        F.HallEntryDone = false;
-        F.FreshRun = false;
-        F.Score = gamerules::DealStartScore(F.Scoring, false, F.Decks, F.Score);
+    if (State.Scoring != gamerules::ScoringLasVegas) {
+        State.HallEntryDone = false;
+        State.FreshRun = false;
+        State.Score = gamerules::DealStartScore(State.Scoring, false, State.Decks, State.Score);
     } else {
-        F.Score = gamerules::DealStartScore(F.Scoring, F.FreshRun, F.Decks, F.Score);
-        F.FreshRun = false;
+        State.Score = gamerules::DealStartScore(State.Scoring, State.FreshRun, State.Decks, State.Score);
+        State.FreshRun = false;
     }
-    F.UpdateScoreLabel();
+    Host.ShowScore(State.Score);
 }
 
 void TDealFlow::GameOver()
 {
-    F.Timer->stop();
-    F.PauseBtn->hide();
-    F.InGame = false;
+    Host.StopComputer();
+    Host.ShowPauseButton(false);
+    State.InGame = false;
 
     QString Winner;
-    if (F.UserWon)
+    if (State.UserWon)
         Winner = QStringLiteral("You");
-    else if (F.ComputerWon)
+    else if (State.ComputerWon)
         Winner = QStringLiteral("The Computer");
     else
         return;
 
-    if (F.UserWon) {
-        F.Score += gamerules::WinPoints(F.Level, F.TargetCount, F.ComputerPlayed);
-        F.UpdateScoreLabel();
+    if (State.UserWon) {
+        State.Score += gamerules::WinPoints(State.Level, State.TargetCount, State.ComputerPlayed);
+        Rules.UpdateScoreLabel();
     }
-    const bool Again = AskYesNo(PlayAgainId, Winner, platform::MsgType::Information);
-    if (F.UserWon && (F.Scoring != 1 || !Again))
-        F.EnterHallOfFame();
-    F.UserWon = false;
-    F.ComputerWon = false;
+    const bool Again = Host.AskYesNo(QuestionText(PlayAgainId, Winner), platform::MsgType::Information);
+    if (State.UserWon && (State.Scoring != gamerules::ScoringLasVegas || !Again))
+        Host.EnterHallOfFame();
+    State.UserWon = false;
+    State.ComputerWon = false;
 
     if (Again)
-        F.DealMenuClick();
+        Deal();
     else
-        F.HelpMenu->menuAction()->setEnabled(true);
+        Host.EnableHelpMenu(true);
 }
 
 bool TDealFlow::CloseQuery()
 {
-    F.Timer->stop();
-    if (!F.InGame)
+    Host.StopComputer();
+    if (!State.InGame)
         return true;
-    if (AskYesNo(QuitAndExitId))
+    if (Host.AskYesNo(QuestionText(QuitAndExitId), platform::MsgType::Confirmation))
         return true;
-    F.Timer->start();
+    Host.StartComputer();
     return false;
 }

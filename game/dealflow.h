@@ -5,12 +5,18 @@
 // offer, and the question before closing during a deal.
 #include "platform/systemclock.h"
 
-class TMainForm;
+class TGameHost;
+class TRaceRules;
+struct TCardComponents;
+struct TGameState;
 
 class TDealFlow {
 public:
-    explicit TDealFlow(TMainForm& Form)
-        : F(Form)
+    TDealFlow(TGameState& State, TCardComponents& Cards, TGameHost& Host, TRaceRules& Rules)
+        : State(State)
+        , Cards(Cards)
+        , Host(Host)
+        , Rules(Rules)
     {
     }
 
@@ -18,13 +24,16 @@ public:
     void Deal();
     // The end of a deal, on the posted game-over message.
     void GameOver();
-    // False while the user keeps a running deal; stops the timer first.
+    // False while the user keeps a running deal; stops the computer first.
     bool CloseQuery();
 
 private:
     void DealSide(int Side);
     void StartScore();
 
-    TMainForm& F;
+    TGameState& State;
+    TCardComponents& Cards;
+    TGameHost& Host;
+    TRaceRules& Rules;
     platform::SystemTime FSideSeeded;
 };

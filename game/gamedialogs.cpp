@@ -6,75 +6,81 @@
 #include "dialogs/optionsform.h"
 #include "dialogs/optionshost.h"
 #include "dialogs/scoreform.h"
+#include "game/cardcomponents.h"
+#include "game/cardlayout.h"
+#include "game/gamehost.h"
 #include "game/gamerules.h"
-#include "game/mainform.h"
-
-#include <QTimer>
+#include "game/gamestate.h"
 
 namespace {
 
 // The options dialog reads and changes the game through this.
 class TGameOptionsHost final : public TOptionsHost {
 public:
-    explicit TGameOptionsHost(TMainForm& Form)
-        : F(Form)
+    TGameOptionsHost(TGameState& State, TCardComponents& Cards, TGameHost& Host)
+        : State(State)
+        , Cards(Cards)
+        , Host(Host)
     {
     }
 
-    std::int32_t Scoring() const override { return F.Scoring; }
-    std::int32_t Decks() const override { return F.Decks; }
-    std::int32_t Level() const override { return F.Level; }
-    bool SoundsOn() const override { return F.SoundsOn; }
-    TLuCardBackType CardBack() const override { return F.Deck->CardBack(); }
-    bool FreshRun() const override { return F.FreshRun; }
-    bool UserWon() const override { return F.UserWon; }
-    void SetFreshRun(bool Value) override { F.FreshRun = Value; }
-    void EnterHallOfFame() override { F.EnterHallOfFame(); }
-    void SetHallEntryDone(bool Value) override { F.HallEntryDone = Value; }
+    std::int32_t Scoring() const override { return State.Scoring; }
+    std::int32_t Decks() const override { return State.Decks; }
+    std::int32_t Level() const override { return State.Level; }
+    bool SoundsOn() const override { return State.SoundsOn; }
+    TLuCardBackType CardBack() const override { return Cards.Deck->CardBack(); }
+    bool FreshRun() const override { return State.FreshRun; }
+    bool UserWon() const override { return State.UserWon; }
+    void SetFreshRun(bool Value) override { State.FreshRun = Value; }
+    void EnterHallOfFame() override { Host.EnterHallOfFame(); }
+    void SetHallEntryDone(bool Value) override { State.HallEntryDone = Value; }
     void SetDecks(std::int32_t Value) override
     {
-        F.Decks = Value;
-        F.PrepareDeckSize();
+        State.Decks = Value;
+        PrepareDeckSize(Cards, State.Decks);
     }
-    void SetScoring(std::int32_t Value) override { F.Scoring = Value; }
+    void SetScoring(std::int32_t Value) override { State.Scoring = Value; }
     void SetLevel(std::int32_t Value) override
     {
-        F.Level = Value;
-        F.Timer->setInterval(gamerules::LevelInterval(F.Level));
+        State.Level = Value;
+        Host.SetComputerPace(gamerules::LevelInterval(State.Level));
     }
-    void SetSoundsOn(bool Value) override { F.SoundsOn = Value; }
-    void SetCardBack(TLuCardBackType Value) override { F.Deck->SetCardBack(Value); }
+    void SetSoundsOn(bool Value) override { State.SoundsOn = Value; }
+    void SetCardBack(TLuCardBackType Value) override { Cards.Deck->SetCardBack(Value); }
 
 private:
-    TMainForm& F;
+    TGameState& State;
+    TCardComponents& Cards;
+    TGameHost& Host;
 };
 
 } // namespace
 
 namespace gamedialogs {
 
-void EnterHallOfFame(TMainForm& F)
+void EnterHallOfFame(TGameState& State)
 {
-    ::EnterHallOfFame(F.HallOfFame, F.Decks, F.Scoring + 1, F.Level + 1, F.Score, F.HallEntryDone, &AskName);
+    ::EnterHallOfFame(State.HallOfFame, State.Decks, State.Scoring + 1, State.Level + 1, State.Score,
+                      State.HallEntryDone, &AskName);
 }
 
-void ShowHallOfFame(TMainForm& F)
+void ShowHallOfFame(TGameState& State, TGameHost& Host)
 {
-    const bool WasRunning = F.Timer->isActive();
-    F.Timer->stop();
-    ShowScores(F.HallOfFame);
+    const bool WasRunning = Host.ComputerRunning();
+    Host.StopComputer();
+    ShowScores(State.HallOfFame);
     if (WasRunning)
-        F.Timer->start();
+        Host.StartComputer();
 }
 
-bool ShowOptions(TMainForm& F)
+bool ShowOptions(TGameState& State, TCardComponents& Cards, TGameHost& Host)
 {
-    const bool WasRunning = F.Timer->isActive();
-    F.Timer->stop();
-    TGameOptionsHost Host(F);
-    const bool RestartNeeded = ShowOptionsDialog(Host);
-    if (WasRunning && !RestartNeeded && !F.UserWon && !F.ComputerWon)
-        F.Timer->start();
+    const bool WasRunning = Host.ComputerRunning();
+    Host.StopComputer();
+    TGameOptionsHost OptionsHost(State, Cards, Host);
+    const bool RestartNeeded = ShowOptionsDialog(OptionsHost);
+    if (WasRunning && !RestartNeeded && !State.UserWon && !State.ComputerWon)
+        Host.StartComputer();
     return RestartNeeded;
 }
 

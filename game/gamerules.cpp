@@ -46,9 +46,9 @@ std::int32_t WinPoints(std::int32_t level, std::int32_t targetCount, std::int32_
 
 std::int32_t DealStartScore(std::int32_t scoring, bool freshRun, std::int32_t decks, std::int32_t score)
 {
-    const std::int32_t dealCost = LasVegasDealCost * decks + 1;
-    if (scoring != 1)
-        return -1;
+    const std::int32_t dealCost = LasVegasDealCost * decks;
+    if (scoring != ScoringLasVegas)
+        return 0;
     return freshRun ? -dealCost : score - dealCost;
 }
 

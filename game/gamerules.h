@@ -9,6 +9,10 @@ namespace gamerules {
 constexpr int Two = 2;
 constexpr int Ace = 14;
 
+// Scoring styles, as the settings store them.
+constexpr std::int32_t ScoringNormal = 0;
+constexpr std::int32_t ScoringLasVegas = 1;
+
 // The computer's levels, fastest first.
 constexpr std::int32_t LevelUnbeatable = 0;
 constexpr std::int32_t LevelEasy = 4;
@@ -43,9 +47,9 @@ std::int32_t TargetCountFor(std::int32_t decks);
 // not played (zero or less when both sides reached the target together).
 std::int32_t WinPoints(std::int32_t level, std::int32_t targetCount, std::int32_t computerPlayed);
 
-// The value to store in Score before the deal's UpdateScoreLabel, so that the
-// label shows 0 in normal scoring, -25 per deck on the first Las Vegas deal of
-// a run and the previous score less 25 per deck on later ones.
+// The score a deal starts with: 0 in normal scoring, -25 per deck on the
+// first Las Vegas deal of a run and the previous score less 25 per deck on
+// later ones.
 std::int32_t DealStartScore(std::int32_t scoring, bool freshRun, std::int32_t decks, std::int32_t score);
 
 } // namespace gamerules

@@ -6,15 +6,13 @@
 #include "dialogs/splashform.h"
 #include "game/bevel.h"
 #include "game/cardlayout.h"
-#include "game/computerplayer.h"
-#include "game/dealflow.h"
 #include "game/gamedialogs.h"
 #include "game/gamerules.h"
 #include "game/image.h"
-#include "game/racerules.h"
 #include "platform/fonts.h"
 #include "platform/installpaths.h"
 #include "platform/jpegimage.h"
+#include "platform/messagebox.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/stringtable.h"
@@ -41,11 +39,6 @@ constexpr int ComputerRowTop = 23, UserRowTop = 343;
 
 const QString RingPicture = QStringLiteral(":/pictures/ring.jpg");
 const QString WaitSignPicture = QStringLiteral(":/pictures/waitsign.png");
-
-QString WithTrailingSlash(const QString& dir)
-{
-    return dir.endsWith(u'/') ? dir : dir + u'/';
-}
 
 template <typename W>
 W* Place(W* widget, const char* name, int left, int top)
@@ -76,7 +69,7 @@ TImage* MakePicture(QWidget* parent, const char* name, int left, int top, int si
 
 TMainForm::TMainForm(const QString& appDir, QWidget* parent)
     : QMainWindow(parent)
-    , AppDir(WithTrailingSlash(appDir))
+    , AppDir(platform::WithTrailingSlash(appDir))
 {
     setWindowTitle(QStringLiteral("Velto"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -231,7 +224,7 @@ void TMainForm::FormCreate()
     SoundsOn = settings.SoundsOn;
     Deck->SetCardBack(static_cast<TLuCardBackType>(settings.CardBack));
 
-    Timer->setInterval(gamerules::LevelInterval(Level));
+    SetComputerPace(gamerules::LevelInterval(Level));
 
     settingsFile.ReadHallOfFame(HallOfFame);
 
@@ -258,15 +251,12 @@ void TMainForm::PrepareDeckSize()
 
 void TMainForm::UpdateScoreLabel()
 {
-    ++Score;
-    ScoreLabel->setText(QString::number(Score));
-    ScoreLabel->adjustSize();
+    Game.Rules.UpdateScoreLabel();
 }
 
-void TMainForm::PlayGameSound(const char* Name)
+void TMainForm::PlaySound(const char* Name)
 {
-    if (SoundsOn)
-        platform::PlaySoundResource(QString::fromLatin1(Name));
+    platform::PlaySoundResource(QString::fromLatin1(Name));
 }
 
 void TMainForm::Post(unsigned Msg, int WParam)
@@ -281,60 +271,106 @@ void TMainForm::ShowWaitSign(int Side, bool Visible)
     Sign->repaint();
 }
 
+void TMainForm::ShowScore(std::int32_t Value)
+{
+    ScoreLabel->setText(QString::number(Value));
+    ScoreLabel->adjustSize();
+}
+
+void TMainForm::StartComputer()
+{
+    Timer->start();
+}
+
+void TMainForm::StopComputer()
+{
+    Timer->stop();
+}
+
+bool TMainForm::ComputerRunning() const
+{
+    return Timer->isActive();
+}
+
+void TMainForm::SetComputerPace(int Milliseconds)
+{
+    Timer->setInterval(Milliseconds);
+}
+
+void TMainForm::EnableHelpMenu(bool Enabled)
+{
+    HelpMenu->menuAction()->setEnabled(Enabled);
+}
+
+void TMainForm::ShowPauseButton(bool Visible)
+{
+    PauseBtn->setVisible(Visible);
+}
+
+void TMainForm::ShowMessage(const QString& Text)
+{
+    platform::MessageDlg(Text, platform::MsgType::Information, platform::MsgButtons::Ok);
+}
+
+bool TMainForm::AskYesNo(const QString& Text, platform::MsgType Type)
+{
+    return platform::MessageDlg(Text, Type, platform::MsgButtons::YesNo) == platform::MsgResult::Yes;
+}
+
 bool TMainForm::SideCanPlay(int Side)
 {
-    return TRaceRules(*this).SideCanPlay(Side);
+    return Game.Rules.SideCanPlay(Side);
 }
 
 void TMainForm::Play1Card1CardClick(TLuCardGroup* Sender, TLuSingleCard*, int, bool& PlayIt, TLuTablePos&, bool&,
                                     Qt::MouseButton)
 {
-    TRaceRules(*this).UserClick(Sender, PlayIt);
+    Game.Rules.UserClick(Sender, PlayIt);
 }
 
 void TMainForm::FormKeyPress(QChar& Key)
 {
-    TRaceRules(*this).UserKey(Key);
+    Game.Rules.UserKey(Key);
 }
 
 void TMainForm::RefillUserSlot(int slot)
 {
-    TRaceRules(*this).RefillSlot(UserSide, slot);
+    Game.Rules.RefillSlot(UserSide, slot);
 }
 
 void TMainForm::RefillComputerSlot(int slot)
 {
-    TRaceRules(*this).RefillSlot(ComputerSide, slot);
+    Game.Rules.RefillSlot(ComputerSide, slot);
 }
 
 void TMainForm::Stalemate()
 {
-    TRaceRules(*this).Stalemate();
+    Game.Rules.Stalemate();
 }
 
 void TMainForm::TurnSideCard(int Side)
 {
-    TRaceRules(*this).TurnSideCard(Side);
+    Game.Rules.TurnSideCard(Side);
 }
 
 void TMainForm::TimerTimer()
 {
-    TComputerPlayer(*this).Tick();
+    Game.Computer.Tick();
 }
 
 void TMainForm::ComputerPlay(TLuCardGroup* Slot, TLuCardTable* Pile)
 {
-    TComputerPlayer(*this).Play(Slot, Pile);
+    Game.Computer.Play(Slot, Pile);
 }
 
 void TMainForm::DealMenuClick()
 {
-    TDealFlow(*this).Deal();
+    Game.Flow.Deal();
 }
 
 void TMainForm::GameOver()
 {
-    TDealFlow(*this).GameOver();
+    Game.Flow.GameOver();
 }
 
 void TMainForm::EnterHallOfFame()
@@ -344,12 +380,12 @@ void TMainForm::EnterHallOfFame()
 
 void TMainForm::ShowHallOfFame()
 {
-    gamedialogs::ShowHallOfFame(*this);
+    gamedialogs::ShowHallOfFame(*this, *this);
 }
 
 bool TMainForm::ShowOptions()
 {
-    return gamedialogs::ShowOptions(*this);
+    return gamedialogs::ShowOptions(*this, *this, *this);
 }
 
 void TMainForm::OptionsMenuClick()
@@ -398,7 +434,7 @@ void TMainForm::PauseBtnClick()
 
 void TMainForm::FormCloseQuery(bool& CanClose)
 {
-    CanClose = TDealFlow(*this).CloseQuery();
+    CanClose = Game.Flow.CloseQuery();
 }
 
 void TMainForm::FormClose()

@@ -1,15 +1,17 @@
 #pragma once
 // The game window: a card table of fixed size on which the user (bottom row)
 // races the computer (top row). It owns every component on the table, the
-// game state and the menus. Its handlers are thin: the rules of a move live
-// in TRaceRules, the computer in TComputerPlayer, the flow of a deal and its
-// scoring in TDealFlow, the card layout in cardlayout.h, the bridges to the
-// small windows in gamedialogs.h.
+// game state and the menus, and is the race's host (gamehost.h). Its
+// handlers are thin: the race itself (racegame.h: the rules of a move, the
+// computer, the flow of a deal) works on the state and the cards and asks the
+// window only through the host; the card layout is in cardlayout.h, the
+// bridges to the small windows in gamedialogs.h.
 #include "cardlib/lutypes.h"
 #include "game/cardcomponents.h"
+#include "game/gamehost.h"
 #include "game/gamestate.h"
+#include "game/racegame.h"
 #include "platform/application.h"
-#include "platform/windowmessages.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -26,13 +28,7 @@ class QTimer;
 class TBevel;
 class TImage;
 
-// Messages the window posts to itself; posted, never sent, so each runs after
-// the handler that posted it, in posting order, before the next timer tick.
-constexpr unsigned MsgRefillUser = platform::WM_USER + 1;     // wParam: the user's hand slot just played
-constexpr unsigned MsgRefillComputer = platform::WM_USER + 2; // wParam: the computer's hand slot just played
-constexpr unsigned MsgGameOver = platform::WM_USER + 3;
-
-class TMainForm : public QMainWindow, public TGameState, public TCardComponents {
+class TMainForm : public QMainWindow, public TGameState, public TCardComponents, public TGameHost {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 572;
@@ -89,6 +85,9 @@ public:
     // The game state (TGameState) and the card components (TCardComponents)
     // are this window's too, by the names the rules use.
 
+    // The race on this window's state and cards, with this window as its host.
+    TRaceGame Game{*this, *this, *this};
+
     // Score := Score + 1, then show it.
     void UpdateScoreLabel();
 
@@ -104,16 +103,25 @@ public:
     void PrepareDeckSize();
 
     // The small windows (gamedialogs.h).
-    void EnterHallOfFame();
     void ShowHallOfFame();
     // True when a saved change needs a new deal.
     bool ShowOptions();
 
-    // What the rules and the flow ask of the window.
-    void PlayGameSound(const char* Name); // only while SoundsOn
-    void Post(unsigned Msg, int WParam = 0);
+    // What the race asks of its window (TGameHost).
+    void PlaySound(const char* Name) override;
+    void Post(unsigned Msg, int WParam = 0) override;
     // Shows or hides the side's red light and repaints it at once.
-    void ShowWaitSign(int Side, bool Visible);
+    void ShowWaitSign(int Side, bool Visible) override;
+    void ShowScore(std::int32_t Value) override;
+    void StartComputer() override;
+    void StopComputer() override;
+    bool ComputerRunning() const override;
+    void SetComputerPace(int Milliseconds) override;
+    void EnableHelpMenu(bool Enabled) override;
+    void ShowPauseButton(bool Visible) override;
+    void EnterHallOfFame() override;
+    void ShowMessage(const QString& Text) override;
+    bool AskYesNo(const QString& Text, platform::MsgType Type) override;
 
     // Menu handlers.
     void DealMenuClick();

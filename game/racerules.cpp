@@ -3,10 +3,10 @@
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardtable.h"
 #include "cardlib/lusinglecard.h"
+#include "game/cardcomponents.h"
+#include "game/gamehost.h"
 #include "game/gamerules.h"
-#include "game/mainform.h"
-
-#include <QTimer>
+#include "game/gamestate.h"
 
 namespace {
 
@@ -38,24 +38,20 @@ int TopValue(const TLuCardTable* Pile)
     return Pile->CardTop()->Value();
 }
 
-bool TRaceRules::SideCanPlay(int Side)
+bool& PileBusy(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile)
 {
-    bool CanPlay = false;
-    for (TLuCardGroup* Slot : F.Slots(Side)) {
-        if (SlotHoldsCard(Slot)
-            && (gamerules::IsAdjacent(SlotValue(Slot), TopValue(F.CardTable1))
-                || gamerules::IsAdjacent(SlotValue(Slot), TopValue(F.CardTable2)))) {
-            CanPlay = true;
-            break;
-        }
-    }
-    F.ShowWaitSign(Side, !CanPlay);
-    return CanPlay;
+    return Pile == Cards.CardTable1 ? State.Pile1Busy : State.Pile2Busy;
 }
 
-bool& PileBusy(TMainForm& F, const TLuCardTable* Pile)
+TPileBusyGuard::TPileBusyGuard(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile)
+    : FBusy(PileBusy(State, Cards, Pile))
 {
-    return Pile == F.CardTable1 ? F.Pile1Busy : F.Pile2Busy;
+    FBusy = true;
+}
+
+TPileBusyGuard::~TPileBusyGuard()
+{
+    FBusy = false;
 }
 
 void PlaySlotOnto(TLuCardGroup* Slot, TLuCardTable* Pile)
@@ -65,15 +61,42 @@ void PlaySlotOnto(TLuCardGroup* Slot, TLuCardTable* Pile)
     Slot->PlayCard(0, false, tpTop);
 }
 
+void TRaceRules::UpdateScoreLabel()
+{
+    ++State.Score;
+    Host.ShowScore(State.Score);
+}
+
+void TRaceRules::PlayGameSound(const char* Name)
+{
+    if (State.SoundsOn)
+        Host.PlaySound(Name);
+}
+
+bool TRaceRules::SideCanPlay(int Side)
+{
+    bool CanPlay = false;
+    for (TLuCardGroup* Slot : Cards.Slots(Side)) {
+        if (SlotHoldsCard(Slot)
+            && (gamerules::IsAdjacent(SlotValue(Slot), TopValue(Cards.CardTable1))
+                || gamerules::IsAdjacent(SlotValue(Slot), TopValue(Cards.CardTable2)))) {
+            CanPlay = true;
+            break;
+        }
+    }
+    Host.ShowWaitSign(Side, !CanPlay);
+    return CanPlay;
+}
+
 TLuCardTable* TRaceRules::ChoosePile(TLuCardGroup* Slot) const
 {
     if (!SlotHoldsCard(Slot))
         return nullptr;
     const int Value = SlotValue(Slot);
-    if (!F.Pile1Busy && gamerules::IsAdjacent(Value, TopValue(F.CardTable1)))
-        return F.CardTable1;
-    if (!F.Pile2Busy && gamerules::IsAdjacent(Value, TopValue(F.CardTable2)))
-        return F.CardTable2;
+    if (!State.Pile1Busy && gamerules::IsAdjacent(Value, TopValue(Cards.CardTable1)))
+        return Cards.CardTable1;
+    if (!State.Pile2Busy && gamerules::IsAdjacent(Value, TopValue(Cards.CardTable2)))
+        return Cards.CardTable2;
     return nullptr;
 }
 
@@ -83,13 +106,13 @@ void TRaceRules::UserPlay(TLuCardGroup* Slot, TPlay&& Play)
     TLuCardTable* Pile = ChoosePile(Slot);
     if (!Pile)
         return;
-    bool& Busy = PileBusy(F, Pile);
-    Busy = true;
-    F.PlayGameSound("PlayCard");
-    Slot->SetTable(Pile);
-    Pile->SetLandingPosition(TopPosition);
-    Play();
-    Busy = false;
+    {
+        const TPileBusyGuard Busy(State, Cards, Pile);
+        PlayGameSound("PlayCard");
+        Slot->SetTable(Pile);
+        Pile->SetLandingPosition(TopPosition);
+        Play();
+    }
     CountUserPlay(Slot);
 }
 
@@ -103,32 +126,36 @@ void TRaceRules::UserKey(QChar Key)
 {
     if (Key < u'1' || Key > u'4')
         return;
-    TLuCardGroup* Slot = F.Slot(UserSide, Key.unicode() - u'0');
+    TLuCardGroup* Slot = Cards.Slot(UserSide, Key.unicode() - u'0');
     UserPlay(Slot, [Slot] { Slot->PlayCard(0, false, tpTop); });
 }
 
 void TRaceRules::CountUserPlay(TLuCardGroup* Slot)
 {
-    ++F.UserPlayed;
-    F.UpdateScoreLabel();
+    ++State.UserPlayed;
+    UpdateScoreLabel();
     // Once a deal has ended, the cards left in the user's hand can still be
     // played and scored, but they no longer decide a winner: that deal has one.
-    if (F.InGame && F.UserPlayed >= F.TargetCount && !F.ComputerWon) {
-        F.UserWon = true;
-        F.Post(MsgGameOver);
-        F.PlayGameSound("YouWon");
+    if (State.InGame && State.UserPlayed >= State.TargetCount && !State.ComputerWon) {
+        State.UserWon = true;
+        Host.Post(MsgGameOver);
+        PlayGameSound("YouWon");
     } else {
-        F.Post(MsgRefillUser, F.SlotNumber(UserSide, Slot));
+        Host.Post(MsgRefillUser, Cards.SlotNumber(UserSide, Slot));
     }
 }
 
 void TRaceRules::RefillSlot(int Side, int SlotNumber)
 {
-    TLuCardGroup* Pile = F.Pile(Side);
-    TLuCardGroup* Slot = F.Slot(Side, SlotNumber);
+    TLuCardGroup* Pile = Cards.Pile(Side);
+    TLuCardGroup* Slot = Cards.Slot(Side, SlotNumber);
     const int Top = TopCardIndex(Pile);
     if (Slot && Top >= 0) {
-        TLuCardTable* Station = F.TempTable(Side);
+        // Both ends of the way are set here: a pile still aimed at a centre
+        // pile (a stalemate that ended the deal leaves it so) would lay its
+        // card face up there and leave the slot empty.
+        TLuCardTable* Station = Cards.TempTable(Side);
+        Pile->SetTable(Station);
         Slot->SetTable(Station);
         Station->SetLandingPosition(TopPosition);
         Pile->PlayCard(Top, false, tpTop);
@@ -137,57 +164,63 @@ void TRaceRules::RefillSlot(int Side, int SlotNumber)
     UpdateStuck();
     // After a deal has ended nothing turns new centre cards: that would
     // start the computer again on a finished deal.
-    if (F.UserStuck && F.ComputerStuck && F.InGame)
+    if (State.UserStuck && State.ComputerStuck && State.InGame)
         Stalemate();
 }
 
 void TRaceRules::UpdateStuck()
 {
-    F.UserStuck = !SideCanPlay(UserSide);
-    F.ComputerStuck = !SideCanPlay(ComputerSide);
+    State.UserStuck = !SideCanPlay(UserSide);
+    State.ComputerStuck = !SideCanPlay(ComputerSide);
+}
+
+void TRaceRules::AimPilesAtStations()
+{
+    Cards.Play1Pile->SetTable(Cards.TempTable1);
+    Cards.Play2Pile->SetTable(Cards.TempTable2);
 }
 
 void TRaceRules::Stalemate()
 {
-    F.Timer->stop();
-    F.PlayGameSound("NoPlay");
-    F.Play1Pile->SetTable(F.CardTable1);
-    F.Play2Pile->SetTable(F.CardTable2);
+    Host.StopComputer();
+    PlayGameSound("NoPlay");
     do {
         TurnSideCard(UserSide);
         TurnSideCard(ComputerSide);
-        ++F.UserPlayed;
-        ++F.ComputerPlayed;
-        F.UpdateScoreLabel();
+        ++State.UserPlayed;
+        ++State.ComputerPlayed;
+        UpdateScoreLabel();
         UpdateStuck();
-    } while (F.UserStuck && F.ComputerStuck && (TopCardIndex(F.Play1Pile) >= 0 || TopCardIndex(F.Play2Pile) >= 0));
+    } while (State.UserStuck && State.ComputerStuck
+             && (TopCardIndex(Cards.Play1Pile) >= 0 || TopCardIndex(Cards.Play2Pile) >= 0));
+    // Whatever the passes decided, the piles go back to refilling the hands.
+    AimPilesAtStations();
 
-    if (F.UserPlayed >= F.TargetCount)
-        F.UserWon = true;
-    if (F.ComputerPlayed >= F.TargetCount)
-        F.ComputerWon = true;
-    if (F.UserWon || F.ComputerWon) {
-        F.Post(MsgGameOver);
-        F.PlayGameSound(F.UserWon ? "YouWon" : "YouLost");
+    if (State.UserPlayed >= State.TargetCount)
+        State.UserWon = true;
+    if (State.ComputerPlayed >= State.TargetCount)
+        State.ComputerWon = true;
+    if (State.UserWon || State.ComputerWon) {
+        Host.Post(MsgGameOver);
+        PlayGameSound(State.UserWon ? "YouWon" : "YouLost");
         return;
     }
-    F.ShowWaitSign(UserSide, F.UserStuck);
-    F.ShowWaitSign(ComputerSide, F.ComputerStuck);
-    F.Play1Pile->SetTable(F.TempTable1);
-    F.Play2Pile->SetTable(F.TempTable2);
-    F.Timer->start();
+    Host.ShowWaitSign(UserSide, State.UserStuck);
+    Host.ShowWaitSign(ComputerSide, State.ComputerStuck);
+    Host.StartComputer();
 }
 
 void TRaceRules::TurnSideCard(int Side)
 {
-    TLuCardTable* Centre = F.CentrePile(Side);
-    TLuCardGroup* Pile = F.Pile(Side);
+    TLuCardTable* Centre = Cards.CentrePile(Side);
+    TLuCardGroup* Pile = Cards.Pile(Side);
     if (const int Top = TopCardIndex(Pile); Top >= 0) {
+        Pile->SetTable(Centre);
         Centre->SetLandingPosition(TopPosition);
         Pile->PlayCard(Top, false, tpTop);
         return;
     }
-    for (TLuCardGroup* Slot : F.Slots(Side)) {
+    for (TLuCardGroup* Slot : Cards.Slots(Side)) {
         if (SlotHoldsCard(Slot)) {
             PlaySlotOnto(Slot, Centre);
             return;

@@ -2,18 +2,25 @@
 // The rules of a move in the race: whether a side can play, the user's play
 // by mouse or key, the refill of an emptied hand slot through the side's way
 // station, and the stalemate that turns new centre cards when neither side
-// can play. It works on the window's state and cards and asks the window for
-// sounds, posted messages, the score and the wait signs.
+// can play. It works on the game state and the cards and asks its host for
+// sounds, posted messages, the score label, the wait signs and the computer's
+// clock.
 #include <QChar>
+
+#include <cstdint>
 
 class TLuCardGroup;
 class TLuCardTable;
-class TMainForm;
+class TGameHost;
+struct TCardComponents;
+struct TGameState;
 
 class TRaceRules {
 public:
-    explicit TRaceRules(TMainForm& Form)
-        : F(Form)
+    TRaceRules(TGameState& State, TCardComponents& Cards, TGameHost& Host)
+        : State(State)
+        , Cards(Cards)
+        , Host(Host)
     {
     }
 
@@ -36,6 +43,13 @@ public:
     void Stalemate();
     void TurnSideCard(int Side);
 
+    // Score := Score + 1, then shown.
+    void UpdateScoreLabel();
+    // Plays the named sound while sounds are on.
+    void PlayGameSound(const char* Name);
+    // Both stuck flags worked out again, with their wait signs.
+    void UpdateStuck();
+
 private:
     // The centre pile Slot's card may go on (the left one first), nullptr
     // when none fits or the slot is empty.
@@ -47,13 +61,30 @@ private:
     // What follows every user play: the count, the point, and either the
     // win or the refill.
     void CountUserPlay(TLuCardGroup* Slot);
-    void UpdateStuck();
+    // The piles lay their cards into the hand slots through the way stations.
+    void AimPilesAtStations();
 
-    TMainForm& F;
+    TGameState& State;
+    TCardComponents& Cards;
+    TGameHost& Host;
+};
+
+// Marks a centre pile busy while a card is on its way onto it, and frees it
+// again however the play ends: a pile left busy would take no card until the
+// next deal.
+class TPileBusyGuard {
+public:
+    TPileBusyGuard(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile);
+    ~TPileBusyGuard();
+    TPileBusyGuard(const TPileBusyGuard&) = delete;
+    TPileBusyGuard& operator=(const TPileBusyGuard&) = delete;
+
+private:
+    bool& FBusy;
 };
 
 // The busy flag of a centre pile: set while a card is played onto it.
-bool& PileBusy(TMainForm& F, const TLuCardTable* Pile);
+bool& PileBusy(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile);
 // Plays the card of a one-card hand slot face up onto the top place of Pile.
 void PlaySlotOnto(TLuCardGroup* Slot, TLuCardTable* Pile);
 // The highest place of Group that holds a card, -1 when all are empty.

@@ -6,12 +6,12 @@
 
 namespace platform {
 
-namespace {
-
 QString WithTrailingSlash(const QString& dir)
 {
     return dir.endsWith(u'/') ? dir : dir + u'/';
 }
+
+namespace {
 
 // <prefix>/share/velto/ for an executable in <prefix>/bin/.
 QString SharedFilesFolder(const QString& appDir)

@@ -14,6 +14,10 @@ namespace platform {
 // The help document's path below the folder that holds the program's files.
 inline constexpr char HelpDocumentName[] = "help/velto.html";
 
+// dir with exactly one '/' at its end added when it has none; folders are
+// kept in that form so file names can simply be appended.
+QString WithTrailingSlash(const QString& dir);
+
 // True when appDir (the executable's folder) sits in an installed prefix,
 // that is when <appDir>/../share/velto/ exists.
 bool IsInstalledLayout(const QString& appDir);

@@ -61,20 +61,19 @@ TEST(GameRules, WinPointsAreTheBonusAndAHundredPerRemainingComputerCard)
         EXPECT_EQ(WinPoints(c.level, c.target, c.computerPlayed), c.points) << c.level << " " << c.computerPlayed;
 }
 
-TEST(GameRules, DealStartScoreLeavesTheLabelAtTheRightValue)
+TEST(GameRules, DealStartScoreIsTheScoreADealStartsWith)
 {
-    // The label shows the stored value plus UpdateScoreLabel's point.
     const struct {
         int scoring;
         bool freshRun;
-        int decks, score, shown;
+        int decks, score, start;
     } cases[] = {
         {0, true, 1, 1526, 0},  {0, false, 2, -40, 0},   // normal: every deal on its own
         {1, true, 1, 999, -25}, {1, true, 2, 999, -50},  // Las Vegas, a new run
         {1, false, 1, -15, -40}, {1, false, 2, 10, -40}, // Las Vegas, carried on
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DealStartScore(c.scoring, c.freshRun, c.decks, c.score) + 1, c.shown)
+        EXPECT_EQ(DealStartScore(c.scoring, c.freshRun, c.decks, c.score), c.start)
             << c.scoring << " " << c.freshRun << " " << c.decks << " " << c.score;
 }
 

@@ -166,7 +166,7 @@ std::optional<QString> Expected(const Mark& m)
         const std::int32_t remaining = target - computerPlayed;
         const std::int32_t win = WinPoints(level, target, computerPlayed);
         const std::int32_t before =
-            DealStartScore(0, false, Input(m, "decks"), 0) + 1 + Input(m, "user-played");
+            DealStartScore(0, false, Input(m, "decks"), 0) + Input(m, "user-played");
         if (key == u"remaining")
             return n(remaining);
         if (key == u"remainingPoints")
@@ -182,7 +182,7 @@ std::optional<QString> Expected(const Mark& m)
     // closing point; a lost deal adds one point per card played.
     if (key == u"dealCost" || key == u"firstDeal" || key == u"afterDeal" || key == u"nextDeal") {
         const int decks = Input(m, "decks");
-        const std::int32_t first = DealStartScore(1, true, decks, 0) + 1;
+        const std::int32_t first = DealStartScore(1, true, decks, 0);
         if (key == u"dealCost")
             return n(-first);
         const std::int32_t after = first + Input(m, "cards-played");
@@ -190,7 +190,7 @@ std::optional<QString> Expected(const Mark& m)
             return n(first);
         if (key == u"afterDeal")
             return n(after);
-        return n(DealStartScore(1, false, decks, after) + 1);
+        return n(DealStartScore(1, false, decks, after));
     }
 
     if (key == u"rank")

@@ -210,7 +210,8 @@ TEST_F(RaceRulesTest, StalematePassesGoOnPastTheTargetAndCanMakeBothSidesWin)
     EXPECT_TRUE(F.ComputerWon);
     EXPECT_FALSE(F.Timer->isActive());
     EXPECT_EQ(sounds.Names(), (QStringList{"NoPlay", "YouWon"}));
-    EXPECT_EQ(F.Play1Pile->Table(), F.CardTable1) << "a won deal leaves the piles as they are";
+    EXPECT_EQ(F.Play1Pile->Table(), F.TempTable1) << "a won deal still leaves the piles refilling the hands";
+    EXPECT_EQ(F.Play2Pile->Table(), F.TempTable2);
 
     // Both flags: the user is the winner, with a bonus term of zero or less.
     const int before = F.Score;

@@ -33,6 +33,8 @@ QStringList ScriptedMessageBoxes::Texts() const
 MsgResult ScriptedMessageBoxes::Show(const QString& text, MsgType type, MsgButtons buttons)
 {
     m_boxes.push_back(Box{text, type, buttons});
+    if (m_whileOpen)
+        m_whileOpen(m_boxes.back());
     if (!m_answers.empty()) {
         const MsgResult answer = m_answers.front();
         m_answers.pop_front();

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <vector>
@@ -39,6 +40,9 @@ public:
     void Answer(platform::MsgResult answer) { m_answers.push_back(answer); }
     // The answer for every box once the queue is empty.
     void SetFallback(platform::MsgResult answer) { m_fallback = answer; }
+    // Called with each box while it is open, before it is answered: the
+    // place to look at what the program does while a question waits.
+    void WhileOpen(std::function<void(const Box&)> look) { m_whileOpen = std::move(look); }
 
     const std::vector<Box>& Boxes() const { return m_boxes; }
     QStringList Texts() const;
@@ -51,6 +55,7 @@ private:
 
     std::deque<platform::MsgResult> m_answers;
     std::optional<platform::MsgResult> m_fallback;
+    std::function<void(const Box&)> m_whileOpen;
     std::vector<Box> m_boxes;
     platform::MessageBoxHandler m_previous;
 };

@@ -1,0 +1,22 @@
+#pragma once
+// The race as one object: the rules of a move, the computer and the flow of
+// a deal, wired to one game state, one set of card components and one host.
+// The window holds one and forwards its handlers to it; a test can hold one
+// on a stand-in host with no window at all.
+#include "game/computerplayer.h"
+#include "game/dealflow.h"
+#include "game/racerules.h"
+
+class TRaceGame {
+public:
+    TRaceGame(TGameState& State, TCardComponents& Cards, TGameHost& Host)
+        : Rules(State, Cards, Host)
+        , Computer(State, Cards, Host, Rules)
+        , Flow(State, Cards, Host, Rules)
+    {
+    }
+
+    TRaceRules Rules;
+    TComputerPlayer Computer;
+    TDealFlow Flow;
+};
