@@ -275,4 +275,41 @@ TEST_F(DealFlowTest, PlayingAgainDealsWithoutTheReDealQuestion)
     EXPECT_FALSE(F.HelpMenu->menuAction()->isEnabled());
 }
 
+// Looked at from inside each box and window while it is open, not after:
+// the computer must never move under a question.
+TEST_F(DealFlowTest, TheComputerIsStoppedWhileEveryBoxAndWindowIsOpen)
+{
+    TMainForm& F = *form;
+    QStringList seen;
+    const auto state = [&F] { return F.Timer->isActive() ? QStringLiteral("running") : QStringLiteral("stopped"); };
+    boxes.WhileOpen([&](const testing_support::ScriptedMessageBoxes::Box& box) { seen << box.text + ": " + state(); });
+    const auto window = [&](QDialog& dialog) {
+        seen << QString::fromLatin1(dialog.metaObject()->className()) + ": " + state();
+        return static_cast<int>(QDialog::Rejected);
+    };
+
+    Deal();
+    ASSERT_TRUE(F.Timer->isActive());
+    boxes.Answer(MsgResult::No); // keep the deal
+    F.DealMenuClick();
+    ASSERT_TRUE(F.Timer->isActive());
+    dialogs.Then(window); // Options, cancelled
+    F.OptionsMenuClick();
+    dialogs.Then(window); // Scores, closed
+    F.ScoresMenuClick();
+    ASSERT_TRUE(F.Timer->isActive());
+
+    OneCardFromTheEnd(24, 3); // re-deals: the question, then the start box
+    F.Timer->start();
+    boxes.Answer(MsgResult::No); // "You Won, ...": no new deal
+    dialogs.Then(window);         // the name, declined
+    PressOne();
+    Drain();
+
+    EXPECT_EQ(seen, (QStringList{"Click Ok when Ready to Start!: stopped", "Quit game and re-deal?: stopped",
+                                 "TOptionsForm: stopped", "TScoreForm: stopped", "Quit game and re-deal?: stopped",
+                                 "Click Ok when Ready to Start!: stopped",
+                                 "You Won, Do you want to play again?: stopped", "TNameForm: stopped"}));
+}
+
 } // namespace

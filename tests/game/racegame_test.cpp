@@ -105,4 +105,29 @@ TEST_F(RaceOnFakeHost, AfterAStalemateEndsTheDealTheUsersRefillStillComesFromThe
     EXPECT_FALSE(Host.Running);
 }
 
+// A clock starting at 13:00:00.022 deals two hands that fit neither centre
+// card: the deal opens with a stalemate pass (found by trying start times).
+TEST_F(RaceOnFakeHost, ADealThatLeavesBothSidesStuckOpensWithAStalemate)
+{
+    testing_support::SteppingClock Clock{QDateTime(QDate(2026, 12, 10), QTime(13, 0, 0, 22), Qt::UTC)};
+    Game->Flow.Deal();
+    ASSERT_EQ(Host.Boxes.size(), 1u);
+    EXPECT_EQ(Host.Boxes[0].Text, "Click Ok when Ready to Start!");
+    EXPECT_FALSE(Host.Boxes[0].ComputerRunning);
+    EXPECT_EQ(Host.Sounds, QStringList{"NoPlay"});
+    EXPECT_EQ(State.UserPlayed, 1);
+    EXPECT_EQ(State.ComputerPlayed, 1);
+    EXPECT_EQ(TopID(Cards.CardTable1), Club(9));
+    EXPECT_EQ(TopID(Cards.CardTable2), Club(14));
+    EXPECT_FALSE(State.UserStuck && State.ComputerStuck);
+    EXPECT_EQ(State.Score, 1) << "normal scoring: the deal's 0 and the pass";
+    EXPECT_EQ(Host.ShownScore, 1);
+    EXPECT_EQ(Cards.Play1Pile->Table(), Cards.TempTable1);
+    EXPECT_EQ(Cards.Play2Pile->Table(), Cards.TempTable2);
+    EXPECT_TRUE(State.InGame);
+    EXPECT_TRUE(Host.Running);
+    EXPECT_TRUE(Host.PauseButtonVisible);
+    EXPECT_FALSE(Host.HelpMenuEnabled);
+}
+
 } // namespace

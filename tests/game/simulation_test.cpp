@@ -89,6 +89,16 @@ protected:
         for (const TLuCardTable* Station : {F.TempTable1, F.TempTable2})
             ASSERT_EQ(TopID(Station), -1);
         ASSERT_EQ(F.ScoreLabel->text(), QString::number(F.Score));
+        // Between events every refill has run: a side with pile cards left
+        // holds four hand cards, and both piles refill through their stations
+        // (during a deal and after it).
+        for (const int Side : {UserSide, ComputerSide}) {
+            if (!CardIDs(F.Pile(Side)).empty()) {
+                for (TLuCardGroup* Slot : F.Slots(Side))
+                    ASSERT_NE(SlotID(Slot), -1) << "side " << Side;
+            }
+            ASSERT_EQ(F.Pile(Side)->Table(), F.TempTable(Side)) << "side " << Side;
+        }
         if (!F.InGame)
             return;
         // Every played or turned card was counted; a pass may count more.
@@ -98,7 +108,6 @@ protected:
         }
         // Each of the user's cards and each stalemate pass is one point.
         ASSERT_EQ(F.Score, dealStartScore + F.UserPlayed);
-        ASSERT_EQ(F.Play1Pile->Table(), F.TempTable1);
         ASSERT_EQ(F.UserStuck, F.WaitSign1->isVisibleTo(F.ClientArea()));
         ASSERT_EQ(F.ComputerStuck, F.WaitSign2->isVisibleTo(F.ClientArea()));
     }
@@ -141,8 +150,12 @@ protected:
                 bothWon += end.userWon && end.computerWon;
                 EXPECT_EQ(end.text, end.userWon ? "You Won, Do you want to play again?"
                                                 : "The Computer Won, Do you want to play again?");
+                // The level's bonus, 100 for each card the computer still had to
+                // play, and the closing point.
+                constexpr int LevelBonus[] = {500, 400, 300, 200, 100};
+                const int target = F.Decks == 1 ? 25 : 51;
                 const int bonus =
-                    end.userWon ? gamerules::WinPoints(F.Level, F.TargetCount, end.computerPlayed) + 1 : 0;
+                    end.userWon ? LevelBonus[F.Level] + 100 * (target - end.computerPlayed) + 1 : 0;
                 EXPECT_EQ(end.score, dealStartScore + end.userPlayed + bonus);
                 EXPECT_EQ(F.Score, end.score);
                 EXPECT_GE(end.userWon ? end.userPlayed : end.computerPlayed, F.TargetCount);
@@ -154,6 +167,25 @@ protected:
                 return events;
         }
         EXPECT_FALSE(F.InGame) << "the deal did not end";
+        if (end.computerWon && !end.userWon)
+            events += PlayOnAfterTheDeal();
+        return events;
+    }
+
+    // After a lost deal the user's remaining cards still play, score and
+    // refill from the pile; nothing else moves.
+    int PlayOnAfterTheDeal()
+    {
+        TMainForm& F = *form;
+        int events = 0;
+        for (; events < 60 && F.SideCanPlay(UserSide); ++events) {
+            UserMove();
+            Drain();
+            Check("a play after the deal");
+            if (HasFatalFailure())
+                break;
+        }
+        EXPECT_FALSE(F.Timer->isActive());
         return events;
     }
 };
