@@ -291,6 +291,120 @@ TEST_F(IniFileTest, Latin1KeyTakesAUtf8Value)
               QStringLiteral("J\u00f6rg`5"));
 }
 
+// Bytes with NULs in them, as written (a string would stop at the first).
+template <std::size_t N>
+QByteArray Bytes(const char (&text)[N])
+{
+    return QByteArray(text, qsizetype(N - 1));
+}
+
+// UTF-16 files as the Windows profile functions write them: a mark, then
+// two bytes a unit in either order. The same text in both orders, with a
+// character whose bytes are '[' and LF (U+0A5B) and one outside the BMP.
+TEST_F(IniFileTest, Utf16FilesReadLikeUtf8Ones)
+{
+    const QByteArray files[] = {
+        Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0 \0o\0l\0d\0\r\0\n\0"
+              "[\0O\0t\0h\0e\0r\0]\0\r\0\n\0" "N\0a\0m\0e\0=\0" "\x5B\x0A" "\x3D\xD8\0\xDE"
+              "\r\0\n\0"),
+        Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0 \0o\0l\0d\0\n"
+              "\0[\0O\0t\0h\0e\0r\0]\0\n" "\0N\0a\0m\0e\0=" "\x0A\x5B" "\xD8\x3D\xDE\0"
+              "\0\n"),
+    };
+    for (const QByteArray& file : files) {
+        Store(file);
+        IniFile ini(Path());
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()),
+                  QStringLiteral("old"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("other"), QStringLiteral("name"), QString()),
+                  QStringLiteral("\u0A5B\U0001F600"));
+        ini.TakeSnapshot();
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()),
+                  QStringLiteral("old"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Other"), QStringLiteral("Name"), QString()),
+                  QStringLiteral("\u0A5B\U0001F600"));
+        // The value it has already: not a byte changes, in either write.
+        EXPECT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("old")));
+        EXPECT_TRUE(ini.WriteStrings({{"S", "K", "old"}}));
+        EXPECT_EQ(Stored(), file);
+    }
+}
+
+// Each file gets [S] K=v (S is there, or not) and a new section [T] with a
+// value outside Latin-1 and the BMP, one key at a time and as one batch:
+// the file stays in its encoding, with its mark and its line ending, and
+// bytes that are not UTF-16 stay as they were.
+TEST_F(IniFileTest, Utf16FilesAreWrittenBackInTheirOwnEncoding)
+{
+    const struct
+    {
+        const char* what;
+        QByteArray before;
+        QByteArray after;
+    } cases[] = {
+        {"little endian, CRLF",
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0\r\0\n\0"
+               "[\0O\0t\0h\0e\0r\0]\0\r\0\n\0" "N\0a\0m\0e\0=\0" "\x5B\x0A" "\x3D\xD8\0\xDE"
+               "\r\0\n\0"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0"
+               "[\0O\0t\0h\0e\0r\0]\0\r\0\n\0" "N\0a\0m\0e\0=\0" "\x5B\x0A" "\x3D\xD8\0\xDE"
+               "\r\0\n\0" "\r\0\n\0" "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE"
+               "\r\0\n\0")},
+        {"big endian, LF",
+         Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0o\0l\0d\0\n"
+               "\0[\0O\0t\0h\0e\0r\0]\0\n" "\0N\0a\0m\0e\0=" "\x0A\x5B" "\xD8\x3D\xDE\0"
+               "\0\n"),
+         Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0v\0\n"
+               "\0[\0O\0t\0h\0e\0r\0]\0\n" "\0N\0a\0m\0e\0=" "\x0A\x5B" "\xD8\x3D\xDE\0"
+               "\0\n" "\0\n" "\0[\0T\0]\0\n" "\0N\0=" "\0\xE9" "\xD8\x3D\xDE\0" "\0\n")},
+        {"little endian, no line break at the end",
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0" "\r\0\n\0"
+               "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE" "\r\0\n\0")},
+        {"little endian mark only",
+         Bytes("\xFF\xFE"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\n\0" "K\0=\0v\0\n\0" "\n\0"
+               "[\0T\0]\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE" "\n\0")},
+        {"big endian mark only",
+         Bytes("\xFE\xFF"),
+         Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0v\0\n" "\0\n"
+               "\0[\0T\0]\0\n" "\0N\0=" "\0\xE9" "\xD8\x3D\xDE\0" "\0\n")},
+        // Cut in the middle of a unit: the odd byte stays the last one.
+        {"odd byte count",
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0\r\0\n\0" "x"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0" "\r\0\n\0"
+               "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE" "\r\0\n\0" "x")},
+        // A high surrogate without its low one, a low one alone, and a
+        // high one as the file's last unit: each line stays as it was.
+        {"unpaired surrogates",
+         Bytes("\xFF\xFE" "[\0O\0]\0\r\0\n\0" "A\0=\0" "\0\xD8" "x\0" "\r\0\n\0"
+               "B\0=\0" "\0\xDC" "\r\0\n\0" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0\r\0\n\0"
+               "\xFF\xDB"),
+         Bytes("\xFF\xFE" "[\0O\0]\0\r\0\n\0" "A\0=\0" "\0\xD8" "x\0" "\r\0\n\0"
+               "B\0=\0" "\0\xDC" "\r\0\n\0" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0"
+               "\xFF\xDB" "\r\0\n\0" "\r\0\n\0" "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0"
+               "\x3D\xD8\0\xDE" "\r\0\n\0")},
+    };
+    const QString value = QStringLiteral("\u00E9\U0001F600");
+    for (const auto& c : cases) {
+        Store(c.before);
+        IniFile ini(Path());
+        EXPECT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
+        EXPECT_TRUE(ini.WriteString(QStringLiteral("T"), QStringLiteral("N"), value));
+        EXPECT_EQ(Stored(), c.after) << c.what;
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()),
+                  QStringLiteral("v"))
+            << c.what;
+        EXPECT_EQ(ini.ReadString(QStringLiteral("T"), QStringLiteral("N"), QString()), value)
+            << c.what;
+
+        Store(c.before, QStringLiteral("batch.ini"));
+        IniFile batch(Path(QStringLiteral("batch.ini")));
+        EXPECT_TRUE(batch.WriteStrings({{"S", "K", "v"}, {"T", "N", value}}));
+        EXPECT_EQ(Stored(QStringLiteral("batch.ini")), c.after) << c.what;
+    }
+}
+
 TEST_F(IniFileTest, ValuesWithLineBreaksStayOnOneLine)
 {
     IniFile ini(Path());
