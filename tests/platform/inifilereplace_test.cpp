@@ -110,4 +110,144 @@ TEST_F(IniFileTest, WriteCutShortKeepsTheOldFile)
               QStringList{QStringLiteral("Config.INI")});
 }
 
+// Names in the folder, in order; folders marked with a '/'.
+QStringList Entries(const QString& path)
+{
+    QStringList names;
+    for (const QFileInfo& entry : QDir(path).entryInfoList(
+             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+        names << entry.fileName() + (entry.isDir() && !entry.isSymLink() ? QStringLiteral("/") : QString());
+    return names;
+}
+
+// A process killed right at the rename leaves its complete temporary beside
+// the file: "Config.INI", a dot and six letters. The next write that gets
+// through removes those, and nothing that only looks like them.
+TEST_F(IniFileTest, SuccessfulWriteRemovesOurStaleTemporaries)
+{
+    const QStringList ours = {"Config.INI.QzHVLA", "Config.INI.abcdef", "Config.INI.ZZZZZZ"};
+    const QStringList others = {
+        "Config.INI.bak",     "Config.INI.abcde",   "Config.INI.abcdefg", "Config.INI.abc1ef",
+        "Config.INI.abc-ef",  "Config.INI.abcd\u00e9f", "Config.INI-abcdef",  "Config.INIabcdef",
+        "config.ini.abcdef",  "Other.INI.abcdef",   ".Config.INI.abcdef", "Config.INI.abcdef.bak",
+    };
+    const QByteArray original = "[Settings]\nScoring=1\n";
+    Store(original);
+    for (const QString& name : ours + others)
+        Store("[Settings]\nScoring=0\n", name);
+    // A folder and a link with our temporaries' names are not files of ours.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Config.INI.Folder")));
+    ASSERT_TRUE(QFile::link(Path(QStringLiteral("Config.INI.bak")), Path(QStringLiteral("Config.INI.LinkTo"))));
+    QStringList kept = others;
+    kept << "Config.INI" << "Config.INI.Folder/" << "Config.INI.LinkTo";
+    kept.sort();
+    QStringList all = kept + ours;
+    all.sort();
+
+    IniFile ini(Path());
+    {
+        // A write that fails removes nothing.
+        FileSizeLimit limit;
+        EXPECT_FALSE(ini.WriteString(QStringLiteral("Settings"), QStringLiteral("Name"),
+                                     QString(200, QLatin1Char('x'))));
+        EXPECT_FALSE(ini.WriteStrings({{"Settings", "Name", QString(200, QLatin1Char('x'))}}));
+    }
+    EXPECT_FALSE(ini.WriteString(QStringLiteral("Settings"), QStringLiteral("a=b"), QStringLiteral("1")));
+    EXPECT_EQ(Entries(m_dir.path()), all);
+    EXPECT_EQ(Stored(), original);
+
+    EXPECT_TRUE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 2));
+    EXPECT_EQ(Entries(m_dir.path()), kept);
+    EXPECT_EQ(Stored(), QByteArray("[Settings]\nScoring=2\n"));
+
+    // The batch too.
+    for (const QString& name : ours)
+        Store("[Settings]\nScoring=0\n", name);
+    EXPECT_TRUE(ini.WriteStrings({{"Settings", "Scoring", "3"}}));
+    EXPECT_EQ(Entries(m_dir.path()), kept);
+}
+
+TEST_F(IniFileTest, AnotherUsersTemporaryIsKept)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can give a file away";
+    Store("[Settings]\nScoring=1\n");
+    Store("left by another user", QStringLiteral("Config.INI.AbCdEf"));
+    const QByteArray name = QFile::encodeName(Path(QStringLiteral("Config.INI.AbCdEf")));
+    ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
+    IniFile ini(Path());
+    EXPECT_TRUE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 2));
+    EXPECT_EQ(Entries(m_dir.path()),
+              (QStringList{QStringLiteral("Config.INI"), QStringLiteral("Config.INI.AbCdEf")}));
+}
+
+// The file name may be a link: the link stays, and the file it leads to is
+// the one replaced, or made when it is not there yet (one-key writes and
+// the batch alike). Its stale temporaries are beside that file.
+TEST_F(IniFileTest, LinkedFileIsWrittenThroughTheLink)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Real")));
+    const struct
+    {
+        const char* what;
+        QString target;
+        bool exists;
+        bool batch;
+    } cases[] = {
+        {"existing file", QStringLiteral("Real/Config.INI"), true, false},
+        {"existing file, batch", QStringLiteral("Real/Config.INI"), true, true},
+        {"no file yet", QStringLiteral("Real/Config.INI"), false, false},
+        {"no file yet, batch", QStringLiteral("Real/Config.INI"), false, true},
+        {"no file yet, absolute link", Path(QStringLiteral("Real/Config.INI")), false, false},
+        {"no file yet, beside the link", QStringLiteral("Target.INI"), false, true},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(Path());
+        QFile::remove(Path(QStringLiteral("Real/Config.INI")));
+        QFile::remove(Path(QStringLiteral("Target.INI")));
+        ASSERT_TRUE(QFile::link(c.target, Path()));
+        const QString target = QFileInfo(Path()).symLinkTarget();
+        if (c.exists)
+            Store("[Keep]\nMe=1\n", QStringLiteral("Real/Config.INI"));
+        const QString stale = target + QStringLiteral(".QzHVLA");
+        Store("[Settings]\nScoring=0\n", QFileInfo(stale).filePath().mid(m_dir.path().size() + 1));
+
+        IniFile ini(Path());
+        EXPECT_TRUE(c.batch ? ini.WriteStrings({{"Settings", "Scoring", "1"}})
+                            : ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1))
+            << c.what;
+        EXPECT_TRUE(QFileInfo(Path()).isSymLink()) << c.what;
+        EXPECT_EQ(QFile::symLinkTarget(Path()), target) << c.what;
+        QFile written(target);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.what;
+        EXPECT_EQ(written.readAll(), QByteArray(c.exists ? "[Keep]\nMe=1\n\n[Settings]\nScoring=1\n"
+                                                         : "[Settings]\nScoring=1\n"))
+            << c.what;
+        EXPECT_FALSE(QFileInfo::exists(stale)) << c.what;
+        EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), -1), 1);
+    }
+}
+
+// A link to a file in a folder that is missing, or that nobody may create
+// files in, or a link that leads back to itself, fails as a missing folder
+// does, and the link stays as it was.
+TEST_F(IniFileTest, LinkThatLeadsNowhereWritableFails)
+{
+    const QString targets[] = {
+        QStringLiteral("NoSuchFolder/Config.INI"),
+        QStringLiteral("/proc/velto-Config.INI"),
+        QStringLiteral("Config.INI"),
+    };
+    for (const QString& target : targets) {
+        QFile::remove(Path());
+        ASSERT_TRUE(QFile::link(target, Path()));
+        IniFile ini(Path());
+        EXPECT_FALSE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1)) << target.toStdString();
+        EXPECT_FALSE(ini.WriteStrings({{"Settings", "Scoring", "1"}})) << target.toStdString();
+        EXPECT_TRUE(QFileInfo(Path()).isSymLink()) << target.toStdString();
+        EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), -1), -1);
+        EXPECT_EQ(Entries(m_dir.path()), QStringList{QStringLiteral("Config.INI")}) << target.toStdString();
+    }
+}
+
 } // namespace
