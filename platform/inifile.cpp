@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <utility>
 
 namespace platform {
 
@@ -21,7 +20,7 @@ namespace {
 struct Document
 {
     bool existed = false;
-    FileText format;     // the file's encoding, to write it back in
+    FileFormat format;   // the file's encoding, to write it back in
     QByteArray original; // the file's lines as UTF-8 (its bytes, unless UTF-16)
     QList<Line> lines;
 };
@@ -93,8 +92,7 @@ std::optional<Document> load(const QString& fileName, bool withLines = true)
         return std::nullopt;
     Document document;
     document.existed = stored->existed;
-    document.format = decodedFile(stored->bytes);
-    document.original = std::exchange(document.format.lines, QByteArray());
+    document.original = decodedFile(stored->bytes, &document.format);
     if (withLines)
         document.lines = splitLines(document.original);
     return document;
@@ -106,7 +104,7 @@ bool store(const QString& fileName, const Document& document, const QByteArray& 
 {
     if (document.existed && lines == document.original)
         return true;
-    return replaceFile(fileName, encodedFile(document.format, lines));
+    return replaceFile(fileName, encodedFile(lines, document.format));
 }
 
 std::optional<QString> findValue(const Document& document, const QString& section,

@@ -100,54 +100,52 @@ char32_t codePointAt(const QByteArray& bytes, qsizetype at, qsizetype* length)
 
 } // namespace
 
-FileText decodedFile(const QByteArray& bytes)
+QByteArray decodedFile(const QByteArray& bytes, FileFormat* format)
 {
-    FileText text;
+    *format = FileFormat{};
     if (bytes.startsWith("\xFF\xFE"))
-        text.encoding = FileEncoding::Utf16Le;
+        format->encoding = FileEncoding::Utf16Le;
     else if (bytes.startsWith("\xFE\xFF"))
-        text.encoding = FileEncoding::Utf16Be;
-    else {
-        text.lines = bytes;
-        return text;
-    }
+        format->encoding = FileEncoding::Utf16Be;
+    else
+        return bytes;
     const qsizetype end = bytes.size() - (bytes.size() % 2);
-    if (end < bytes.size())
-        text.tail = bytes.sliced(end);
-    text.lines.reserve(end);
+    format->tail = bytes.sliced(end);
+    QByteArray lines;
+    lines.reserve(end);
     for (qsizetype at = 2; at < end; at += 2) {
-        char32_t c = unitAt(bytes, at, text.encoding);
+        char32_t c = unitAt(bytes, at, format->encoding);
         if (isHighSurrogate(c) && at + 2 < end) {
-            const char32_t next = unitAt(bytes, at + 2, text.encoding);
+            const char32_t next = unitAt(bytes, at + 2, format->encoding);
             if (isLowSurrogate(next)) {
                 c = 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
                 at += 2;
             }
         }
-        appendUtf8(text.lines, c);
+        appendUtf8(lines, c);
     }
-    return text;
+    return lines;
 }
 
-QByteArray encodedFile(const FileText& text, const QByteArray& lines)
+QByteArray encodedFile(const QByteArray& lines, const FileFormat& format)
 {
-    if (text.encoding == FileEncoding::Bytes)
+    if (format.encoding == FileEncoding::Bytes)
         return lines;
     QByteArray bytes;
-    bytes.reserve(2 * lines.size() + 2 + text.tail.size());
-    appendUnit(bytes, 0xFEFF, text.encoding);
+    bytes.reserve(2 * lines.size() + 2 + format.tail.size());
+    appendUnit(bytes, 0xFEFF, format.encoding);
     for (qsizetype at = 0; at < lines.size();) {
         qsizetype length = 0;
         const char32_t c = codePointAt(lines, at, &length);
         at += length;
         if (c < 0x10000) {
-            appendUnit(bytes, c, text.encoding);
+            appendUnit(bytes, c, format.encoding);
         } else {
-            appendUnit(bytes, 0xD800 + ((c - 0x10000) >> 10), text.encoding);
-            appendUnit(bytes, 0xDC00 + ((c - 0x10000) & 0x3FF), text.encoding);
+            appendUnit(bytes, 0xD800 + ((c - 0x10000) >> 10), format.encoding);
+            appendUnit(bytes, 0xDC00 + ((c - 0x10000) & 0x3FF), format.encoding);
         }
     }
-    return bytes.append(text.tail);
+    return bytes.append(format.tail);
 }
 
 } // namespace platform::ini

@@ -1,7 +1,7 @@
 #pragma once
 // The file's own encoding, apart from the INI lines. IniFile works on
-// UTF-8 lines; a file that starts with a UTF-16 byte-order mark (as the
-// Windows profile functions read and write them) is turned into such lines
+// UTF-8 lines; a file that starts with a UTF-16 byte-order mark (other
+// programs' profile writers leave such files) is turned into such lines
 // on reading and back into UTF-16, in its own byte order and with its mark,
 // on writing. Any other file is taken byte for byte, as it always was.
 // Internal to IniFile; nothing else should include this.
@@ -21,15 +21,17 @@ enum class FileEncoding
     Utf16Be
 };
 
-struct FileText
+// What the lines leave out of the file, to write it back as it was.
+struct FileFormat
 {
     FileEncoding encoding = FileEncoding::Bytes;
-    QByteArray lines; // what the INI code reads and edits (no UTF-16 mark)
-    QByteArray tail;  // an odd last byte of a UTF-16 file
+    QByteArray tail; // an odd last byte of a UTF-16 file
 };
 
-FileText decodedFile(const QByteArray& bytes);
-// The file's bytes for lines in the encoding (and with the tail) of text.
-QByteArray encodedFile(const FileText& text, const QByteArray& lines);
+// The lines the INI code reads and edits (without a UTF-16 mark), and in
+// format what it needs to write them back.
+QByteArray decodedFile(const QByteArray& bytes, FileFormat* format);
+// The file's bytes for lines, in format.
+QByteArray encodedFile(const QByteArray& lines, const FileFormat& format);
 
 } // namespace platform::ini
