@@ -298,7 +298,7 @@ QByteArray Bytes(const char (&text)[N])
     return QByteArray(text, qsizetype(N - 1));
 }
 
-// UTF-16 files as the Windows profile functions write them: a mark, then
+// UTF-16 files as other programs' profile writers leave them: a mark, then
 // two bytes a unit in either order. The same text in both orders, with a
 // character whose bytes are '[' and LF (U+0A5B) and one outside the BMP.
 TEST_F(IniFileTest, Utf16FilesReadLikeUtf8Ones)
