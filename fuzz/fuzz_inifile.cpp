@@ -40,7 +40,7 @@ QByteArray textOf(const QByteArray& data)
     if (!hasUtf16Mark(data))
         return data;
     QStringDecoder decoder(data.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
-                                                        : QStringConverter::Utf16BE);
+                                                       : QStringConverter::Utf16BE);
     return QString(decoder(data.sliced(2))).toUtf8();
 }
 

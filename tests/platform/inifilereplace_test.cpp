@@ -9,8 +9,8 @@
 #include "tests/platform/inifilefixture.h"
 #include "tests/support/qtprinters.h"
 
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -116,7 +116,8 @@ QStringList Entries(const QString& path)
     QStringList names;
     for (const QFileInfo& entry : QDir(path).entryInfoList(
              QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
-        names << entry.fileName() + (entry.isDir() && !entry.isSymLink() ? QStringLiteral("/") : QString());
+        names << entry.fileName() +
+                     (entry.isDir() && !entry.isSymLink() ? QStringLiteral("/") : QString());
     return names;
 }
 
@@ -127,9 +128,10 @@ TEST_F(IniFileTest, SuccessfulWriteRemovesOurStaleTemporaries)
 {
     const QStringList ours = {"Config.INI.QzHVLA", "Config.INI.abcdef", "Config.INI.ZZZZZZ"};
     const QStringList others = {
-        "Config.INI.bak",     "Config.INI.abcde",   "Config.INI.abcdefg", "Config.INI.abc1ef",
-        "Config.INI.abc-ef",  "Config.INI.abcd\u00e9f", "Config.INI-abcdef",  "Config.INIabcdef",
-        "config.ini.abcdef",  "Other.INI.abcdef",   ".Config.INI.abcdef", "Config.INI.abcdef.bak",
+        "Config.INI.bak",    "Config.INI.abcde",   "Config.INI.abcdefg",
+        "Config.INI.abc1ef", "Config.INI.abc-ef",  "Config.INI.abcd\u00e9f",
+        "Config.INI-abcdef", "Config.INIabcdef",   "config.ini.abcdef",
+        "Other.INI.abcdef",  ".Config.INI.abcdef", "Config.INI.abcdef.bak",
     };
     const QByteArray original = "[Settings]\nScoring=1\n";
     Store(original);
@@ -137,9 +139,10 @@ TEST_F(IniFileTest, SuccessfulWriteRemovesOurStaleTemporaries)
         Store("[Settings]\nScoring=0\n", name);
     // A folder and a link with our temporaries' names are not files of ours.
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Config.INI.Folder")));
-    ASSERT_TRUE(QFile::link(Path(QStringLiteral("Config.INI.bak")), Path(QStringLiteral("Config.INI.LinkTo"))));
+    ASSERT_TRUE(QFile::link(Path(QStringLiteral("Config.INI.bak")),
+                            Path(QStringLiteral("Config.INI.LinkTo"))));
     QStringList kept = others;
-    kept << "Config.INI" << "Config.INI.Folder/" << "Config.INI.LinkTo";
+    kept += QStringList{"Config.INI", "Config.INI.Folder/", "Config.INI.LinkTo"};
     kept.sort();
     QStringList all = kept + ours;
     all.sort();
@@ -152,7 +155,8 @@ TEST_F(IniFileTest, SuccessfulWriteRemovesOurStaleTemporaries)
                                      QString(200, QLatin1Char('x'))));
         EXPECT_FALSE(ini.WriteStrings({{"Settings", "Name", QString(200, QLatin1Char('x'))}}));
     }
-    EXPECT_FALSE(ini.WriteString(QStringLiteral("Settings"), QStringLiteral("a=b"), QStringLiteral("1")));
+    EXPECT_FALSE(
+        ini.WriteString(QStringLiteral("Settings"), QStringLiteral("a=b"), QStringLiteral("1")));
     EXPECT_EQ(Entries(m_dir.path()), all);
     EXPECT_EQ(Stored(), original);
 
@@ -213,8 +217,9 @@ TEST_F(IniFileTest, LinkedFileIsWrittenThroughTheLink)
         Store("[Settings]\nScoring=0\n", QFileInfo(stale).filePath().mid(m_dir.path().size() + 1));
 
         IniFile ini(Path());
-        EXPECT_TRUE(c.batch ? ini.WriteStrings({{"Settings", "Scoring", "1"}})
-                            : ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1))
+        EXPECT_TRUE(
+            c.batch ? ini.WriteStrings({{"Settings", "Scoring", "1"}})
+                    : ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1))
             << c.what;
         EXPECT_TRUE(QFileInfo(Path()).isSymLink()) << c.what;
         EXPECT_EQ(QFile::symLinkTarget(Path()), target) << c.what;
@@ -242,11 +247,13 @@ TEST_F(IniFileTest, LinkThatLeadsNowhereWritableFails)
         QFile::remove(Path());
         ASSERT_TRUE(QFile::link(target, Path()));
         IniFile ini(Path());
-        EXPECT_FALSE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1)) << target.toStdString();
+        EXPECT_FALSE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1))
+            << target.toStdString();
         EXPECT_FALSE(ini.WriteStrings({{"Settings", "Scoring", "1"}})) << target.toStdString();
         EXPECT_TRUE(QFileInfo(Path()).isSymLink()) << target.toStdString();
         EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), -1), -1);
-        EXPECT_EQ(Entries(m_dir.path()), QStringList{QStringLiteral("Config.INI")}) << target.toStdString();
+        EXPECT_EQ(Entries(m_dir.path()), QStringList{QStringLiteral("Config.INI")})
+            << target.toStdString();
     }
 }
 
