@@ -2,12 +2,13 @@
 // The settings reader and writer over arbitrary file contents: nothing may
 // crash, a written key must read back, a write must leave other keys as they
 // were, and a batch of writes must leave the very bytes that the same writes
-// made one at a time leave.
+// made one at a time leave. A file with a UTF-16 mark keeps it.
 #include "platform/inifile.h"
 
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -25,6 +26,22 @@ void check(bool condition)
 QString sameNameKey(const QString& name)
 {
     return name.trimmed().toCaseFolded();
+}
+
+bool hasUtf16Mark(const QByteArray& data)
+{
+    return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF");
+}
+
+// The input as text, to take names and values from: UTF-16 after its mark
+// (so the writes also hit the names such a file holds), else the bytes.
+QByteArray textOf(const QByteArray& data)
+{
+    if (!hasUtf16Mark(data))
+        return data;
+    QStringDecoder decoder(data.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                       : QStringConverter::Utf16BE);
+    return QString(decoder(data.sliced(2))).toUtf8();
 }
 
 // A section and key named in the input itself, so writes also hit names
@@ -91,7 +108,7 @@ void batchMatchesOneAtATime(const QTemporaryDir& dir, const QByteArray& data)
     const QString batch = dir.filePath(QStringLiteral("batch.ini"));
     store(one, data);
     store(batch, data);
-    const QList<platform::IniFile::KeyValue> script = scriptFrom(data);
+    const QList<platform::IniFile::KeyValue> script = scriptFrom(textOf(data));
     platform::IniFile oneByOne(one);
     bool allWritten = true;
     for (const platform::IniFile::KeyValue& write : script)
@@ -127,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     QString section;
     QString key;
-    namesFrom(data, &section, &key);
+    namesFrom(textOf(data), &section, &key);
     const QString otherBefore = ini.ReadString(section, key, QStringLiteral("<none>"));
 
     check(ini.WriteInteger(settings, QStringLiteral("Scoring"), 7));
@@ -145,6 +162,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (!sameAsScoring)
             check(ini.ReadInteger(settings, QStringLiteral("Scoring"), -1) == 7);
     }
+
+    if (hasUtf16Mark(data))
+        check(stored(path).startsWith(data.first(2)));
 
     batchMatchesOneAtATime(dir, data);
     return 0;

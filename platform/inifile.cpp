@@ -1,12 +1,12 @@
 #include "platform/inifile.h"
 
 #include "platform/inifilebatch.h"
+#include "platform/inifileencoding.h"
+#include "platform/inifilestorage.h"
 #include "platform/inifiletext.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 #include <cstdint>
 #include <optional>
@@ -20,7 +20,8 @@ namespace {
 struct Document
 {
     bool existed = false;
-    QByteArray original;
+    FileFormat format;   // the file's encoding, to write it back in
+    QByteArray original; // the file's lines as UTF-8 (its bytes, unless UTF-16)
     QList<Line> lines;
 };
 
@@ -83,22 +84,27 @@ qsizetype findKey(const QList<Line>& lines, const SectionSpan& span, const QStri
 
 // Reads the whole file; a missing file is an empty document. Returns
 // nullopt when the file exists but cannot be read. Without lines when only
-// the bytes are wanted.
+// the text is wanted.
 std::optional<Document> load(const QString& fileName, bool withLines = true)
 {
+    std::optional<StoredFile> stored = readFile(fileName);
+    if (!stored)
+        return std::nullopt;
     Document document;
-    QFile file(fileName);
-    if (!file.exists())
-        return document;
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    document.existed = true;
-    document.original = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    document.existed = stored->existed;
+    document.original = decodedFile(stored->bytes, &document.format);
     if (withLines)
         document.lines = splitLines(document.original);
     return document;
+}
+
+// The file as the lines now stand, in its own encoding, unless they are
+// what it holds already.
+bool store(const QString& fileName, const Document& document, const QByteArray& lines)
+{
+    if (document.existed && lines == document.original)
+        return true;
+    return replaceFile(fileName, encodedFile(lines, document.format));
 }
 
 std::optional<QString> findValue(const Document& document, const QString& section,
@@ -183,21 +189,6 @@ bool writableNames(const QString& section, const QString& key)
 {
     return validName(section, "]") && !key.isEmpty() && validName(key, "=") &&
            !key.startsWith(QLatin1Char('[')) && !key.startsWith(QLatin1Char(';'));
-}
-
-// The explicit flush matters: a buffered write that the disk refuses only
-// half-way (full disk, size limit) fails in the flush, and QSaveFile's own
-// flush in commit() ignores that and would put the cut file in place.
-bool replaceFile(const QString& fileName, const QByteArray& bytes)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace
@@ -290,9 +281,7 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     QByteArray bytes;
     for (const Line& line : lines)
         bytes += line.text + line.ending;
-    if (document->existed && bytes == document->original)
-        return true;
-    return replaceFile(m_fileName, bytes);
+    return store(m_fileName, *document, bytes);
 }
 
 bool IniFile::WriteStrings(const QList<KeyValue>& values)
@@ -311,10 +300,7 @@ bool IniFile::WriteStrings(const QList<KeyValue>& values)
     const std::optional<Document> file = load(m_fileName, false);
     if (!file)
         return false;
-    const QByteArray bytes = batchEdited(file->original, writes);
-    if (file->existed && bytes == file->original)
-        return true;
-    return replaceFile(m_fileName, bytes);
+    return store(m_fileName, *file, batchEdited(file->original, writes));
 }
 
 bool IniFile::WriteInteger(const QString& section, const QString& key, int value)

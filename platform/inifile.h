@@ -6,7 +6,12 @@
 // replaces the file atomically (temporary file beside it, renamed over it)
 // and reports failure.
 // Lines starting with ';' are comments. Text is written as UTF-8; a name or
-// value in the file that is not valid UTF-8 is read as Latin-1.
+// value in the file that is not valid UTF-8 is read as Latin-1. A file that
+// starts with a UTF-16 byte-order mark (little or big endian) is read as
+// UTF-16 and written back as it was: the same byte order, mark and line
+// ending.
+// A file name that is a symbolic link reads and writes the file the link
+// leads to, creating it when it is not there yet; the link stays.
 #include <QList>
 #include <QString>
 

@@ -9,7 +9,8 @@
 // other byte of the file alone, whatever its encoding. Names and values are
 // text: each name and each value that is valid UTF-8 is read as UTF-8, any
 // other as Latin-1 (so a file from an older program still reads, without
-// errors); what we write is UTF-8.
+// errors); what we write is UTF-8. (A UTF-16 file gets here as UTF-8 lines
+// and goes back to UTF-16 after: inifileencoding.h.)
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>

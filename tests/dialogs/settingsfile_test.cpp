@@ -569,6 +569,30 @@ TEST_F(SettingsFileTest, WriteAllThatFailsShowsOneBoxAndLeavesTheFileWhole)
     }
 }
 
+// Config.INI may be a link to a file kept elsewhere: a close makes that file
+// when it is not there yet; into a missing folder it fails like any other.
+TEST_F(SettingsFileTest, LinkToAFileNotMadeYetIsMadeAtClose)
+{
+    const TGameSettings settings{1, 2, 0, false, 11};
+    THallOfFameTable table;
+    table.At(2, 1, 3, 1) = {1526, QStringLiteral("Ann")};
+    ASSERT_TRUE(QFile::link(dir.path() + QStringLiteral("/Elsewhere.INI"), path));
+    ScriptedMessageBoxes boxes{platform::MsgResult::Ok};
+    EXPECT_TRUE(TSettingsFile(dataDir).WriteAll(settings, table));
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    THallOfFameTable read;
+    TSettingsFile(dataDir).ReadHallOfFame(read);
+    EXPECT_EQ(read, table);
+    EXPECT_EQ(TSettingsFile(dataDir).ReadSettings(), settings);
+
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(dir.path() + QStringLiteral("/Missing/Elsewhere.INI"), path));
+    EXPECT_FALSE(TSettingsFile(dataDir).WriteAll(settings, table));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Unable to write to ") + path);
+}
+
 TEST_F(SettingsFileTest, RelativeDataFolderIsShownAsAFullPath)
 {
     TSettingsFile file(QStringLiteral("relative/Data/"));

@@ -3,52 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
+#include "tests/platform/inifilefixture.h"
 #include "tests/support/qtprinters.h"
 
 #include <gtest/gtest.h>
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using platform::IniFile;
 
 namespace {
-
-// A replaced file is a new file: its inode tells.
-ino_t Inode(const QString& path)
-{
-    struct stat info
-    {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
-}
-
-class IniFileTest : public ::testing::Test
-{
-protected:
-    QString Path(const QString& name = QStringLiteral("Config.INI")) const
-    {
-        return m_dir.filePath(name);
-    }
-
-    void Store(const QByteArray& bytes, const QString& name = QStringLiteral("Config.INI")) const
-    {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray Stored(const QString& name = QStringLiteral("Config.INI")) const
-    {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_dir;
-};
 
 // Reading: case, white space, first match, comments and odd lines.
 TEST_F(IniFileTest, ReadsPrivateProfileLayout)
@@ -328,6 +291,120 @@ TEST_F(IniFileTest, Latin1KeyTakesAUtf8Value)
               QStringLiteral("J\u00f6rg`5"));
 }
 
+// Bytes with NULs in them, as written (a string would stop at the first).
+template <std::size_t N>
+QByteArray Bytes(const char (&text)[N])
+{
+    return QByteArray(text, qsizetype(N - 1));
+}
+
+// UTF-16 files as other programs' profile writers leave them: a mark, then
+// two bytes a unit in either order. The same text in both orders, with a
+// character whose bytes are '[' and LF (U+0A5B) and one outside the BMP.
+TEST_F(IniFileTest, Utf16FilesReadLikeUtf8Ones)
+{
+    const QByteArray files[] = {
+        Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0 \0o\0l\0d\0\r\0\n\0"
+              "[\0O\0t\0h\0e\0r\0]\0\r\0\n\0" "N\0a\0m\0e\0=\0" "\x5B\x0A" "\x3D\xD8\0\xDE"
+              "\r\0\n\0"),
+        Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0 \0o\0l\0d\0\n"
+              "\0[\0O\0t\0h\0e\0r\0]\0\n" "\0N\0a\0m\0e\0=" "\x0A\x5B" "\xD8\x3D\xDE\0"
+              "\0\n"),
+    };
+    for (const QByteArray& file : files) {
+        Store(file);
+        IniFile ini(Path());
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()),
+                  QStringLiteral("old"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("other"), QStringLiteral("name"), QString()),
+                  QStringLiteral("\u0A5B\U0001F600"));
+        ini.TakeSnapshot();
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()),
+                  QStringLiteral("old"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Other"), QStringLiteral("Name"), QString()),
+                  QStringLiteral("\u0A5B\U0001F600"));
+        // The value it has already: not a byte changes, in either write.
+        EXPECT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("old")));
+        EXPECT_TRUE(ini.WriteStrings({{"S", "K", "old"}}));
+        EXPECT_EQ(Stored(), file);
+    }
+}
+
+// Each file gets [S] K=v (S is there, or not) and a new section [T] with a
+// value outside Latin-1 and the BMP, one key at a time and as one batch:
+// the file stays in its encoding, with its mark and its line ending, and
+// bytes that are not UTF-16 stay as they were.
+TEST_F(IniFileTest, Utf16FilesAreWrittenBackInTheirOwnEncoding)
+{
+    const struct
+    {
+        const char* what;
+        QByteArray before;
+        QByteArray after;
+    } cases[] = {
+        {"little endian, CRLF",
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0\r\0\n\0"
+               "[\0O\0t\0h\0e\0r\0]\0\r\0\n\0" "N\0a\0m\0e\0=\0" "\x5B\x0A" "\x3D\xD8\0\xDE"
+               "\r\0\n\0"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0"
+               "[\0O\0t\0h\0e\0r\0]\0\r\0\n\0" "N\0a\0m\0e\0=\0" "\x5B\x0A" "\x3D\xD8\0\xDE"
+               "\r\0\n\0" "\r\0\n\0" "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE"
+               "\r\0\n\0")},
+        {"big endian, LF",
+         Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0o\0l\0d\0\n"
+               "\0[\0O\0t\0h\0e\0r\0]\0\n" "\0N\0a\0m\0e\0=" "\x0A\x5B" "\xD8\x3D\xDE\0"
+               "\0\n"),
+         Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0v\0\n"
+               "\0[\0O\0t\0h\0e\0r\0]\0\n" "\0N\0a\0m\0e\0=" "\x0A\x5B" "\xD8\x3D\xDE\0"
+               "\0\n" "\0\n" "\0[\0T\0]\0\n" "\0N\0=" "\0\xE9" "\xD8\x3D\xDE\0" "\0\n")},
+        {"little endian, no line break at the end",
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0" "\r\0\n\0"
+               "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE" "\r\0\n\0")},
+        {"little endian mark only",
+         Bytes("\xFF\xFE"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\n\0" "K\0=\0v\0\n\0" "\n\0"
+               "[\0T\0]\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE" "\n\0")},
+        {"big endian mark only",
+         Bytes("\xFE\xFF"),
+         Bytes("\xFE\xFF" "\0[\0S\0]\0\n" "\0K\0=\0v\0\n" "\0\n"
+               "\0[\0T\0]\0\n" "\0N\0=" "\0\xE9" "\xD8\x3D\xDE\0" "\0\n")},
+        // Cut in the middle of a unit: the odd byte stays the last one.
+        {"odd byte count",
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0\r\0\n\0" "x"),
+         Bytes("\xFF\xFE" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0" "\r\0\n\0"
+               "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0" "\x3D\xD8\0\xDE" "\r\0\n\0" "x")},
+        // A high surrogate without its low one, a low one alone, and a
+        // high one as the file's last unit: each line stays as it was.
+        {"unpaired surrogates",
+         Bytes("\xFF\xFE" "[\0O\0]\0\r\0\n\0" "A\0=\0" "\0\xD8" "x\0" "\r\0\n\0"
+               "B\0=\0" "\0\xDC" "\r\0\n\0" "[\0S\0]\0\r\0\n\0" "K\0=\0o\0l\0d\0\r\0\n\0"
+               "\xFF\xDB"),
+         Bytes("\xFF\xFE" "[\0O\0]\0\r\0\n\0" "A\0=\0" "\0\xD8" "x\0" "\r\0\n\0"
+               "B\0=\0" "\0\xDC" "\r\0\n\0" "[\0S\0]\0\r\0\n\0" "K\0=\0v\0\r\0\n\0"
+               "\xFF\xDB" "\r\0\n\0" "\r\0\n\0" "[\0T\0]\0\r\0\n\0" "N\0=\0" "\xE9\0"
+               "\x3D\xD8\0\xDE" "\r\0\n\0")},
+    };
+    const QString value = QStringLiteral("\u00E9\U0001F600");
+    for (const auto& c : cases) {
+        Store(c.before);
+        IniFile ini(Path());
+        EXPECT_TRUE(ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
+        EXPECT_TRUE(ini.WriteString(QStringLiteral("T"), QStringLiteral("N"), value));
+        EXPECT_EQ(Stored(), c.after) << c.what;
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()),
+                  QStringLiteral("v"))
+            << c.what;
+        EXPECT_EQ(ini.ReadString(QStringLiteral("T"), QStringLiteral("N"), QString()), value)
+            << c.what;
+
+        Store(c.before, QStringLiteral("batch.ini"));
+        IniFile batch(Path(QStringLiteral("batch.ini")));
+        EXPECT_TRUE(batch.WriteStrings({{"S", "K", "v"}, {"T", "N", value}}));
+        EXPECT_EQ(Stored(QStringLiteral("batch.ini")), c.after) << c.what;
+    }
+}
+
 TEST_F(IniFileTest, ValuesWithLineBreaksStayOnOneLine)
 {
     IniFile ini(Path());
@@ -358,50 +435,6 @@ TEST_F(IniFileTest, NamesThatWouldNotReadBackAreRefused)
             << c.section << " / " << c.key;
     }
     EXPECT_EQ(Stored(), QByteArray("[S]\nA=1\n"));
-}
-
-TEST_F(IniFileTest, FailedWriteIsReportedAndLeavesTheFileAlone)
-{
-    IniFile inMissingFolder(m_dir.filePath(QStringLiteral("NoSuchFolder/Config.INI")));
-    EXPECT_FALSE(
-        inMissingFolder.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1));
-    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(QStringLiteral("NoSuchFolder"))));
-
-    // A folder nobody may create files in, not even the superuser.
-    IniFile inProc(QStringLiteral("/proc/Config.INI"));
-    EXPECT_FALSE(inProc.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1));
-
-    // A folder where the file should be: neither readable nor replaceable.
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Folder.INI")));
-    IniFile onFolder(Path(QStringLiteral("Folder.INI")));
-    EXPECT_FALSE(onFolder.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 1));
-    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("Folder.INI"))).isDir());
-}
-
-TEST_F(IniFileTest, ReadOnlyFolderFailsTheWrite)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    Store("[Settings]\nScoring=1\n");
-    ASSERT_TRUE(
-        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    IniFile ini(Path());
-    const bool written = ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Scoring"), 0);
-    QFile::setPermissions(m_dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(Stored(), QByteArray("[Settings]\nScoring=1\n"));
-}
-
-TEST_F(IniFileTest, WriteReplacesTheFileLeavingNoTemporaryBehind)
-{
-    Store("[Settings]\nScoring=1\n");
-    IniFile ini(Path());
-    for (int i = 0; i < 20; ++i)
-        ASSERT_TRUE(ini.WriteInteger(QStringLiteral("Settings"), QStringLiteral("K%1").arg(i), i));
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("Config.INI")});
-    EXPECT_EQ(ini.ReadInteger(QStringLiteral("Settings"), QStringLiteral("K19"), -1), 19);
 }
 
 // A snapshot serves many reads from one load of the file; the object's own
@@ -524,54 +557,6 @@ TEST_F(IniFileTest, BatchWithoutChangesTouchesNothing)
     EXPECT_TRUE(ini.WriteStrings({{"S", "A", "1"}, {"s", "b", "x"}}));
     EXPECT_EQ(Inode(Path()), before) << "the file was replaced";
     EXPECT_EQ(Stored(), QByteArray("[S]\nA = 1\nB=x\n"));
-}
-
-// While it lives, no file may grow past a few bytes (for the superuser too),
-// so a write fails half-way as on a full disk.
-class FileSizeLimit
-{
-public:
-    FileSizeLimit()
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = 16;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
-
-// A write cut short must fail and keep the old file, not put the cut copy in
-// its place.
-TEST_F(IniFileTest, WriteCutShortKeepsTheOldFile)
-{
-    const QByteArray original = "[Settings]\nScoring=1\n[Keep]\nMe=too\n";
-    Store(original);
-    IniFile ini(Path());
-    const QString longValue(200, QLatin1Char('x'));
-    bool one = true;
-    bool batch = true;
-    {
-        FileSizeLimit limit;
-        one = ini.WriteString(QStringLiteral("Settings"), QStringLiteral("Name"), longValue);
-        batch = ini.WriteStrings({{"Settings", "Name", longValue}, {"New", "K", "1"}});
-    }
-    EXPECT_FALSE(one);
-    EXPECT_FALSE(batch);
-    EXPECT_EQ(Stored(), original);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("Config.INI")});
 }
 
 } // namespace
