@@ -1,5 +1,6 @@
 #include "platform/inifilestorage.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,27 +27,41 @@ std::optional<QFileInfo> linkEnd(const QString& fileName)
 
 // QSaveFile names its temporary after the file: the name, a dot and six
 // random ASCII letters (unless the name has its own run of six 'X', which
-// then takes the letters instead; such a name never gets here).
+// then takes the letters instead; such a name never gets here). A name a
+// person gives a copy ("backup", "BACKUP", "Backup") is one word in one case
+// or capitalised; random letters almost always mix the cases past the first
+// one, so only such names count as ours, and a rare leftover stays rather
+// than a user's copy going.
 bool isTemporaryName(const QString& entry, const QString& fileName)
 {
     constexpr qsizetype Letters = 6;
     if (entry.size() != fileName.size() + 1 + Letters || !entry.startsWith(fileName) ||
         entry[fileName.size()] != QLatin1Char('.'))
         return false;
-    for (qsizetype i = entry.size() - Letters; i < entry.size(); ++i) {
+    bool lower = false;
+    bool upperAfterFirst = false;
+    const qsizetype first = entry.size() - Letters;
+    for (qsizetype i = first; i < entry.size(); ++i) {
         const char16_t c = entry[i].unicode();
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+        if (c >= 'a' && c <= 'z')
+            lower = true;
+        else if (c >= 'A' && c <= 'Z')
+            upperAfterFirst = upperAfterFirst || i > first;
+        else
             return false;
     }
-    return true;
+    return lower && upperAfterFirst;
 }
+
+// A temporary younger than this may belong to another copy of the program
+// saving the same file right now.
+constexpr qint64 StaleAfterSeconds = 60;
 
 // Only after a replacement went through: the folder is writable then, and a
 // temporary of ours still there was left by a write that never finished its
-// rename. Another copy of the program writing the file at this very moment
-// could lose its own temporary; its write then fails and says so, and the
-// file stays whole. Only plain files that are ours: never a link, never
-// another user's file.
+// rename; one younger than a minute is left alone, as another copy of the
+// program may be writing the file at this very moment. Only plain files that
+// are ours: never a link, never another user's file.
 void removeStaleTemporaries(const QString& fileName)
 {
     const std::optional<QFileInfo> target = linkEnd(fileName);
@@ -58,7 +73,8 @@ void removeStaleTemporaries(const QString& fileName)
     const QFileInfoList entries =
         target->dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
-        if (isTemporaryName(entry.fileName(), name) && entry.ownerId() == ::geteuid())
+        if (isTemporaryName(entry.fileName(), name) && entry.ownerId() == ::geteuid()
+            && entry.lastModified().secsTo(QDateTime::currentDateTime()) >= StaleAfterSeconds)
             QFile::remove(entry.filePath());
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The folder and helpers the settings file tests share: each test gets a
 // folder of its own, and stores and reads the file's bytes in it directly.
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -30,6 +31,15 @@ protected:
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+
+    // Stored, and last changed two minutes ago.
+    void StoreOld(const QByteArray& bytes, const QString& name) const
+    {
+        Store(bytes, name);
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
     }
 
     QByteArray Stored(const QString& name = QStringLiteral("Config.INI")) const

@@ -122,12 +122,14 @@ QStringList Entries(const QString& path)
 }
 
 // A process killed right at the rename leaves its complete temporary beside
-// the file: "Config.INI", a dot and six letters. The next write that gets
-// through removes those, and nothing that only looks like them.
+// the file: "Config.INI", a dot and six random letters. The next write that
+// gets through removes those once they are a minute old, and nothing that
+// only looks like them: not a copy a person named with a six-letter word.
 TEST_F(IniFileTest, SuccessfulWriteRemovesOurStaleTemporaries)
 {
-    const QStringList ours = {"Config.INI.QzHVLA", "Config.INI.abcdef", "Config.INI.ZZZZZZ"};
-    const QStringList others = {
+    const QStringList ours = {"Config.INI.QzHVLA", "Config.INI.abcDef", "Config.INI.ZZZZZz"};
+    QStringList others = {
+        "Config.INI.backup", "Config.INI.BACKUP",  "Config.INI.Backup", "Config.INI.ZZZZZZ",
         "Config.INI.bak",    "Config.INI.abcde",   "Config.INI.abcdefg",
         "Config.INI.abc1ef", "Config.INI.abc-ef",  "Config.INI.abcd\u00e9f",
         "Config.INI-abcdef", "Config.INIabcdef",   "config.ini.abcdef",
@@ -136,7 +138,10 @@ TEST_F(IniFileTest, SuccessfulWriteRemovesOurStaleTemporaries)
     const QByteArray original = "[Settings]\nScoring=1\n";
     Store(original);
     for (const QString& name : ours + others)
-        Store("[Settings]\nScoring=0\n", name);
+        StoreOld("[Settings]\nScoring=0\n", name);
+    // One of ours from this very minute may be another copy's write in progress.
+    Store("[Settings]\nScoring=0\n", QStringLiteral("Config.INI.NowXyz"));
+    others.append(QStringLiteral("Config.INI.NowXyz"));
     // A folder and a link with our temporaries' names are not files of ours.
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Config.INI.Folder")));
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("Config.INI.bak")),
@@ -166,7 +171,7 @@ TEST_F(IniFileTest, SuccessfulWriteRemovesOurStaleTemporaries)
 
     // The batch too.
     for (const QString& name : ours)
-        Store("[Settings]\nScoring=0\n", name);
+        StoreOld("[Settings]\nScoring=0\n", name);
     EXPECT_TRUE(ini.WriteStrings({{"Settings", "Scoring", "3"}}));
     EXPECT_EQ(Entries(m_dir.path()), kept);
 }
@@ -176,7 +181,7 @@ TEST_F(IniFileTest, AnotherUsersTemporaryIsKept)
     if (geteuid() != 0)
         GTEST_SKIP() << "only the superuser can give a file away";
     Store("[Settings]\nScoring=1\n");
-    Store("left by another user", QStringLiteral("Config.INI.AbCdEf"));
+    StoreOld("left by another user", QStringLiteral("Config.INI.AbCdEf"));
     const QByteArray name = QFile::encodeName(Path(QStringLiteral("Config.INI.AbCdEf")));
     ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
     IniFile ini(Path());
@@ -214,7 +219,7 @@ TEST_F(IniFileTest, LinkedFileIsWrittenThroughTheLink)
         if (c.exists)
             Store("[Keep]\nMe=1\n", QStringLiteral("Real/Config.INI"));
         const QString stale = target + QStringLiteral(".QzHVLA");
-        Store("[Settings]\nScoring=0\n", QFileInfo(stale).filePath().mid(m_dir.path().size() + 1));
+        StoreOld("[Settings]\nScoring=0\n", QFileInfo(stale).filePath().mid(m_dir.path().size() + 1));
 
         IniFile ini(Path());
         EXPECT_TRUE(
