@@ -77,6 +77,21 @@ inline void PutTop(TLuCardTable* Table, int ID)
     Table->PlaceCard(ID, false, nullptr);
 }
 
+// Empties every pile and hand slot of a dealt table, lays the given centre
+// cards, and clears the stuck flags and the counts.
+inline void ClearTable(TGameState& State, TCardComponents& Cards, int Centre1, int Centre2)
+{
+    for (const int Side : {UserSide, ComputerSide}) {
+        EmptyGroup(Cards.Pile(Side));
+        for (TLuCardGroup* Slot : Cards.Slots(Side))
+            EmptyGroup(Slot);
+    }
+    PutTop(Cards.CardTable1, Centre1);
+    PutTop(Cards.CardTable2, Centre2);
+    State.UserStuck = State.ComputerStuck = false;
+    State.UserPlayed = State.ComputerPlayed = 0;
+}
+
 class GameTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -130,16 +145,7 @@ protected:
     void ClearedDeal(int Centre1, int Centre2)
     {
         Deal();
-        TMainForm& F = *form;
-        for (const int Side : {UserSide, ComputerSide}) {
-            EmptyGroup(F.Pile(Side));
-            for (TLuCardGroup* Slot : F.Slots(Side))
-                EmptyGroup(Slot);
-        }
-        PutTop(F.CardTable1, Centre1);
-        PutTop(F.CardTable2, Centre2);
-        F.UserStuck = F.ComputerStuck = false;
-        F.UserPlayed = F.ComputerPlayed = 0;
+        ClearTable(*form, *form, Centre1, Centre2);
         sounds.Clear();
     }
 };

@@ -17,15 +17,7 @@ protected:
     {
         Game->Flow.Deal();
         Drain();
-        for (const int Side : {UserSide, ComputerSide}) {
-            EmptyGroup(Cards.Pile(Side));
-            for (TLuCardGroup* Slot : Cards.Slots(Side))
-                EmptyGroup(Slot);
-        }
-        PutTop(Cards.CardTable1, Centre1);
-        PutTop(Cards.CardTable2, Centre2);
-        State.UserStuck = State.ComputerStuck = false;
-        State.UserPlayed = State.ComputerPlayed = 0;
+        ClearTable(State, Cards, Centre1, Centre2);
         Host.Sounds.clear();
         Host.Boxes.clear();
     }
