@@ -3,7 +3,11 @@
 #include "platform/application.h"
 #include "platform/modal.h"
 
+#include <QAbstractButton>
+#include <QHash>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <utility>
 
@@ -39,12 +43,45 @@ QString caption()
     return QCoreApplication::applicationName();
 }
 
+// A new box gives each of its buttons a new icon, and Qt caches the pixmap
+// of every icon it paints under that icon's own key: each box would leave
+// dead entries behind (about 2 kB a deal on X11), never looked up again and
+// only dropped when the pixmap cache reaches its limit of megabytes, after
+// thousands of boxes. So every box's buttons show the same icon for the
+// same button, and the cache keeps one entry for each. Kept by the
+// application and gone with it.
+class ButtonIcons : public QObject
+{
+public:
+    static void Share(QMessageBox& box)
+    {
+        static QPointer<ButtonIcons> icons;
+        if (!icons)
+            icons = new ButtonIcons(QCoreApplication::instance());
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->icon().isNull())
+                continue; // the style shows none
+            const auto kept = icons->m_icons.constFind(box.standardButton(button));
+            if (kept == icons->m_icons.cend())
+                icons->m_icons.insert(box.standardButton(button), button->icon());
+            else
+                button->setIcon(*kept);
+        }
+    }
+
+private:
+    explicit ButtonIcons(QObject* parent) : QObject(parent) {}
+
+    QHash<int, QIcon> m_icons;
+};
+
 MsgResult showRealBox(const QString& text, MsgType type, MsgButtons buttons)
 {
     const bool yesNo = buttons == MsgButtons::YesNo;
     QMessageBox box(iconFor(type), caption(), text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    ButtonIcons::Share(box);
     TakeFocusWhenShown(box);
     const ActiveWindowRestorer restorer;
     const int pressed = box.exec();

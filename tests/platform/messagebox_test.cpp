@@ -3,8 +3,12 @@
 #include "tests/support/seams.h"
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QTimer>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +25,7 @@ struct SeenBox
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    std::map<QMessageBox::StandardButton, qint64> iconKeys; // of each button's icon
 };
 
 // Shows a real box and presses one of its buttons from inside its loop
@@ -35,7 +40,9 @@ MsgResult ShowAndPress(MsgType type, MsgButtons buttons, QMessageBox::StandardBu
         if (!box)
             return;
         presser.stop();
-        *seen = SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        *seen = SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons(), {}};
+        for (QAbstractButton* button : box->buttons())
+            seen->iconKeys[box->standardButton(button)] = button->icon().cacheKey();
         if (press == QMessageBox::NoButton)
             box->reject(); // closed with Escape
         else
@@ -81,6 +88,63 @@ TEST(MessageBox, RealBoxesOfTheFourKinds)
                                     : QMessageBox::Yes | QMessageBox::No);
     }
     app->SetTitle(oldTitle);
+}
+
+// Button icons, as the styles of the desktop themes show them (the offscreen
+// platform's shows none).
+class ButtonIconsStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Qt caches every icon it paints under that icon's own key, so a box whose
+// buttons had icons of their own would leave a dead cache entry behind for
+// each button: a long session of deals, two boxes each, kept growing.
+TEST(MessageBox, EveryBoxShowsTheSameIconForTheSameButton)
+{
+    platform::Application* app = platform::Application::instance();
+    QApplication::setStyle(new ButtonIconsStyle(app->style()->name()));
+    struct RestoreStyle
+    {
+        platform::Application* app;
+        ~RestoreStyle() { app->SetHintPause(app->HintPause()); } // puts the game's style back
+    } restore{app};
+
+    const struct
+    {
+        MsgType type;
+        MsgButtons buttons;
+        QMessageBox::StandardButton press;
+    } boxes[] = {
+        {MsgType::Information, MsgButtons::Ok, QMessageBox::Ok},
+        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::Yes},
+        {MsgType::Warning, MsgButtons::Ok, QMessageBox::Ok},
+        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::No},
+        {MsgType::Information, MsgButtons::Ok, QMessageBox::Ok},
+        {MsgType::Confirmation, MsgButtons::YesNo, QMessageBox::Yes},
+    };
+    std::map<QMessageBox::StandardButton, qint64> firstKeys;
+    for (const auto& b : boxes) {
+        SeenBox seen;
+        ShowAndPress(b.type, b.buttons, b.press, &seen);
+        ASSERT_EQ(seen.iconKeys.size(), b.buttons == MsgButtons::Ok ? 1u : 2u);
+        for (const auto& [button, key] : seen.iconKeys) {
+            ASSERT_NE(key, 0) << "button " << button << " shows no icon";
+            const auto first = firstKeys.try_emplace(button, key).first;
+            EXPECT_EQ(key, first->second) << "button " << button << " has an icon of its own";
+        }
+    }
+    ASSERT_EQ(firstKeys.size(), 3u);
+    EXPECT_NE(firstKeys[QMessageBox::Yes], firstKeys[QMessageBox::No]);
 }
 
 TEST(MessageBox, ScriptedAnswersAndRecord)
