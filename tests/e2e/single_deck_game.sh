@@ -36,6 +36,7 @@ Question=$E2E_FOUND
 
 e2e_step "declining the next deal"
 e2e_log "question $Question $(e2e_size "$Question")"
+e2e_check_centred "$Question"
 e2e_keys "$Question" alt+n
 e2e_wait_closed "$Question" 30
 
@@ -55,6 +56,7 @@ done
 e2e_log "winner: $Winner"
 if [ "$Winner" = user ]; then
     e2e_step "entering the name"
+    e2e_check_centred "$Dialog"
     e2e_focus "$Dialog"
     xdotool type --delay 40 "$PlayerName"
     xdotool key Return
