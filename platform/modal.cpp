@@ -1,6 +1,7 @@
 #include "platform/modal.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QPointer>
 #include <QScreen>

@@ -2,10 +2,9 @@
 // Modal dialogs of the program's own (name, options, scores, About), run
 // through one replaceable entry point, so that a test can fill a dialog in
 // and press its buttons instead of waiting for a person.
-#include <QDialog>
-
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 namespace platform {
