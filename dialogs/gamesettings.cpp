@@ -4,13 +4,13 @@
 
 TGameSettings TGameSettings::Normalised() const
 {
-    TGameSettings s = *this;
-    const TGameSettings defaults;
-    if (s.Scoring != ScoringNormal && s.Scoring != ScoringLasVegas)
-        s.Scoring = defaults.Scoring;
-    s.Decks = std::clamp(s.Decks, MinDecks, MaxDecks);
-    s.Level = std::clamp(s.Level, MinLevel, MaxLevel);
-    if (s.CardBack < MinCardBack || s.CardBack > MaxCardBack)
-        s.CardBack = defaults.CardBack;
-    return s;
+    TGameSettings S = *this;
+    const TGameSettings Defaults;
+    if (S.Scoring != ScoringNormal && S.Scoring != ScoringLasVegas)
+        S.Scoring = Defaults.Scoring;
+    S.Decks = std::clamp(S.Decks, MinDecks, MaxDecks);
+    S.Level = std::clamp(S.Level, MinLevel, MaxLevel);
+    if (S.CardBack < MinCardBack || S.CardBack > MaxCardBack)
+        S.CardBack = Defaults.CardBack;
+    return S;
 }

@@ -12,70 +12,71 @@ constexpr int ScoreColumnWidth = 8;
 
 } // namespace
 
-int HallOfFameRank(const THallOfFameTable& T, int deck, int scoring, int level, std::int32_t score)
+int HallOfFameRank(const THallOfFameTable& Table, int Deck, int Scoring, int Level,
+                   std::int32_t Score)
 {
-    for (int rank = 1; rank <= THallOfFameTable::RankCount; ++rank) {
-        if (T.At(deck, scoring, level, rank).Score < score)
-            return rank;
+    for (int Rank = 1; Rank <= THallOfFameTable::RankCount; ++Rank) {
+        if (Table.At(Deck, Scoring, Level, Rank).Score < Score)
+            return Rank;
     }
     return 0;
 }
 
-bool EnterHallOfFame(THallOfFameTable& T, int deck, int scoring, int level, std::int32_t score,
-                     bool& HallEntryDone, const std::function<std::optional<QString>()>& askName)
+bool EnterHallOfFame(THallOfFameTable& Table, int Deck, int Scoring, int Level, std::int32_t Score,
+                     bool& HallEntryDone, const std::function<std::optional<QString>()>& AskName)
 {
-    if (HallEntryDone || score <= 0)
+    if (HallEntryDone || Score <= 0)
         return false;
-    const int rank = HallOfFameRank(T, deck, scoring, level, score);
-    if (rank == 0)
+    const int Rank = HallOfFameRank(Table, Deck, Scoring, Level, Score);
+    if (Rank == 0)
         return false;
 
-    std::array<THallOfFameEntry, THallOfFameTable::RankCount> before;
-    for (int r = 1; r <= THallOfFameTable::RankCount; ++r)
-        before[static_cast<std::size_t>(r - 1)] = T.At(deck, scoring, level, r);
+    std::array<THallOfFameEntry, THallOfFameTable::RankCount> Before;
+    for (int R = 1; R <= THallOfFameTable::RankCount; ++R)
+        Before[static_cast<std::size_t>(R - 1)] = Table.At(Deck, Scoring, Level, R);
 
-    for (int r = THallOfFameTable::RankCount; r > rank; --r)
-        T.At(deck, scoring, level, r) = T.At(deck, scoring, level, r - 1);
+    for (int R = THallOfFameTable::RankCount; R > Rank; --R)
+        Table.At(Deck, Scoring, Level, R) = Table.At(Deck, Scoring, Level, R - 1);
     // The score takes its place before the name is asked; the name of the
     // entry that moved down must not show beside it meanwhile.
-    T.At(deck, scoring, level, rank) = THallOfFameEntry{score, QString()};
+    Table.At(Deck, Scoring, Level, Rank) = THallOfFameEntry{Score, QString()};
 
-    const std::optional<QString> name = askName ? askName() : std::nullopt;
-    if (!name) {
+    const std::optional<QString> Name = AskName ? AskName() : std::nullopt;
+    if (!Name) {
         // Nothing half-made stays behind: no nameless entry, nobody pushed out.
-        for (int r = 1; r <= THallOfFameTable::RankCount; ++r)
-            T.At(deck, scoring, level, r) = before[static_cast<std::size_t>(r - 1)];
+        for (int R = 1; R <= THallOfFameTable::RankCount; ++R)
+            Table.At(Deck, Scoring, Level, R) = Before[static_cast<std::size_t>(R - 1)];
         return false;
     }
-    T.At(deck, scoring, level, rank).Name = TSettingsFile::CutName(*name);
+    Table.At(Deck, Scoring, Level, Rank).Name = TSettingsFile::CutName(*Name);
     HallEntryDone = true;
     return true;
 }
 
-QString RankLine(int rank, const THallOfFameEntry& E)
+QString RankLine(int Rank, const THallOfFameEntry& Entry)
 {
-    const QString score = QString::number(E.Score);
-    QString line = QStringLiteral("  %1     %2").arg(rank).arg(score);
-    if (score.size() < ScoreColumnWidth)
-        line += QString(ScoreColumnWidth - score.size(), QChar(u' '));
-    return line + E.Name;
+    const QString Score = QString::number(Entry.Score);
+    QString Line = QStringLiteral("  %1     %2").arg(Rank).arg(Score);
+    if (Score.size() < ScoreColumnWidth)
+        Line += QString(ScoreColumnWidth - Score.size(), QChar(u' '));
+    return Line + Entry.Name;
 }
 
-QStringList HallOfFameLines(const THallOfFameTable& T)
+QStringList HallOfFameLines(const THallOfFameTable& Table)
 {
-    QStringList lines;
-    lines.reserve(THallOfFameTable::DeckCount * THallOfFameTable::ScoringCount *
+    QStringList Lines;
+    Lines.reserve(THallOfFameTable::DeckCount * THallOfFameTable::ScoringCount *
                   THallOfFameTable::LevelCount * (THallOfFameTable::RankCount + 3));
-    const QString heading = platform::LoadStr(HeadingId);
-    for (int deck = 1; deck <= THallOfFameTable::DeckCount; ++deck) {
-        for (int scoring = 1; scoring <= THallOfFameTable::ScoringCount; ++scoring) {
-            for (int level = 1; level <= THallOfFameTable::LevelCount; ++level) {
-                lines << TSettingsFile::TableTitle(deck, scoring, level) << heading;
-                for (int rank = 1; rank <= THallOfFameTable::RankCount; ++rank)
-                    lines << RankLine(rank, T.At(deck, scoring, level, rank));
-                lines << QString();
+    const QString Heading = platform::LoadStr(HeadingId);
+    for (int Deck = 1; Deck <= THallOfFameTable::DeckCount; ++Deck) {
+        for (int Scoring = 1; Scoring <= THallOfFameTable::ScoringCount; ++Scoring) {
+            for (int Level = 1; Level <= THallOfFameTable::LevelCount; ++Level) {
+                Lines << TSettingsFile::TableTitle(Deck, Scoring, Level) << Heading;
+                for (int Rank = 1; Rank <= THallOfFameTable::RankCount; ++Rank)
+                    Lines << RankLine(Rank, Table.At(Deck, Scoring, Level, Rank));
+                Lines << QString();
             }
         }
     }
-    return lines;
+    return Lines;
 }

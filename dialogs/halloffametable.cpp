@@ -2,29 +2,30 @@
 
 #include <algorithm>
 
-bool THallOfFameTable::InRange(int deck, int scoring, int level, int rank)
+bool THallOfFameTable::InRange(int Deck, int Scoring, int Level, int Rank)
 {
-    return deck >= 1 && deck <= DeckCount && scoring >= 1 && scoring <= ScoringCount && level >= 1
-        && level <= LevelCount && rank >= 1 && rank <= RankCount;
+    return Deck >= 1 && Deck <= DeckCount && Scoring >= 1 && Scoring <= ScoringCount &&
+           Level >= 1 && Level <= LevelCount && Rank >= 1 && Rank <= RankCount;
 }
 
-int THallOfFameTable::IndexOf(int deck, int scoring, int level, int rank)
+int THallOfFameTable::IndexOf(int Deck, int Scoring, int Level, int Rank)
 {
-    deck = std::clamp(deck, 1, DeckCount);
-    scoring = std::clamp(scoring, 1, ScoringCount);
-    level = std::clamp(level, 1, LevelCount);
-    rank = std::clamp(rank, 1, RankCount);
-    return (((deck - 1) * ScoringCount + (scoring - 1)) * LevelCount + (level - 1)) * RankCount + (rank - 1);
+    Deck = std::clamp(Deck, 1, DeckCount);
+    Scoring = std::clamp(Scoring, 1, ScoringCount);
+    Level = std::clamp(Level, 1, LevelCount);
+    Rank = std::clamp(Rank, 1, RankCount);
+    return (((Deck - 1) * ScoringCount + (Scoring - 1)) * LevelCount + (Level - 1)) * RankCount +
+           (Rank - 1);
 }
 
-THallOfFameEntry& THallOfFameTable::At(int deck, int scoring, int level, int rank)
+THallOfFameEntry& THallOfFameTable::At(int Deck, int Scoring, int Level, int Rank)
 {
-    return FEntries[static_cast<std::size_t>(IndexOf(deck, scoring, level, rank))];
+    return FEntries[static_cast<std::size_t>(IndexOf(Deck, Scoring, Level, Rank))];
 }
 
-const THallOfFameEntry& THallOfFameTable::At(int deck, int scoring, int level, int rank) const
+const THallOfFameEntry& THallOfFameTable::At(int Deck, int Scoring, int Level, int Rank) const
 {
-    return FEntries[static_cast<std::size_t>(IndexOf(deck, scoring, level, rank))];
+    return FEntries[static_cast<std::size_t>(IndexOf(Deck, Scoring, Level, Rank))];
 }
 
 void THallOfFameTable::Clear()

@@ -1,8 +1,8 @@
 #pragma once
 // The Hall of Fame held in memory: five ranks for every combination of deck
 // size, scoring style and computer level, twenty tables of five entries.
-// Indexes are 1-based as the game counts them: deck 1..2 (= Decks),
-// scoring 1..2 (= Scoring + 1), level 1..5 (= Level + 1), rank 1..5 (1 best).
+// Indexes are 1-based as the game counts them: Deck 1..2 (= Decks),
+// Scoring 1..2 (= Scoring + 1), Level 1..5 (= Level + 1), Rank 1..5 (1 best).
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -25,13 +25,13 @@ public:
     static constexpr int MaxNameLength = 20;
 
     // True when every index lies in its 1-based range.
-    static bool InRange(int deck, int scoring, int level, int rank);
+    static bool InRange(int Deck, int Scoring, int Level, int Rank);
 
     // The entry at the given 1-based indexes. An index outside its range is
     // clamped into it, so nothing outside the table is ever touched; the game
     // keeps its indexes in range (the settings are normalised when read).
-    THallOfFameEntry& At(int deck, int scoring, int level, int rank);
-    const THallOfFameEntry& At(int deck, int scoring, int level, int rank) const;
+    THallOfFameEntry& At(int Deck, int Scoring, int Level, int Rank);
+    const THallOfFameEntry& At(int Deck, int Scoring, int Level, int Rank) const;
 
     // Every entry empty (score 0, no name), as before the file is read.
     void Clear();
@@ -39,7 +39,7 @@ public:
     friend bool operator==(const THallOfFameTable&, const THallOfFameTable&) = default;
 
 private:
-    static int IndexOf(int deck, int scoring, int level, int rank);
+    static int IndexOf(int Deck, int Scoring, int Level, int Rank);
 
     std::array<THallOfFameEntry, EntryCount> FEntries{};
 };

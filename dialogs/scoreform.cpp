@@ -59,19 +59,19 @@ TScoreForm::TScoreForm(QWidget* Parent)
 
 TScoreForm::~TScoreForm() = default;
 
-void TScoreForm::Fill(const THallOfFameTable& T)
+void TScoreForm::Fill(const THallOfFameTable& Table)
 {
     List->clear();
     const QFontMetrics Metrics(List->font());
-    for (const QString& Line : HallOfFameLines(T)) {
+    for (const QString& Line : HallOfFameLines(Table)) {
         auto* Item = new QListWidgetItem(Line, List);
         Item->setSizeHint(QSize(Metrics.horizontalAdvance(Line), LineHeight));
     }
 }
 
-void ShowScores(const THallOfFameTable& T)
+void ShowScores(const THallOfFameTable& Table)
 {
     TScoreForm ScoreForm;
-    ScoreForm.Fill(T);
+    ScoreForm.Fill(Table);
     platform::ExecModal(ScoreForm);
 }

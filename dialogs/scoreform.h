@@ -25,8 +25,8 @@ public:
     QPushButton* OkBtn = nullptr; // default and cancel button: Enter and Esc close the window
 
     // Replaces the list's lines by those of the table.
-    void Fill(const THallOfFameTable& T);
+    void Fill(const THallOfFameTable& Table);
 };
 
-// Shows the Hall of Fame window modally, listing every table of T.
-void ShowScores(const THallOfFameTable& T);
+// Shows the Hall of Fame window modally, listing the twenty tables of Table.
+void ShowScores(const THallOfFameTable& Table);

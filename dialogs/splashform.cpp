@@ -1,13 +1,12 @@
 #include "dialogs/splashform.h"
 
 #include "platform/fonts.h"
+#include "platform/modal.h"
 
 #include <QCoreApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 
 TSplashForm* SplashForm = nullptr;
 
@@ -58,11 +57,7 @@ TSplashForm::TSplashForm(QWidget* Parent)
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
-    if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
-        QRect Frame = frameGeometry();
-        Frame.moveCenter(Screen->availableGeometry().center());
-        move(Frame.topLeft());
-    }
+    platform::CentreOnScreen(*this);
 }
 
 TSplashForm::~TSplashForm()

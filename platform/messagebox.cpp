@@ -82,9 +82,7 @@ MsgResult showRealBox(const QString& text, MsgType type, MsgButtons buttons)
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     ButtonIcons::Share(box);
-    TakeFocusWhenShown(box);
-    const ActiveWindowRestorer restorer;
-    const int pressed = box.exec();
+    const int pressed = RunModal(box);
     if (!yesNo)
         return MsgResult::Ok;
     // Closing the box without a button (Escape, the window's close box) is a "No".

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include <utility>
@@ -17,50 +19,83 @@ ModalHandler& modalHandler()
     return handler;
 }
 
-// Activates its window once, right after the first show.
-class FocusOnShow : public QObject {
+// Centres its window when it shows, and again whenever its size changes
+// before the show has reached the window system: a message box works out
+// its size in its own show handler, after this filter has seen the show.
+// Once the window is up it takes the keyboard, and the filter goes.
+class ShowCentredWithFocus : public QObject
+{
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto* window = static_cast<QWidget*>(watched);
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Resize && m_showing) {
+            CentreOnScreen(*window);
+        } else if (event->type() == QEvent::Show && !m_showing) {
+            m_showing = true;
+            CentreOnScreen(*window);
             // After the show has reached the window system.
-            QTimer::singleShot(0, window, [window] {
+            QTimer::singleShot(0, window, [this, window] {
                 window->activateWindow();
                 window->raise();
+                deleteLater();
             });
-            deleteLater();
         }
         return false;
     }
+
+private:
+    bool m_showing = false;
+};
+
+// Gives the keyboard back to the window that had it when the dialog opened,
+// once the dialog has closed; without a window manager nobody else does.
+class ActiveWindowRestorer
+{
+public:
+    ActiveWindowRestorer() : m_window(QApplication::activeWindow()) {}
+    ~ActiveWindowRestorer()
+    {
+        if (!m_window || !m_window->isVisible())
+            return;
+        m_window->activateWindow();
+        // When the window already holds the X focus (put back there while the
+        // dialog was open), the window system reports no change, and without
+        // this the window's menu keys would stay dead until the next focus change.
+        if (QApplication::activeWindow() != m_window) {
+            QT_WARNING_PUSH
+            QT_WARNING_DISABLE_DEPRECATED
+            QApplication::setActiveWindow(m_window);
+            QT_WARNING_POP
+        }
+    }
+    ActiveWindowRestorer(const ActiveWindowRestorer&) = delete;
+    ActiveWindowRestorer& operator=(const ActiveWindowRestorer&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
 };
 
 } // namespace
 
-ActiveWindowRestorer::ActiveWindowRestorer() : m_window(QApplication::activeWindow()) {}
-
-ActiveWindowRestorer::~ActiveWindowRestorer()
+void CentreOnScreen(QWidget& window)
 {
-    if (!m_window || !m_window->isVisible())
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
         return;
-    m_window->activateWindow();
-    // When the window already holds the X focus (put back there while the
-    // dialog was open), the window system reports no change, and without
-    // this the window's menu keys would stay dead until the next focus change.
-    if (QApplication::activeWindow() != m_window) {
-        QT_WARNING_PUSH
-        QT_WARNING_DISABLE_DEPRECATED
-        QApplication::setActiveWindow(m_window);
-        QT_WARNING_POP
-    }
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
 }
 
-void TakeFocusWhenShown(QWidget& window)
+int RunModal(QDialog& dialog)
 {
-    window.installEventFilter(new FocusOnShow(&window));
+    dialog.installEventFilter(new ShowCentredWithFocus(&dialog));
+    const ActiveWindowRestorer restorer;
+    return dialog.exec();
 }
 
 int ExecModal(QDialog& dialog)
@@ -68,11 +103,7 @@ int ExecModal(QDialog& dialog)
     // A copy, so a handler that replaces itself (or opens a nested dialog
     // under another handler) does not destroy the function it is running in.
     const ModalHandler handler = modalHandler();
-    if (handler)
-        return handler(dialog);
-    TakeFocusWhenShown(dialog);
-    const ActiveWindowRestorer restorer;
-    return dialog.exec();
+    return handler ? handler(dialog) : RunModal(dialog);
 }
 
 ModalHandler SetModalHandler(ModalHandler handler)

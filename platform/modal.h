@@ -2,12 +2,10 @@
 // Modal dialogs of the program's own (name, options, scores, About), run
 // through one replaceable entry point, so that a test can fill a dialog in
 // and press its buttons instead of waiting for a person.
-#include <QPointer>
-#include <QWidget>
-
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 namespace platform {
 
@@ -16,28 +14,22 @@ namespace platform {
 // buttons and reading dialog.result().
 using ModalHandler = std::function<int(QDialog& dialog)>;
 
-// Runs the dialog modally (QDialog::exec) and returns its result code; while
-// a handler is set, the handler runs it instead.
+// Runs the dialog modally (RunModal) and returns its result code; while a
+// handler is set, the handler runs it instead.
 int ExecModal(QDialog& dialog);
 
-// Makes the window take the keyboard focus as soon as it shows. A window
-// manager usually does this for a new dialog, but without one (or with one
-// that prevents focus stealing) Enter and Esc would still go to the window
-// behind it.
-void TakeFocusWhenShown(QWidget& window);
+// The real modal run of every box and dialog the program shows (the message
+// boxes come here too): the window is centred on the screen by the size it
+// has when it shows, takes the keyboard focus as soon as it is up, and the
+// window that had the keyboard before gets it back when it closes. A window
+// manager usually does the placing and the focus for a new dialog, but
+// without one (or with one that prevents focus stealing) the dialog would
+// sit where Qt guesses and Enter and Esc would still go to the window behind.
+int RunModal(QDialog& dialog);
 
-// Gives the keyboard back to the window that had it when the dialog opened,
-// once the dialog has closed; without a window manager nobody else does.
-class ActiveWindowRestorer {
-public:
-    ActiveWindowRestorer();
-    ~ActiveWindowRestorer();
-    ActiveWindowRestorer(const ActiveWindowRestorer&) = delete;
-    ActiveWindowRestorer& operator=(const ActiveWindowRestorer&) = delete;
-
-private:
-    QPointer<QWidget> m_window;
-};
+// Moves the window so that its frame is centred on the primary screen's
+// available area, by the size it has now.
+void CentreOnScreen(QWidget& window);
 
 // Replaces the real modal run; an empty handler restores it. Returns the
 // previous handler.

@@ -12,12 +12,12 @@ namespace platform {
 namespace {
 
 #if VELTO_HAVE_XCB
-// The native window of one of this program's top-level widgets, 0 when the
-// X window is none of ours (no native window is created to find out).
-bool IsOurTopLevel(xcb_window_t Window)
+// True when the X window is the native window of one of this program's
+// top-level widgets (no native window is created to find out).
+bool isOurTopLevel(xcb_window_t window)
 {
-    for (const QWidget* Widget : QApplication::topLevelWidgets())
-        if (Widget->internalWinId() == Window)
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->internalWinId() == window)
             return true;
     return false;
 }
@@ -30,18 +30,18 @@ bool ModalKeyForwarder::nativeEventFilter(const QByteArray& eventType, void* mes
 #if VELTO_HAVE_XCB
     if (eventType != "xcb_generic_event_t")
         return false;
-    auto* Event = static_cast<xcb_generic_event_t*>(message);
-    const auto Type = Event->response_type & 0x7F;
-    if (Type != XCB_KEY_PRESS && Type != XCB_KEY_RELEASE)
+    auto* event = static_cast<xcb_generic_event_t*>(message);
+    const auto type = event->response_type & 0x7F;
+    if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
-    const QWidget* Modal = QApplication::activeModalWidget();
-    if (!Modal || !Modal->isVisible())
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
         return false;
-    const auto ModalWindow = static_cast<xcb_window_t>(Modal->window()->internalWinId());
+    const auto modalWindow = static_cast<xcb_window_t>(modal->window()->internalWinId());
     // Press and release share their layout.
-    auto* Key = reinterpret_cast<xcb_key_press_event_t*>(Event);
-    if (ModalWindow != 0 && Key->event != ModalWindow && IsOurTopLevel(Key->event))
-        Key->event = ModalWindow;
+    auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);
+    if (modalWindow != 0 && key->event != modalWindow && isOurTopLevel(key->event))
+        key->event = modalWindow;
 #else
     Q_UNUSED(eventType);
     Q_UNUSED(message);

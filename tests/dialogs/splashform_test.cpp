@@ -16,6 +16,8 @@ TEST(SplashForm, ShowStepCloseFillsTheBarInTwentySixSteps)
     TSplashForm* splash = SplashForm;
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->size(), QSize(291, 109));
+    // In the middle of the offscreen platform's 800 x 800 screen, with no frame.
+    EXPECT_EQ(splash->frameGeometry(), QRect(254, 345, 291, 109));
     EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(splash->TitleLabel->text(), QStringLiteral("Velto"));

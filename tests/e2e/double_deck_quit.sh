@@ -32,6 +32,7 @@ e2e_keys "$E2E_MAIN" alt+d
 # must still reach the box.
 e2e_wait_window "Velto" 60
 StartBox=$E2E_FOUND
+e2e_check_centred "$StartBox"
 e2e_keys "$E2E_MAIN" Return
 e2e_wait_closed "$StartBox" 30
 
@@ -46,6 +47,7 @@ e2e_step "exiting during the deal"
 e2e_keys "$E2E_MAIN" alt+e
 e2e_wait_window "Velto" 30
 Question=$E2E_FOUND
+e2e_check_centred "$Question"
 e2e_keys "$Question" alt+y
 e2e_wait_exit 60 "$Question"
 e2e_expect_clean_exit

@@ -271,9 +271,11 @@ TEST_F(HelpDocumentTest, HoldsTheWorkedExamples)
             EXPECT_TRUE(shown.contains(key)) << key.toStdString();
     }
     // The text breaks a win down as bonus + 100 per card left; the rules must
-    // add it up the same way, to the 1526 the first example ends with.
-    EXPECT_EQ(WinPoints(LevelUnbeatable, SingleDeckTarget, 15),
-              LevelBonus(LevelUnbeatable) + 10 * PointsPerRemainingCard);
+    // add it up the same way: 500 + 10 x 100 at "Unbeatable" with 15 of 25
+    // played, to the 1526 the first example ends with, and 100 + 1 x 100 at
+    // "Easy" with 50 of 51 played in the second.
+    EXPECT_EQ(WinPoints(LevelUnbeatable, 25, 15), 1500);
+    EXPECT_EQ(WinPoints(LevelEasy, 51, 50), 200);
     for (const Mark* m : MarksOf(QStringLiteral("normal-unbeatable-single"))) {
         if (m->Key == u"total") {
             EXPECT_EQ(m->Text, QStringLiteral("1526"));

@@ -1,15 +1,25 @@
-// The modal-dialog seam: a real modal run ends with the dialog's own result;
-// a handler gets the built dialog instead, unshown, and answers for it; the
-// scripted stand-in runs its steps in order and puts the previous handler back.
+// The modal-dialog seam: a real modal run ends with the dialog's own result
+// and shows the dialog in the middle of the screen; a handler gets the built
+// dialog instead, unshown, and answers for it; the scripted stand-in runs its
+// steps in order and puts the previous handler back.
+#include "platform/application.h"
+#include "platform/messagebox.h"
 #include "platform/modal.h"
 #include "tests/support/modaldialogs.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -42,6 +52,136 @@ TEST(Modal, WithoutHandlerTheDialogRunsItsOwnLoop)
         EXPECT_EQ(ExecAndPress(dialog, ok ? okButton : cancelButton),
                   ok ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+std::string Describe(const QRect& r)
+{
+    return QStringLiteral("%1x%2+%3+%4")
+        .arg(r.width())
+        .arg(r.height())
+        .arg(r.x())
+        .arg(r.y())
+        .toStdString();
+}
+
+// Reads where the modal window is once it is up, then closes it (looking
+// again until it is up, so the test cannot hang on it).
+class FrameWhenUp
+{
+public:
+    FrameWhenUp()
+    {
+        m_reader.setInterval(5);
+        QObject::connect(&m_reader, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            m_reader.stop();
+            m_frame = dialog->frameGeometry();
+            m_client = dialog->geometry();
+            dialog->reject();
+        });
+        m_reader.start();
+    }
+    QRect Frame() const { return m_frame; }
+    QRect Client() const { return m_client; }
+
+private:
+    QTimer m_reader;
+    QRect m_frame;
+    QRect m_client;
+};
+
+// Fixes its size only when it shows, as a message box works its size out.
+class GrowsOnShow : public QDialog
+{
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        setFixedSize(320, 160);
+        QDialog::showEvent(event);
+    }
+};
+
+// The offscreen platform's screen is 800 x 800 with nothing reserved, and it
+// gives every window a frame 2 pixels wide all round, so a window sits in the
+// middle when its frame's middle is at 400, 400. This platform also centres
+// a window nobody has placed; a dialog placed elsewhere before shows that the
+// run itself centres (on X11 without a window manager Qt would leave the
+// dialogs off the middle; the end-to-end runs check that).
+TEST(Modal, RealDialogsShowInTheMiddleOfTheScreen)
+{
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+
+    const auto fixed = [] {
+        auto dialog = std::make_unique<QDialog>();
+        dialog->setFixedSize(200, 100);
+        return dialog;
+    };
+    const auto movedAway = [] {
+        auto dialog = std::make_unique<QDialog>();
+        dialog->setFixedSize(200, 100);
+        dialog->move(0, 0);
+        return dialog;
+    };
+    const auto grows = []() -> std::unique_ptr<QDialog> {
+        auto dialog = std::make_unique<GrowsOnShow>();
+        dialog->setFixedSize(100, 50);
+        return dialog;
+    };
+    // Sized by its layout when it shows: the child and the margins of 10.
+    const auto laidOut = [] {
+        auto dialog = std::make_unique<QDialog>();
+        auto* layout = new QVBoxLayout(dialog.get());
+        layout->setContentsMargins(10, 10, 10, 10);
+        auto* child = new QWidget(dialog.get());
+        child->setFixedSize(150, 80);
+        layout->addWidget(child);
+        return dialog;
+    };
+    const struct
+    {
+        const char* name;
+        std::function<std::unique_ptr<QDialog>()> make;
+        QRect client;
+    } cases[] = {
+        {"fixed size", fixed, QRect(300, 350, 200, 100)},
+        {"moved elsewhere before", movedAway, QRect(300, 350, 200, 100)},
+        {"size fixed on show", grows, QRect(240, 320, 320, 160)},
+        {"sized by its layout", laidOut, QRect(315, 350, 170, 100)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<QDialog> dialog = c.make();
+        // Shown twice: the second time is placed like the first.
+        for (int run = 0; run < 2; ++run) {
+            const FrameWhenUp seen;
+            EXPECT_EQ(platform::ExecModal(*dialog), QDialog::Rejected);
+            EXPECT_EQ(seen.Client(), c.client) << Describe(seen.Client());
+            EXPECT_EQ(seen.Frame(), c.client.marginsAdded(QMargins(2, 2, 2, 2)))
+                << Describe(seen.Frame());
+        }
+    }
+}
+
+// A message box knows its size only once it shows; its middle is the
+// screen's all the same, to the pixel its odd or even size allows.
+TEST(Modal, RealMessageBoxesShowInTheMiddleOfTheScreen)
+{
+    for (const char* text :
+         {"Quit game and exit?", "Changes require starting a new game, continue?\n"
+                                 "A second line, longer than the first one by a good deal."}) {
+        SCOPED_TRACE(text);
+        const FrameWhenUp seen;
+        platform::MessageDlg(QString::fromUtf8(text), platform::MsgType::Confirmation,
+                             platform::MsgButtons::YesNo);
+        const QRect frame = seen.Frame();
+        ASSERT_TRUE(frame.isValid());
+        EXPECT_GT(frame.width(), 100);
+        // Twice the middle, so that an odd size counts half a pixel.
+        EXPECT_NEAR(2 * frame.x() + frame.width(), 800, 1) << Describe(frame);
+        EXPECT_NEAR(2 * frame.y() + frame.height(), 800, 1) << Describe(frame);
     }
 }
 

@@ -18,24 +18,29 @@ namespace {
 
 TEST(Shell, TargetsAreUrlsOrFilesInTheCurrentFolder)
 {
+    // A known current folder, so that the file addresses can be written out.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QStringLiteral("/")));
     const struct
     {
-        QString target;
-        QUrl url;
+        const char* target;
+        const char* url; // fully encoded; empty for no address
     } cases[] = {
-        {QStringLiteral("Velto.chm"),
-         QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Velto.chm")))},
-        {QStringLiteral("docs/My Help.chm"),
-         QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("docs/My Help.chm")))},
-        {QStringLiteral("/tmp/x.chm"), QUrl::fromLocalFile(QStringLiteral("/tmp/x.chm"))},
-        {QStringLiteral("https://example.org/?Velto"),
-         QUrl(QStringLiteral("https://example.org/?Velto"))},
-        {QStringLiteral("http://example.org/ContactUs.htm"),
-         QUrl(QStringLiteral("http://example.org/ContactUs.htm"))},
-        {QStringLiteral(""), QUrl()},
+        {"Velto.chm", "file:///Velto.chm"},
+        {"docs/My Help.chm", "file:///docs/My%20Help.chm"},
+        {"  docs/x.html  ", "file:///docs/x.html"},
+        {"/tmp/x.chm", "file:///tmp/x.chm"},
+        {"https://example.org/?Velto", "https://example.org/?Velto"},
+        {"http://example.org/ContactUs.htm", "http://example.org/ContactUs.htm"},
+        {"", ""},
+        {"   ", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(platform::ShellTargetUrl(c.target), c.url) << c.target.toStdString();
+        EXPECT_EQ(
+            platform::ShellTargetUrl(QString::fromUtf8(c.target)).toString(QUrl::FullyEncoded),
+            QString::fromUtf8(c.url))
+            << c.target;
+    QDir::setCurrent(before);
 }
 
 TEST(Shell, RecorderTakesTheRequests)

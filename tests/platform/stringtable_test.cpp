@@ -1,37 +1,48 @@
+// The string table: the texts other parts of the program build on, each for
+// the reason it matters, and nothing for an id without a text.
 #include "platform/stringtable.h"
+#include "tests/support/qtprinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(StringTable, TextsAreTheProgramsOwn)
+TEST(StringTable, PlayAgainQuestionTakesTheWinnerOnce)
 {
+    // The game puts "You" or "The Computer" in its one place holder.
+    const QString question = platform::LoadStr(65141);
+    EXPECT_EQ(question, QStringLiteral("%s Won, Do you want to play again?"));
+    EXPECT_EQ(question.count(QStringLiteral("%s")), 1);
+}
+
+TEST(StringTable, TitlesAndLevelsMakeTheSettingsFileSections)
+{
+    // The Hall of Fame's sections in the settings file are a deck and scoring
+    // title with a level after it: the names files already written carry.
     const struct
     {
-        int id;
-        const char* text;
+        int title;
+        int level;
+        const char* section;
     } cases[] = {
-        {65136, "Click Ok when Ready to Start!"},
-        {65137, "Creating a Second Deck, Please be Patient"},
-        {65138, "Changes require starting a new game, continue?"},
-        {65139, "Quit game and exit?"},
-        {65140, "Quit game and re-deal?"},
-        {65141, "%s Won, Do you want to play again?"},
-        {65154, "Version 1.1"},
-        {65157, "Single Deck - Normal Scoring"},
-        {65158, "Single Deck - Las Vegas Scoring"},
-        {65159, "Double Deck - Normal Scoring"},
-        {65160, "Double Deck - Las Vegas Scoring"},
-        {65161, " - Unbeatable"},
-        {65162, " - Very Hard"},
-        {65163, " - Hard"},
-        {65164, " - Not Bad"},
-        {65165, " - Easy"},
-        {65166, "Rank  Score     Name"},
-        {65167, "Please enter your name"},
+        {65157, 65161, "Single Deck - Normal Scoring - Unbeatable"},
+        {65157, 65165, "Single Deck - Normal Scoring - Easy"},
+        {65158, 65163, "Single Deck - Las Vegas Scoring - Hard"},
+        {65159, 65162, "Double Deck - Normal Scoring - Very Hard"},
+        {65160, 65164, "Double Deck - Las Vegas Scoring - Not Bad"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(platform::LoadStr(c.id).toStdString(), c.text) << c.id;
+        EXPECT_EQ(platform::LoadStr(c.title) + platform::LoadStr(c.level),
+                  QString::fromUtf8(c.section));
+}
+
+TEST(StringTable, ScoresHeadingPutsNameWhereTheRankLinesDo)
+{
+    // A rank line is "  1     " and eight columns of score: the names start
+    // in column 16, under "Name".
+    const QString heading = platform::LoadStr(65166);
+    EXPECT_EQ(heading, QStringLiteral("Rank  Score     Name"));
+    EXPECT_EQ(heading.indexOf(QStringLiteral("Name")), 16);
 }
 
 TEST(StringTable, IdsWithoutTextGiveEmptyStrings)
