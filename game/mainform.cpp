@@ -13,19 +13,18 @@
 #include "platform/installpaths.h"
 #include "platform/jpegimage.h"
 #include "platform/messagebox.h"
+#include "platform/modal.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/stringtable.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -95,7 +94,7 @@ TMainForm::TMainForm(const QString& appDir, QWidget* parent)
     // The window is exactly the menu and the table: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    CentreOnScreen();
+    platform::CentreOnScreen(*this);
 
     // Key preview: characters typed anywhere in this window reach FormKeyPress
     // before the control that has the focus.
@@ -187,16 +186,6 @@ void TMainForm::CreateMenu()
     AboutVeltoMenu = item(HelpMenu, "AboutVeltoMenu", QStringLiteral("About Velto"), &TMainForm::AboutVeltoMenuClick);
 
     ExitMenu = item(bar, "ExitMenu", QStringLiteral("&Exit"), &TMainForm::ExitMenuClick);
-}
-
-void TMainForm::CentreOnScreen()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 void TMainForm::FormCreate()

@@ -166,7 +166,6 @@ protected:
 private:
     void CreateComponents();
     void CreateMenu();
-    void CentreOnScreen();
 
     QWidget* FClient = nullptr;
     bool FClosed = false;
