@@ -1,8 +1,10 @@
 // The program: one window, the game table, until it closes.
 #include "game/mainform.h"
 #include "platform/application.h"
+#include "platform/sound.h"
 
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,5 +42,8 @@ int main(int argc, char** argv)
 
     TMainForm MainForm;
     MainForm.show();
+    // The sound player loads once the event loop has mapped the window, on
+    // a thread of its own, and is ready before the first card can be played.
+    QTimer::singleShot(0, &MainForm, platform::PreloadSounds);
     return app.exec();
 }
