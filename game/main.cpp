@@ -1,10 +1,9 @@
 // The program: one window, the game table, until it closes.
 #include "game/mainform.h"
 #include "platform/application.h"
-#include "platform/sound.h"
+#include "platform/soundpreloader.h"
 
 #include <QIcon>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,8 +41,8 @@ int main(int argc, char** argv)
 
     TMainForm MainForm;
     MainForm.show();
-    // The sound player loads once the event loop has mapped the window, on
-    // a thread of its own, and is ready before the first card can be played.
-    QTimer::singleShot(0, &MainForm, platform::PreloadSounds);
+    // The sound player loads on a thread of its own at the first click or
+    // key, well before the first card of a deal can sound.
+    platform::SoundPreloader::InstallOnApplication();
     return app.exec();
 }

@@ -18,9 +18,9 @@ SoundHandler SetSoundHandler(SoundHandler handler);
 
 // Gets the real player ready on a thread of its own (the sound module and
 // its connection to the sound server), so that the first sound comes on
-// time without slowing the start; the program calls it once its window
-// shows. Without it the first sound does that work itself. No effect while
-// a handler is set.
+// time without slowing the start; the program has it called at the user's
+// first input (soundpreloader.h). Without it the first sound does that work
+// itself. No effect while a handler is set.
 void PreloadSounds();
 
 // The resource path (":/sounds/<File>.wav") that name plays, or an empty

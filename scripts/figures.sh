@@ -30,7 +30,12 @@ for b in bench_startup bench_game; do
 done
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb=""; pulse=""
+cleanup() {
+  for p in $xvfb $pulse; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
 cp $build/velto "$work/"
 cp $build/libveltosound.so "$work/" 2>/dev/null || true
 cp -r $build/help "$work/" 2>/dev/null || true
@@ -38,7 +43,7 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 # median, 10th and 90th percentile of the numbers on stdin
-spread() { sort -n | awk '{v[NR]=$1} END {printf "%s %s %s", v[int((NR+1)/2)], v[int(NR*0.1)+1], v[int(NR*0.9+0.5)]}'; }
+spread() { sort -n | awk '{v[NR]=$1} END {printf "%s %s %s\n", v[int((NR+1)/2)], v[int(NR*0.1)+1], v[int(NR*0.9+0.5)]}'; }
 # field NAME of the probe's lines in FILE
 field() { sed -n "s/.*\b$1=\([-0-9.]*\).*/\1/p" "$2"; }
 
@@ -103,9 +108,11 @@ echo "== Window unmapped to process ended, after a deal with sounds (median, 10t
 if [ -n "$server" ]; then
   exit_delay "with a sound server (null output)" PULSE_SERVER="$server"
   kill "$pulse"; wait "$pulse" 2>/dev/null || true
+  pulse=""
 fi
 exit_delay "without a sound server" PULSE_SERVER="unix:$work/no-server"
 kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
+xvfb=""
 
 # Runs velto under /usr/bin/time in a fresh Xvfb; $1 is "idle" or "deal".
 run() {
