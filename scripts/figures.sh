@@ -2,7 +2,7 @@
 # Measures the figures in the README with public tools: start-up to first
 # paint and the game's own work (Google Benchmark, Release build); the whole
 # program's start-up as a user waits for it (exec to the window mapped, and
-# the peak memory then and once the sound player has loaded), alternating
+# the peak memory then and 1.5 s later, left alone), alternating
 # with a bare Qt window of the same size (bench/barewindow); how long the
 # process lives on after its window has gone, after a deal with sounds, with
 # a private sound server and without one; and the peak memory and CPU of the
@@ -48,7 +48,7 @@ spread() { sort -n | awk '{v[NR]=$1} END {printf "%s %s %s\n", v[int((NR+1)/2)],
 field() { sed -n "s/.*\b$1=\([-0-9.]*\).*/\1/p" "$2"; }
 
 # A private sound server with a null output, as a desktop has one running
-# (the game loads its sound player and connects once the window shows).
+# (the game loads its sound player and connects at the user's first input).
 server=""
 if command -v pulseaudio >/dev/null; then
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr --log-level=error \
@@ -78,7 +78,7 @@ report() { # label field divisor unit
 }
 report "exec to window mapped" map_ms 1 ms
 report "peak memory when the window is mapped" hwm_map_kb 1024 MB
-report "peak memory 1.5 s later (sounds loaded)" hwm_settled_kb 1024 MB
+report "peak memory 1.5 s later, left alone" hwm_settled_kb 1024 MB
 
 # Window unmapped to process ended, after a deal in which the user's cards
 # sounded: the slot keys pressed for four seconds, then Exit and Yes.
