@@ -1,6 +1,7 @@
 // The program: one window, the game table, until it closes.
 #include "game/mainform.h"
 #include "platform/application.h"
+#include "platform/soundpreloader.h"
 
 #include <QIcon>
 
@@ -40,5 +41,8 @@ int main(int argc, char** argv)
 
     TMainForm MainForm;
     MainForm.show();
+    // The sound player loads on a thread of its own at the first click or
+    // key, well before the first card of a deal can sound.
+    platform::SoundPreloader::InstallOnApplication();
     return app.exec();
 }

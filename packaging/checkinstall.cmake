@@ -1,5 +1,5 @@
 # Installs the build into a scratch prefix and checks the tree:
-#   cmake -DBUILD_DIR=... -DPREFIX=.../usr -DAPP_ID=... -DWITH_PROGRAM=0|1
+#   cmake -DBUILD_DIR=... -DPREFIX=.../usr -DAPP_ID=... -DWITH_PROGRAM=0|1 -DWITH_SOUND_MODULE=0|1
 #         -DDESKTOP_FILE_VALIDATE=... -DAPPSTREAMCLI=... -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -21,6 +21,10 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 if(WITH_PROGRAM)
   list(APPEND expected bin/velto)
+endif()
+# The program loads its sound player from here (platform/soundbackend.cpp).
+if(WITH_SOUND_MODULE)
+  list(APPEND expected lib/velto/libveltosound.so)
 endif()
 foreach(f ${expected})
   if(NOT EXISTS ${PREFIX}/${f})

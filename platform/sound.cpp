@@ -1,11 +1,9 @@
 #include "platform/sound.h"
 
-#include <QAudioDevice>
+#include "platform/soundbackend.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
 
 #include <utility>
 
@@ -19,29 +17,23 @@ SoundHandler& soundHandler()
     return handler;
 }
 
-// The one player: a new sound replaces whatever it is still playing. It is
-// made on first use and goes before the application does.
-QSoundEffect* player = nullptr;
+// The one player, made on first use; it goes with the application, before
+// the libraries it uses do.
+SoundBackend* backend = nullptr;
 
-void dropPlayer()
+void dropBackend()
 {
-    delete player;
-    player = nullptr;
+    delete backend;
+    backend = nullptr;
 }
 
-void playResource(const QString& path)
+SoundBackend& theBackend()
 {
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return; // no device: stay silent rather than let the backend complain
-    if (!player) {
-        player = new QSoundEffect;
-        qAddPostRoutine(dropPlayer);
+    if (!backend) {
+        backend = new SoundBackend(SoundBackend::ModulePath(QCoreApplication::applicationDirPath()));
+        qAddPostRoutine(dropBackend);
     }
-    const QUrl source(QLatin1String("qrc") + path);
-    player->stop();
-    if (player->source() != source)
-        player->setSource(source);
-    player->play();
+    return *backend;
 }
 
 } // namespace
@@ -70,8 +62,14 @@ bool PlaySoundResource(const QString& name)
     const QString path = SoundResourcePath(name);
     if (path.isEmpty())
         return false;
-    playResource(path);
+    theBackend().Play(path);
     return true;
+}
+
+void PreloadSounds()
+{
+    if (!soundHandler())
+        theBackend().Preload();
 }
 
 SoundHandler SetSoundHandler(SoundHandler handler)

@@ -5,12 +5,14 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   dpkg-dev file                     # cpack's Debian package: dpkg-shlibdeps
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
+  libpulse-dev                      # the sound module (platform/soundmodule/)
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   xvfb xauth xdotool
   imagemagick x11-utils             # the end-to-end tests read the screen and watch the windows
   desktop-file-utils appstream      # the packaging tests validate the desktop files
+  pulseaudio pulseaudio-utils       # a sound test plays through a private server and records it
 )
 missing=()
 for p in "${packages[@]}"; do
