@@ -151,11 +151,7 @@ void TRaceRules::RefillSlot(int Side, int SlotNumber)
     TLuCardGroup* Slot = Cards.Slot(Side, SlotNumber);
     const int Top = TopCardIndex(Pile);
     if (Slot && Top >= 0) {
-        // Both ends of the way are set here: a pile still aimed at a centre
-        // pile (a stalemate that ended the deal leaves it so) would lay its
-        // card face up there and leave the slot empty.
         TLuCardTable* Station = Cards.TempTable(Side);
-        Pile->SetTable(Station);
         Slot->SetTable(Station);
         Station->SetLandingPosition(TopPosition);
         Pile->PlayCard(Top, false, tpTop);
@@ -174,12 +170,6 @@ void TRaceRules::UpdateStuck()
     State.ComputerStuck = !SideCanPlay(ComputerSide);
 }
 
-void TRaceRules::AimPilesAtStations()
-{
-    Cards.Play1Pile->SetTable(Cards.TempTable1);
-    Cards.Play2Pile->SetTable(Cards.TempTable2);
-}
-
 void TRaceRules::Stalemate()
 {
     Host.StopComputer();
@@ -193,8 +183,6 @@ void TRaceRules::Stalemate()
         UpdateStuck();
     } while (State.UserStuck && State.ComputerStuck
              && (TopCardIndex(Cards.Play1Pile) >= 0 || TopCardIndex(Cards.Play2Pile) >= 0));
-    // Whatever the passes decided, the piles go back to refilling the hands.
-    AimPilesAtStations();
 
     if (State.UserPlayed >= State.TargetCount)
         State.UserWon = true;
@@ -215,9 +203,13 @@ void TRaceRules::TurnSideCard(int Side)
     TLuCardTable* Centre = Cards.CentrePile(Side);
     TLuCardGroup* Pile = Cards.Pile(Side);
     if (const int Top = TopCardIndex(Pile); Top >= 0) {
+        // The pile is aimed at the centre pile for this one card only: left
+        // so (a stalemate that ended the deal did), the next refill laid its
+        // card face up there and left the slot empty.
         Pile->SetTable(Centre);
         Centre->SetLandingPosition(TopPosition);
         Pile->PlayCard(Top, false, tpTop);
+        Pile->SetTable(Cards.TempTable(Side));
         return;
     }
     for (TLuCardGroup* Slot : Cards.Slots(Side)) {

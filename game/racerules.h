@@ -47,10 +47,10 @@ public:
     void UpdateScoreLabel();
     // Plays the named sound while sounds are on.
     void PlayGameSound(const char* Name);
-    // Both stuck flags worked out again, with their wait signs.
-    void UpdateStuck();
 
 private:
+    // Both stuck flags worked out again, with their wait signs.
+    void UpdateStuck();
     // The centre pile Slot's card may go on (the left one first), nullptr
     // when none fits or the slot is empty.
     TLuCardTable* ChoosePile(TLuCardGroup* Slot) const;
@@ -61,8 +61,6 @@ private:
     // What follows every user play: the count, the point, and either the
     // win or the refill.
     void CountUserPlay(TLuCardGroup* Slot);
-    // The piles lay their cards into the hand slots through the way stations.
-    void AimPilesAtStations();
 
     TGameState& State;
     TCardComponents& Cards;
