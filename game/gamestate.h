@@ -13,6 +13,8 @@ struct TGameState {
     std::int32_t Decks = 1;   // 1 single deck, 2 double deck
     std::int32_t Level = 2;   // 0 "Unbeatable" .. 4 "Easy"
     bool SoundsOn = true;
+    // Cards travel to their places instead of jumping there.
+    bool AnimateCards = true;
 
     // The deal in progress.
     bool InGame = false;
