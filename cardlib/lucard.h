@@ -2,7 +2,8 @@
 // The card library for its users in one include: cards and their images and
 // drawing, the card controls (group, table, visual deck), the table's options
 // and lists, the dealing deck, the pause, and (through lugraphics.h) the
-// buffered control, the busy state and the sprite.
+// buffered control, the busy state and the sprite; and the flights that do
+// not block (luflightlayer.h).
 #include "cardlib/lugraphics.h"
 
 #include "cardlib/lucardimages.h"
@@ -16,6 +17,7 @@
 #include "cardlib/luplayerlist.h"
 #include "cardlib/lupointlist.h"
 #include "cardlib/luwait.h"
+#include "cardlib/luflightlayer.h"
 #include "cardlib/lucarddeck.h"
 #include "cardlib/luincludedcards.h"
 #include "cardlib/luvirtualdeck.h"

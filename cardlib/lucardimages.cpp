@@ -314,3 +314,20 @@ void FillRect(QImage& Dest, const TLuRect& R, QRgb Color)
     for (int Y = C.Top; Y < C.Bottom; ++Y)
         FillSpan(Row(Dest, Y), C.Left, C.Right, Fill);
 }
+
+QImage CardFlightPicture(const TLuCardImage* Image)
+{
+    if (!Image || Image->Picture.isNull())
+        return {};
+    QImage Result = Image->Picture.convertToFormat(QImage::Format_ARGB32);
+    if (Image->Transparent) {
+        const QRgb Key = Image->TransparentColor & RGB_MASK;
+        for (int Y = 0; Y < Result.height(); ++Y) {
+            auto* Row = reinterpret_cast<QRgb*>(Result.scanLine(Y));
+            for (int X = 0; X < Result.width(); ++X)
+                if ((Row[X] & RGB_MASK) == Key)
+                    Row[X] = 0;
+        }
+    }
+    return Result.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}

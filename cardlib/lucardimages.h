@@ -77,6 +77,11 @@ inline const QImage* CardPicture(const TLuCardImage* Image)
     return Image ? &Image->Picture : nullptr;
 }
 
+// Image as a flight shows it: its transparent colour fully transparent, so
+// the card in the air has the outline it has when it lies on the table; a
+// null image for a null Image or one whose picture is not loaded.
+QImage CardFlightPicture(const TLuCardImage* Image);
+
 // The resource number 1..69 that fills a slot (aces first, hearts before
 // spades in the resources); 0 for a slot outside 2..70.
 int CardImageResource(int Slot);

@@ -162,11 +162,17 @@ public:
     // A position card draws itself at its position's place.
     void DrawCard(TLuSingleCard& Card, bool Invalidate) override;
 
+    // Where a card laid at position Pos shows in the parent window (the
+    // table's corner plus the position's place in its image): where a flight
+    // onto that position ends.
+    QPoint WindowPlace(int Pos) const;
+
 protected:
     void Loaded() override;
     // Any button released anywhere on the table: offers the top card to
     // OnCardClick and hands it to the human player when asked to.
     void mouseReleaseEvent(QMouseEvent* Event) override;
+
 
 private:
     int NextLandingPos(int Pos) const;
@@ -175,9 +181,6 @@ private:
     void FireAfterAddCard(bool OwnedCard);
     // Flies the table's sprite (when there is one) and hides it at the end.
     void Fly(QPoint From, QPoint To, const QImage* Image);
-    // The place of a position in the window (the table's corner plus the
-    // position's place in its image).
-    QPoint WindowPlace(int Pos) const;
     // The non-empty position cards, oldest first.
     void DrawPositionCards(bool Invalidate);
 

@@ -3,6 +3,7 @@
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardtable.h"
 #include "game/cardcomponents.h"
+#include "game/cardflights.h"
 #include "game/gamehost.h"
 #include "game/gamerules.h"
 #include "game/gamestate.h"
@@ -10,10 +11,14 @@
 
 void TComputerPlayer::Tick()
 {
-    if (State.UserStuck && State.ComputerStuck)
+    if (State.UserStuck && State.ComputerStuck) {
+        // Cards still in the air may free a side; their landing looks again.
+        if (Flights.InAir())
+            return;
         Rules.Stalemate();
-    else if (State.ComputerStuck)
+    } else if (State.ComputerStuck) {
         return;
+    }
     if (State.UserWon || State.ComputerWon)
         return;
 
@@ -36,11 +41,11 @@ void TComputerPlayer::Tick()
 
 void TComputerPlayer::Play(TLuCardGroup* Slot, TLuCardTable* Pile)
 {
-    {
-        const TPileBusyGuard Busy(State, Cards, Pile);
-        PlaySlotOnto(Slot, Pile);
-    }
+    Flights.PlayOnto(Slot, 0, Pile, TCardFlights::PlayMs, [this, Slot] { Counted(Slot); });
+}
 
+void TComputerPlayer::Counted(TLuCardGroup* Slot)
+{
     ++State.ComputerPlayed;
     if (State.ComputerPlayed >= State.TargetCount && !State.UserWon) {
         State.ComputerWon = true;

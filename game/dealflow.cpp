@@ -4,6 +4,7 @@
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardtable.h"
 #include "game/cardcomponents.h"
+#include "game/cardflights.h"
 #include "game/gamehost.h"
 #include "game/gamerules.h"
 #include "game/gamestate.h"
@@ -53,6 +54,7 @@ void TDealFlow::Deal()
         return;
     }
 
+    Flights.Settle();
     Host.EnableHelpMenu(false);
     Cards.Deck->SetDeckEmpty(false);
     Host.ShowWaitSign(UserSide, false);
@@ -67,9 +69,17 @@ void TDealFlow::Deal()
 
     Cards.Play1Pile->SetTable(Cards.CardTable1);
     Cards.Play2Pile->SetTable(Cards.CardTable2);
-    DealSide(UserSide);
-    WaitForNextMillisecond(FSideSeeded);
-    DealSide(ComputerSide);
+    Flights.Deal(
+        [this] {
+            DealSide(UserSide);
+            WaitForNextMillisecond(FSideSeeded);
+            DealSide(ComputerSide);
+        },
+        [this] { Dealt(); });
+}
+
+void TDealFlow::Dealt()
+{
     Cards.Deck->SetDeckEmpty(true);
     Cards.Play1Pile->SetTable(Cards.TempTable1);
     Cards.Play2Pile->SetTable(Cards.TempTable2);
@@ -116,6 +126,12 @@ void TDealFlow::StartScore()
 
 void TDealFlow::GameOver()
 {
+    // The deal ends when its last card lies: one still in the air would land
+    // on the question, or count for a deal that has ended.
+    if (Flights.InAir()) {
+        Flights.WhenSettled([this] { Host.Post(MsgGameOver); });
+        return;
+    }
     Host.StopComputer();
     Host.ShowPauseButton(false);
     State.InGame = false;
@@ -147,10 +163,10 @@ void TDealFlow::GameOver()
 bool TDealFlow::CloseQuery()
 {
     Host.StopComputer();
-    if (!State.InGame)
-        return true;
-    if (Host.AskYesNo(QuestionText(QuitAndExitId), platform::MsgType::Confirmation))
-        return true;
-    Host.StartComputer();
-    return false;
+    if (State.InGame && !Host.AskYesNo(QuestionText(QuitAndExitId), platform::MsgType::Confirmation)) {
+        Host.StartComputer();
+        return false;
+    }
+    Flights.Settle();
+    return true;
 }

@@ -5,6 +5,7 @@
 // offer, and the question before closing during a deal.
 #include "platform/systemclock.h"
 
+class TCardFlights;
 class TGameHost;
 class TRaceRules;
 struct TCardComponents;
@@ -12,28 +13,35 @@ struct TGameState;
 
 class TDealFlow {
 public:
-    TDealFlow(TGameState& State, TCardComponents& Cards, TGameHost& Host, TRaceRules& Rules)
+    TDealFlow(TGameState& State, TCardComponents& Cards, TGameHost& Host, TRaceRules& Rules, TCardFlights& Flights)
         : State(State)
         , Cards(Cards)
         , Host(Host)
         , Rules(Rules)
+        , Flights(Flights)
     {
     }
 
-    // A new deal; during a deal it first asks to quit it.
+    // A new deal; during a deal it first asks to quit it. Cards still in
+    // the air from the last one are put at their places first.
     void Deal();
-    // The end of a deal, on the posted game-over message.
+    // The end of a deal, on the posted game-over message: once the last card
+    // in the air has landed.
     void GameOver();
     // False while the user keeps a running deal; stops the computer first.
+    // When the window may close, no card stays in the air.
     bool CloseQuery();
 
 private:
     void DealSide(int Side);
+    // The rest of a deal once its cards lie: the start box and the race.
+    void Dealt();
     void StartScore();
 
     TGameState& State;
     TCardComponents& Cards;
     TGameHost& Host;
     TRaceRules& Rules;
+    TCardFlights& Flights;
     platform::SystemTime FSideSeeded;
 };

@@ -1,8 +1,10 @@
 #pragma once
-// The race as one object: the rules of a move, the computer and the flow of
-// a deal, wired to one game state, one set of card components and one host.
+// The race as one object: the flights its cards take, the rules of a move,
+// the computer and the flow of a deal, wired to one game state, one set of
+// card components and one host.
 // The window holds one and forwards its handlers to it; a test can hold one
 // on a stand-in host with no window at all.
+#include "game/cardflights.h"
 #include "game/computerplayer.h"
 #include "game/dealflow.h"
 #include "game/racerules.h"
@@ -10,12 +12,14 @@
 class TRaceGame {
 public:
     TRaceGame(TGameState& State, TCardComponents& Cards, TGameHost& Host)
-        : Rules(State, Cards, Host)
-        , Computer(State, Cards, Host, Rules)
-        , Flow(State, Cards, Host, Rules)
+        : Flights(State, Cards)
+        , Rules(State, Cards, Host, Flights)
+        , Computer(State, Cards, Host, Rules, Flights)
+        , Flow(State, Cards, Host, Rules, Flights)
     {
     }
 
+    TCardFlights Flights;
     TRaceRules Rules;
     TComputerPlayer Computer;
     TDealFlow Flow;

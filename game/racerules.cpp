@@ -4,15 +4,12 @@
 #include "cardlib/lucardtable.h"
 #include "cardlib/lusinglecard.h"
 #include "game/cardcomponents.h"
+#include "game/cardflights.h"
 #include "game/gamehost.h"
 #include "game/gamerules.h"
 #include "game/gamestate.h"
 
-namespace {
-
-constexpr int TopPosition = TLuCardTable::PosTop;
-
-} // namespace
+#include <memory>
 
 int TopCardIndex(const TLuCardGroup* Group)
 {
@@ -36,29 +33,6 @@ int SlotValue(TLuCardGroup* Slot)
 int TopValue(const TLuCardTable* Pile)
 {
     return Pile->CardTop()->Value();
-}
-
-bool& PileBusy(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile)
-{
-    return Pile == Cards.CardTable1 ? State.Pile1Busy : State.Pile2Busy;
-}
-
-TPileBusyGuard::TPileBusyGuard(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile)
-    : FBusy(PileBusy(State, Cards, Pile))
-{
-    FBusy = true;
-}
-
-TPileBusyGuard::~TPileBusyGuard()
-{
-    FBusy = false;
-}
-
-void PlaySlotOnto(TLuCardGroup* Slot, TLuCardTable* Pile)
-{
-    Slot->SetTable(Pile);
-    Pile->SetLandingPosition(TopPosition);
-    Slot->PlayCard(0, false, tpTop);
 }
 
 void TRaceRules::UpdateScoreLabel()
@@ -100,34 +74,25 @@ TLuCardTable* TRaceRules::ChoosePile(TLuCardGroup* Slot) const
     return nullptr;
 }
 
-template <typename TPlay>
-void TRaceRules::UserPlay(TLuCardGroup* Slot, TPlay&& Play)
+void TRaceRules::UserPlay(TLuCardGroup* Slot)
 {
     TLuCardTable* Pile = ChoosePile(Slot);
     if (!Pile)
         return;
-    {
-        const TPileBusyGuard Busy(State, Cards, Pile);
-        PlayGameSound("PlayCard");
-        Slot->SetTable(Pile);
-        Pile->SetLandingPosition(TopPosition);
-        Play();
-    }
-    CountUserPlay(Slot);
+    PlayGameSound("PlayCard");
+    Flights.PlayOnto(Slot, 0, Pile, TCardFlights::PlayMs, [this, Slot] { CountUserPlay(Slot); });
 }
 
-void TRaceRules::UserClick(TLuCardGroup* Slot, bool& PlayIt)
+void TRaceRules::UserClick(TLuCardGroup* Slot, bool& /*PlayIt*/)
 {
-    // The group plays the card itself once the click handler has returned.
-    UserPlay(Slot, [&PlayIt] { PlayIt = true; });
+    UserPlay(Slot);
 }
 
 void TRaceRules::UserKey(QChar Key)
 {
     if (Key < u'1' || Key > u'4')
         return;
-    TLuCardGroup* Slot = Cards.Slot(UserSide, Key.unicode() - u'0');
-    UserPlay(Slot, [Slot] { Slot->PlayCard(0, false, tpTop); });
+    UserPlay(Cards.Slot(UserSide, Key.unicode() - u'0'));
 }
 
 void TRaceRules::CountUserPlay(TLuCardGroup* Slot)
@@ -147,21 +112,22 @@ void TRaceRules::CountUserPlay(TLuCardGroup* Slot)
 
 void TRaceRules::RefillSlot(int Side, int SlotNumber)
 {
-    TLuCardGroup* Pile = Cards.Pile(Side);
+    const auto AfterRefill = [this] {
+        UpdateStuck();
+        // Nothing turns new centre cards after a deal has ended (that would
+        // start the computer again on a finished deal), once a side has won
+        // (its deal is ending), or while a card is in the air: the landing
+        // of the last one looks again.
+        if (State.UserStuck && State.ComputerStuck && State.InGame && !State.UserWon && !State.ComputerWon
+            && !Flights.InAir())
+            Stalemate();
+    };
     TLuCardGroup* Slot = Cards.Slot(Side, SlotNumber);
-    const int Top = TopCardIndex(Pile);
-    if (Slot && Top >= 0) {
-        TLuCardTable* Station = Cards.TempTable(Side);
-        Slot->SetTable(Station);
-        Station->SetLandingPosition(TopPosition);
-        Pile->PlayCard(Top, false, tpTop);
-        Station->TakeTopCard(Slot);
-    }
-    UpdateStuck();
-    // After a deal has ended nothing turns new centre cards: that would
-    // start the computer again on a finished deal.
-    if (State.UserStuck && State.ComputerStuck && State.InGame)
-        Stalemate();
+    const int Top = TopCardIndex(Cards.Pile(Side));
+    if (Slot && Top >= 0)
+        Flights.Refill(Side, Top, Slot, AfterRefill);
+    else
+        AfterRefill();
 }
 
 void TRaceRules::UpdateStuck()
@@ -174,15 +140,32 @@ void TRaceRules::Stalemate()
 {
     Host.StopComputer();
     PlayGameSound("NoPlay");
-    do {
-        TurnSideCard(UserSide);
-        TurnSideCard(ComputerSide);
-        ++State.UserPlayed;
-        ++State.ComputerPlayed;
-        UpdateScoreLabel();
-        UpdateStuck();
-    } while (State.UserStuck && State.ComputerStuck
-             && (TopCardIndex(Cards.Play1Pile) >= 0 || TopCardIndex(Cards.Play2Pile) >= 0));
+    StalemateRound();
+}
+
+void TRaceRules::StalemateRound()
+{
+    // Both sides' cards are in the air together; the round ends when both lie.
+    auto Waiting = std::make_shared<int>(2);
+    const auto OneDown = [this, Waiting] {
+        if (--*Waiting == 0)
+            StalemateRoundDone();
+    };
+    TurnSideCard(UserSide, OneDown);
+    TurnSideCard(ComputerSide, OneDown);
+}
+
+void TRaceRules::StalemateRoundDone()
+{
+    ++State.UserPlayed;
+    ++State.ComputerPlayed;
+    UpdateScoreLabel();
+    UpdateStuck();
+    if (State.UserStuck && State.ComputerStuck
+        && (TopCardIndex(Cards.Play1Pile) >= 0 || TopCardIndex(Cards.Play2Pile) >= 0)) {
+        StalemateRound();
+        return;
+    }
 
     if (State.UserPlayed >= State.TargetCount)
         State.UserWon = true;
@@ -198,24 +181,23 @@ void TRaceRules::Stalemate()
     Host.StartComputer();
 }
 
-void TRaceRules::TurnSideCard(int Side)
+void TRaceRules::TurnSideCard(int Side, const std::function<void()>& Then)
 {
     TLuCardTable* Centre = Cards.CentrePile(Side);
     TLuCardGroup* Pile = Cards.Pile(Side);
+    // The pile's table is set back after its card (the flights do that): a
+    // pile left aimed at the centre pile, as a stalemate that ended the deal
+    // once left it, laid its next refill face up there.
     if (const int Top = TopCardIndex(Pile); Top >= 0) {
-        // The pile is aimed at the centre pile for this one card only: left
-        // so (a stalemate that ended the deal did), the next refill laid its
-        // card face up there and left the slot empty.
-        Pile->SetTable(Centre);
-        Centre->SetLandingPosition(TopPosition);
-        Pile->PlayCard(Top, false, tpTop);
-        Pile->SetTable(Cards.TempTable(Side));
+        Flights.PlayOnto(Pile, Top, Centre, TCardFlights::TurnMs, Then);
         return;
     }
     for (TLuCardGroup* Slot : Cards.Slots(Side)) {
         if (SlotHoldsCard(Slot)) {
-            PlaySlotOnto(Slot, Centre);
+            Flights.PlayOnto(Slot, 0, Centre, TCardFlights::TurnMs, Then);
             return;
         }
     }
+    if (Then)
+        Then();
 }

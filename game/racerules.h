@@ -4,23 +4,28 @@
 // station, and the stalemate that turns new centre cards when neither side
 // can play. It works on the game state and the cards and asks its host for
 // sounds, posted messages, the score label, the wait signs and the computer's
-// clock.
+// clock. Its cards move through the flights, so a move's second half (the
+// count, the refill, the next stalemate round) runs when its card has landed:
+// at once without animation.
 #include <QChar>
 
 #include <cstdint>
+#include <functional>
 
 class TLuCardGroup;
 class TLuCardTable;
+class TCardFlights;
 class TGameHost;
 struct TCardComponents;
 struct TGameState;
 
 class TRaceRules {
 public:
-    TRaceRules(TGameState& State, TCardComponents& Cards, TGameHost& Host)
+    TRaceRules(TGameState& State, TCardComponents& Cards, TGameHost& Host, TCardFlights& Flights)
         : State(State)
         , Cards(Cards)
         , Host(Host)
+        , Flights(Flights)
     {
     }
 
@@ -28,20 +33,26 @@ public:
     // side's wait sign exactly when it cannot play.
     bool SideCanPlay(int Side);
 
-    // The user's slot was clicked: when its card fits a free centre pile,
-    // points the slot at it and sets PlayIt, so the group plays the card
-    // once this returns; then counts the move.
+    // The user's slot was clicked: when its card fits a free centre pile it
+    // is played there, and counted once it has landed. The play happens
+    // here, so PlayIt stays as it is (the group plays nothing itself).
     void UserClick(TLuCardGroup* Slot, bool& PlayIt);
-    // The keys "1" to "4" play the user's slots the same way, but the play
-    // happens here. Any other key does nothing.
+    // The keys "1" to "4" play the user's slots the same way. Any other key
+    // does nothing.
     void UserKey(QChar Key);
 
     // A played slot (1..4) of the side takes the top card of the side's pile
     // through its way station; then both stuck flags are worked out again
-    // and a stalemate follows when neither side can play.
+    // and a stalemate follows when neither side can play, nothing is in the
+    // air and the deal has no winner yet.
     void RefillSlot(int Side, int SlotNumber);
+    // Turns a card from each pile onto the centre piles, round after round,
+    // until a side can play again or a side has reached the target.
     void Stalemate();
-    void TurnSideCard(int Side);
+    // The side's pile card (or, with the pile empty, its first hand card)
+    // goes onto the side's centre pile; Then runs once it lies there, or at
+    // once when the side has no card left.
+    void TurnSideCard(int Side, const std::function<void()>& Then = {});
 
     // Score := Score + 1, then shown.
     void UpdateScoreLabel();
@@ -54,10 +65,12 @@ private:
     // The centre pile Slot's card may go on (the left one first), nullptr
     // when none fits or the slot is empty.
     TLuCardTable* ChoosePile(TLuCardGroup* Slot) const;
-    // A user play: the first free centre pile the slot's card fits is marked
-    // busy while Play plays it there; then the play is counted.
-    template <typename TPlay>
-    void UserPlay(TLuCardGroup* Slot, TPlay&& Play);
+    // A user play: the slot's card goes to the first free centre pile it
+    // fits, and is counted once it has landed.
+    void UserPlay(TLuCardGroup* Slot);
+    // One round of a stalemate, and what follows it once both cards lie.
+    void StalemateRound();
+    void StalemateRoundDone();
     // What follows every user play: the count, the point, and either the
     // win or the refill.
     void CountUserPlay(TLuCardGroup* Slot);
@@ -65,26 +78,9 @@ private:
     TGameState& State;
     TCardComponents& Cards;
     TGameHost& Host;
+    TCardFlights& Flights;
 };
 
-// Marks a centre pile busy while a card is on its way onto it, and frees it
-// again however the play ends: a pile left busy would take no card until the
-// next deal.
-class TPileBusyGuard {
-public:
-    TPileBusyGuard(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile);
-    ~TPileBusyGuard();
-    TPileBusyGuard(const TPileBusyGuard&) = delete;
-    TPileBusyGuard& operator=(const TPileBusyGuard&) = delete;
-
-private:
-    bool& FBusy;
-};
-
-// The busy flag of a centre pile: set while a card is played onto it.
-bool& PileBusy(TGameState& State, const TCardComponents& Cards, const TLuCardTable* Pile);
-// Plays the card of a one-card hand slot face up onto the top place of Pile.
-void PlaySlotOnto(TLuCardGroup* Slot, TLuCardTable* Pile);
 // The highest place of Group that holds a card, -1 when all are empty.
 int TopCardIndex(const TLuCardGroup* Group);
 // The card of a one-card hand slot, when it holds one.

@@ -88,6 +88,8 @@ protected:
                    Qt::MouseButton) { Game->Rules.UserClick(Sender, PlayIt); },
             [this] { Game->Flow.Deal(); });
         PrepareFirstDeal(Cards);
+        // Cards jump to their places unless a test lets them fly.
+        State.AnimateCards = false;
         Game = std::make_unique<TRaceGame>(State, Cards, Host);
     }
 

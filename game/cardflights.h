@@ -1,0 +1,90 @@
+#pragma once
+// How the game's cards reach their places: at once, or flying over the table
+// when the "Animate cards" switch is on. Every move of the race comes here in
+// two halves: the take-off (the card leaves its place now) and the landing
+// (it arrives, the cards learn of it, and the race's continuation runs).
+// Without animation the landing follows the take-off at once, so the moves
+// are exactly those of a game without flights; with it, keys, clicks and the
+// computer's ticks go on between the two.
+//
+// A card on its way to a centre pile holds that pile's busy flag from its
+// take-off to its landing. A card in the air is in one place only: the flight
+// (its old place shows empty, its new one does not show it yet).
+//
+// Flight times: a play takes 130 ms and a refill 80 ms. At the computer's
+// fastest pace (250 ms) a played slot is full again before its next tick,
+// even with a frame's delay at each landing (130 + 80 + 2 x 16 < 250), so the
+// flights never slow the race; and 130 ms is eight frames, enough for the
+// eye to follow a card across the table.
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class TLuCardGroup;
+class TLuCardTable;
+class TLuFlightLayer;
+struct TCardComponents;
+struct TGameState;
+
+class TCardFlights {
+public:
+    using TLanded = std::function<void()>;
+
+    static constexpr int PlayMs = 130;
+    static constexpr int RefillMs = 80;
+    static constexpr int TurnMs = 130;
+    // The deal: each card 120 ms, one leaving the deck every 25 ms.
+    static constexpr int DealMs = 120;
+    static constexpr int DealGapMs = 25;
+    // How high a flying card seems above the table.
+    static constexpr int ShadowOffset = 3;
+
+    TCardFlights(TGameState& State, TCardComponents& Cards);
+    ~TCardFlights();
+    TCardFlights(const TCardFlights&) = delete;
+    TCardFlights& operator=(const TCardFlights&) = delete;
+
+    // The card at Index of From goes face up onto the top place of Onto (a
+    // play, or a card turned in a stalemate); Landed runs once it lies there.
+    void PlayOnto(TLuCardGroup* From, int Index, TLuCardTable* Onto, int Duration, TLanded Landed);
+    // The side's pile hands its card at Top face up to Slot, through the
+    // side's way station.
+    void Refill(int Side, int Top, TLuCardGroup* Slot, TLanded Landed);
+    // DealCards deals the cards; with animation their places show empty
+    // until each arrives from the deck. Dealt runs when the last has landed.
+    void Deal(const std::function<void()>& DealCards, TLanded Dealt);
+
+    bool InAir() const { return !FFlights.empty(); }
+    int Count() const { return static_cast<int>(FFlights.size()); }
+    // The IDs of the cards in the air (a pile's share of the deal counts
+    // each of its cards).
+    std::vector<int> CardIDsInAir() const;
+    // True while a card is on its way into Group.
+    bool Bound(const TLuCardGroup* Group) const;
+    // Then runs once nothing is in the air (at once when nothing is); a
+    // later call replaces an earlier one still waiting.
+    void WhenSettled(TLanded Then);
+    // Every card in the air lies at its place now, and no continuation runs:
+    // for a new deal or the window's close.
+    void Settle();
+
+    // The layer the flights are drawn on (made with the first flight).
+    TLuFlightLayer* Layer();
+
+private:
+    struct TFlight;
+
+    bool Animated() const;
+    QWidget* Form() const;
+    void Launch(std::unique_ptr<TFlight> Flight, int Duration, int Delay);
+    void Landed(int Id);
+    // The cards learn of the arrival; a centre pile's busy flag is freed
+    // however that ends.
+    void Place(TFlight& Flight);
+
+    TGameState& State;
+    TCardComponents& Cards;
+    std::vector<std::unique_ptr<TFlight>> FFlights;
+    TLanded FSettled;
+};
