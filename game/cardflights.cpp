@@ -44,13 +44,13 @@ private:
 struct TCardFlights::TFlight {
     int Id = 0;
     std::vector<int> IDs;
-    // The groups the flight brings cards into.
-    std::vector<const TLuCardGroup*> Into;
+    const TLuCustomCardControl* From = nullptr; // null: the deck
+    const TLuCustomCardControl* Into = nullptr;
     // The centre pile's flag held until the card lands there.
     bool* Busy = nullptr;
     QImage Image;
-    QPoint From;
-    QPoint To;
+    QPoint Start;
+    QPoint End;
     // Tells the cards of the arrival.
     std::function<void()> Arrive;
     TLanded Landed;
@@ -91,19 +91,28 @@ TLuFlightLayer* TCardFlights::Layer()
     return L;
 }
 
-std::vector<int> TCardFlights::CardIDsInAir() const
+std::vector<TCardFlights::TCardInAir> TCardFlights::CardsInAir() const
 {
-    std::vector<int> IDs;
+    std::vector<TCardInAir> Cards;
     for (const auto& Flight : FFlights)
-        IDs.insert(IDs.end(), Flight->IDs.begin(), Flight->IDs.end());
-    return IDs;
+        for (const int ID : Flight->IDs)
+            Cards.push_back({ID, Flight->From, Flight->Into});
+    return Cards;
 }
 
-bool TCardFlights::Bound(const TLuCardGroup* Group) const
+bool TCardFlights::Bound(const TLuCustomCardControl* Control) const
 {
-    return std::any_of(FFlights.begin(), FFlights.end(), [Group](const auto& Flight) {
-        return std::find(Flight->Into.begin(), Flight->Into.end(), Group) != Flight->Into.end();
-    });
+    return std::any_of(FFlights.begin(), FFlights.end(), [Control](const auto& F) { return F->Into == Control; });
+}
+
+bool TCardFlights::Dealing() const
+{
+    return std::any_of(FFlights.begin(), FFlights.end(), [](const auto& F) { return F->From == nullptr; });
+}
+
+bool TCardFlights::Leaving(const TLuCustomCardControl* Control) const
+{
+    return std::any_of(FFlights.begin(), FFlights.end(), [Control](const auto& F) { return F->From == Control; });
 }
 
 void TCardFlights::WhenSettled(TLanded Then)
@@ -121,7 +130,7 @@ void TCardFlights::Launch(std::unique_ptr<TFlight> Flight, int Duration, int Del
 {
     TFlight& F = *Flight;
     FFlights.push_back(std::move(Flight));
-    F.Id = Layer()->Launch(F.Image, F.From, F.To, Duration, [this](int Id) { Landed(Id); }, Delay);
+    F.Id = Layer()->Launch(F.Image, F.Start, F.End, Duration, [this](int Id) { Landed(Id); }, Delay);
 }
 
 void TCardFlights::Place(TFlight& Flight)
@@ -186,10 +195,12 @@ void TCardFlights::PlayOnto(TLuCardGroup* From, int Index, TLuCardTable* Onto, i
 
     auto Flight = std::make_unique<TFlight>();
     Flight->IDs = {Card->ID()};
+    Flight->From = From;
+    Flight->Into = Onto;
     Flight->Busy = Busy;
     Flight->Image = CardFlightPicture(Card->FaceImage());
-    Flight->From = Card->ParentPos();
-    Flight->To = Onto->WindowPlace(TopPosition);
+    Flight->Start = Card->ParentPos();
+    Flight->End = Onto->WindowPlace(TopPosition);
     const QPointer<TLuCardGroup> Home(From);
     const QPointer<TLuCardTable> Pile(Onto);
     const int ID = Card->ID();
@@ -238,10 +249,11 @@ void TCardFlights::Refill(int Side, int Top, TLuCardGroup* Slot, TLanded Landed)
     const TLuSingleCard* Place = Slot->CardAt(std::max(0, Slot->FirstEmptyIndex()));
     auto Flight = std::make_unique<TFlight>();
     Flight->IDs = {Card->ID()};
-    Flight->Into = {Slot};
+    Flight->From = Pile;
+    Flight->Into = Slot;
     Flight->Image = CardFlightPicture(Card->FaceImage());
-    Flight->From = Card->ParentPos();
-    Flight->To = Place ? Place->ParentPos() : QPoint(Slot->Left(), Slot->Top());
+    Flight->Start = Card->ParentPos();
+    Flight->End = Place ? Place->ParentPos() : QPoint(Slot->Left(), Slot->Top());
     const QPointer<TLuCardGroup> Into(Slot);
     Flight->Arrive = [Pile, Card, Station, Into] {
         if (!Into)
@@ -321,10 +333,10 @@ void TCardFlights::Deal(const std::function<void()>& DealCards, TLanded Dealt)
         auto Flight = std::make_unique<TFlight>();
         for (const int I : Share.Places)
             Flight->IDs.push_back(Share.Group->CardAt(I)->ID());
-        Flight->Into = {Share.Group};
+        Flight->Into = Share.Group;
         Flight->Image = CardFlightPicture(First->ShowBack() ? First->BackImage() : First->FaceImage());
-        Flight->From = Deck;
-        Flight->To = First->ParentPos();
+        Flight->Start = Deck;
+        Flight->End = First->ParentPos();
         const QPointer<TLuCardGroup> Into(Share.Group);
         Flight->Arrive = [Into, Places = Share.Places] {
             if (!Into)

@@ -23,6 +23,7 @@
 class QWidget;
 class TLuCardGroup;
 class TLuCardTable;
+class TLuCustomCardControl;
 class TLuFlightLayer;
 struct TCardComponents;
 struct TGameState;
@@ -57,11 +58,22 @@ public:
 
     bool InAir() const { return !FFlights.empty(); }
     int Count() const { return static_cast<int>(FFlights.size()); }
-    // The IDs of the cards in the air (a pile's share of the deal counts
-    // each of its cards).
-    std::vector<int> CardIDsInAir() const;
-    // True while a card is on its way into Group.
-    bool Bound(const TLuCardGroup* Group) const;
+    // A card in the air: where it left and where it goes (From is null for
+    // a card dealt from the deck).
+    struct TCardInAir {
+        int ID;
+        const TLuCustomCardControl* From;
+        const TLuCustomCardControl* Into;
+    };
+    // Every card in the air (a pile's share of the deal counts each card).
+    std::vector<TCardInAir> CardsInAir() const;
+    // True while a card is on its way into Control (a hand slot being
+    // refilled, a centre pile being played on).
+    bool Bound(const TLuCustomCardControl* Control) const;
+    // True while cards of a deal are on their way from the deck.
+    bool Dealing() const;
+    // True while a card that left Control is in the air.
+    bool Leaving(const TLuCustomCardControl* Control) const;
     // Then runs once nothing is in the air (at once when nothing is); a
     // later call replaces an earlier one still waiting.
     void WhenSettled(TLanded Then);

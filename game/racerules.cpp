@@ -76,6 +76,10 @@ TLuCardTable* TRaceRules::ChoosePile(TLuCardGroup* Slot) const
 
 void TRaceRules::UserPlay(TLuCardGroup* Slot)
 {
+    // Hand cards that have landed while the deal's others still fly wait
+    // for the start box, as they do when the deal shows at once.
+    if (Flights.Dealing())
+        return;
     TLuCardTable* Pile = ChoosePile(Slot);
     if (!Pile)
         return;

@@ -1,7 +1,10 @@
 // Whole deals driven through the real handlers, with no real waiting: the
 // computer's ticks are fired directly, and between them the user makes
-// random moves, legal and not, by key and by mouse. After every event the
+// random moves, legal and not, by key and by mouse. With flights on, the
+// test moves the flights' time on by random steps, so ticks, keys and
+// clicks also arrive while cards are in the air. After every event the
 // cards, the counts, the score and the flags are checked.
+#include "cardlib/luflightlayer.h"
 #include "dialogs/nameform.h"
 #include "game/gamerules.h"
 #include "platform/messagebox.h"
@@ -22,13 +25,16 @@ namespace {
 
 using namespace gametesting;
 
-class SimulationTest : public GameTest {
+class SimulationTest : public GameTest, public ::testing::WithParamInterface<bool> {
 protected:
+    bool animated = GetParam();
     std::mt19937 rng{20261210};
     // Cards as a multiset: how many of each ID (the sides' decks may share cards).
     using Cards = std::array<int, 56>;
     Cards dealt{}; // every card dealt to both sides
     int dealsStarted = 0;
+    // The deal's cards are on their way from the deck (its start box not yet shown).
+    bool dealing = false;
     int dealStartScore = 0;
     int userWins = 0, computerWins = 0, bothWon = 0;
     // The state as the end-of-deal question shows it.
@@ -39,6 +45,19 @@ protected:
     } end;
 
     int Roll(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+
+    TLuFlightLayer& Flights() { return *form->Game.Flights.Layer(); }
+
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        TLuFlightLayer::SetManualTime(true);
+    }
+    void TearDown() override
+    {
+        GameTest::TearDown();
+        TLuFlightLayer::SetManualTime(false);
+    }
 
     // Where every card of the deal is now: piles, hands and the two centre
     // piles' laid cards. The way stations hand their cards on at once.
@@ -59,7 +78,24 @@ protected:
         for (const TLuCardTable* Centre : {F.CardTable1, F.CardTable2})
             for (const int ID : Centre->PlayedCards())
                 ++all[static_cast<std::size_t>(ID)];
+        // A card in the air is in one place: its flight.
+        for (const auto& Card : F.Game.Flights.CardsInAir())
+            ++all[static_cast<std::size_t>(Card.ID)];
         return all;
+    }
+
+    // Cards of the side in the air from its own piles and hands.
+    int LeavingSide(int Side) const
+    {
+        const TMainForm& F = *form;
+        int n = 0;
+        for (const auto& Card : F.Game.Flights.CardsInAir()) {
+            bool mine = Card.From == F.Pile(Side);
+            for (TLuCardGroup* Slot : F.Slots(Side))
+                mine = mine || Card.From == Slot;
+            n += mine;
+        }
+        return n;
     }
 
     int Remaining(int Side) const
@@ -74,7 +110,12 @@ protected:
     // The deal is laid out when its start box shows: remember its cards.
     void OnStartBox()
     {
+        // With flights the cards were counted as the deal began, flying or not.
+        if (animated) {
+            EXPECT_EQ(Everywhere(), dealt) << "a card was lost in the deal's flights";
+        }
         dealt = Everywhere();
+        dealing = false;
         ++dealsStarted;
         dealStartScore = form->Score;
         ASSERT_EQ(std::accumulate(dealt.begin(), dealt.end(), 0), 2 * (form->TargetCount + 1));
@@ -85,26 +126,35 @@ protected:
         const TMainForm& F = *form;
         SCOPED_TRACE(after);
         ASSERT_EQ(Everywhere(), dealt) << "a card was lost or made";
-        ASSERT_FALSE(F.Pile1Busy || F.Pile2Busy);
+        // A pile is busy exactly while a card is on its way onto it.
+        ASSERT_EQ(F.Pile1Busy, F.Game.Flights.Bound(F.CardTable1));
+        ASSERT_EQ(F.Pile2Busy, F.Game.Flights.Bound(F.CardTable2));
+        if (!animated) {
+            ASSERT_FALSE(F.Game.Flights.InAir());
+        }
         for (const TLuCardTable* Station : {F.TempTable1, F.TempTable2})
             ASSERT_EQ(TopID(Station), -1);
         ASSERT_EQ(F.ScoreLabel->text(), QString::number(F.Score));
-        // Between events every refill has run: a side with pile cards left
-        // holds four hand cards, and both piles refill through their stations
-        // (during a deal and after it).
+        // Between events every refill has run or is in the air: a side with
+        // pile cards left holds four hand cards, but for a slot whose card or
+        // refill is on its way; and both piles refill through their stations
+        // (during a deal and after it, not while the deal's cards fly).
         for (const int Side : {UserSide, ComputerSide}) {
             if (!CardIDs(F.Pile(Side)).empty()) {
                 for (TLuCardGroup* Slot : F.Slots(Side))
-                    ASSERT_NE(SlotID(Slot), -1) << "side " << Side;
+                    ASSERT_TRUE(SlotID(Slot) != -1 || F.Game.Flights.Bound(Slot) || F.Game.Flights.Leaving(Slot))
+                        << "side " << Side;
             }
-            ASSERT_EQ(F.Pile(Side)->Table(), F.TempTable(Side)) << "side " << Side;
+            if (!dealing) {
+                ASSERT_EQ(F.Pile(Side)->Table(), F.TempTable(Side)) << "side " << Side;
+            }
         }
         if (!F.InGame)
             return;
         // Every played or turned card was counted; a pass may count more.
         for (const int Side : {UserSide, ComputerSide}) {
             const int played = Side == UserSide ? F.UserPlayed : F.ComputerPlayed;
-            ASSERT_LE(F.TargetCount - Remaining(Side), played);
+            ASSERT_LE(F.TargetCount - Remaining(Side) - LeavingSide(Side), played);
         }
         // Each of the user's cards and each stalemate pass is one point.
         ASSERT_EQ(F.Score, dealStartScore + F.UserPlayed);
@@ -113,6 +163,28 @@ protected:
     }
 
     void UserMove()
+    {
+        TMainForm& F = *form;
+        // No key or click plays a card still in the air (the slot shows
+        // empty until its refill lands): such a slot's flights stay as they are.
+        std::vector<std::pair<TLuCardGroup*, int>> inAir;
+        for (TLuCardGroup* Slot : F.Slots(UserSide))
+            if (F.Game.Flights.Bound(Slot) || F.Game.Flights.Leaving(Slot))
+                inAir.emplace_back(Slot, CardsLeaving(Slot));
+        AnyUserMove();
+        for (const auto& [Slot, leaving] : inAir) {
+            EXPECT_EQ(SlotID(Slot), -1);
+            EXPECT_EQ(CardsLeaving(Slot), leaving) << "a card in the air was played";
+        }
+    }
+
+    int CardsLeaving(const TLuCardGroup* Group) const
+    {
+        const auto cards = form->Game.Flights.CardsInAir();
+        return static_cast<int>(std::count_if(cards.begin(), cards.end(), [Group](const auto& C) { return C.From == Group; }));
+    }
+
+    void AnyUserMove()
     {
         TMainForm& F = *form;
         if (Roll(4) == 0) {
@@ -130,15 +202,33 @@ protected:
     {
         TMainForm& F = *form;
         const int started = dealsStarted;
+        dealing = true;
         F.DealMenuClick();
+        int events = 0;
+        if (dealing) {
+            // Keys and clicks while the deal's cards fly play nothing.
+            dealt = Everywhere();
+            for (; dealing && events < 1000; ++events) {
+                if (Roll(3) == 0)
+                    UserMove();
+                else
+                    Flights().Advance(1 + Roll(40));
+                Drain();
+                Check("a moment of the deal");
+                if (HasFatalFailure())
+                    return events;
+            }
+        }
         EXPECT_EQ(dealsStarted, started + 1);
         Drain();
         Check("the deal");
-        int events = 0;
         while (F.InGame && events < 20000) {
-            if (Roll(100) < userPace)
+            const int roll = Roll(100);
+            if (roll < userPace)
                 UserMove();
-            else
+            else if (animated && roll < userPace + (100 - userPace) / 2)
+                Flights().Advance(1 + Roll(60));
+            else if (!animated || F.Timer->isActive())
                 F.TimerTimer();
             end = {};
             Drain();
@@ -178,8 +268,11 @@ protected:
     {
         TMainForm& F = *form;
         int events = 0;
-        for (; events < 60 && F.SideCanPlay(UserSide); ++events) {
-            UserMove();
+        for (; events < 200 && (F.SideCanPlay(UserSide) || F.Game.Flights.InAir()); ++events) {
+            if (animated && Roll(2) == 0)
+                Flights().Advance(1 + Roll(60));
+            else
+                UserMove();
             Drain();
             Check("a play after the deal");
             if (HasFatalFailure())
@@ -190,11 +283,12 @@ protected:
     }
 };
 
-TEST_F(SimulationTest, ThousandsOfDealsKeepEveryCardAndEndWithAWinner)
+TEST_P(SimulationTest, ThousandsOfDealsKeepEveryCardAndEndWithAWinner)
 {
     // Not shown: the cards draw into their buffers all the same, and nothing
     // is copied to a screen nobody looks at.
     TMainForm& F = Open();
+    F.AnimateCards = animated;
     platform::MessageBoxHandler previous =
         platform::SetMessageBoxHandler([this](const QString& text, platform::MsgType, platform::MsgButtons buttons) {
             if (text == "Click Ok when Ready to Start!")
@@ -242,8 +336,11 @@ TEST_F(SimulationTest, ThousandsOfDealsKeepEveryCardAndEndWithAWinner)
     RecordProperty("longest_deal_events", longest);
     RecordProperty("user_wins", userWins);
     RecordProperty("both_won", bothWon);
-    std::printf("deals %d, user wins %d, computer wins %d, both %d, longest deal %d events\n", deals, userWins,
+    std::printf("%s: deals %d, user wins %d, computer wins %d, both %d, longest deal %d events\n", animated ? "flights" : "no flights", deals, userWins,
                 computerWins, bothWon, longest);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cards, SimulationTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& Info) { return Info.param ? "Flying" : "Jumping"; });
 
 } // namespace
