@@ -3,6 +3,7 @@
 // played out by ticks and keys for each deck size. Boxes are answered and
 // sounds silenced through the platform's seams.
 #include "cardlib/lucard.h"
+#include "cardlib/luflightlayer.h"
 #include "game/mainform.h"
 #include "platform/messagebox.h"
 #include "platform/modal.h"
@@ -37,6 +38,8 @@ struct Game {
         dialogs = platform::SetModalHandler([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
         sounds = platform::SetSoundHandler([](const QString&) {});
         form = std::make_unique<TMainForm>(dir.path());
+        // The cards jump unless a benchmark lets them fly.
+        form->AnimateCards = false;
         form->Decks = decks;
         if (decks == 2)
             form->PrepareDeckSize();
@@ -164,5 +167,69 @@ void BM_WholeDealDoubleDeck(benchmark::State& state)
     WholeDeal(state, 2);
 }
 BENCHMARK(BM_WholeDealDoubleDeck)->Unit(benchmark::kMillisecond);
+
+// The deal with its cards flying from the deck, frame by frame as the frame
+// timer would move them (16 ms each, painted each time), from the click to
+// the start box: the CPU of the whole animated deal.
+void BM_AnimatedDeal(benchmark::State& state)
+{
+    Game game(1);
+    TMainForm& F = *game.form;
+    F.AnimateCards = true;
+    TLuFlightLayer::SetManualTime(true);
+    long frames = 0;
+    for (auto _ : state) {
+        F.InGame = false;
+        F.DealMenuClick();
+        F.Timer->stop();
+        while (F.Game.Flights.InAir()) {
+            F.Game.Flights.Layer()->Advance(16);
+            QCoreApplication::processEvents();
+            ++frames;
+        }
+        F.Timer->stop();
+        QCoreApplication::sendPostedEvents();
+    }
+    TLuFlightLayer::SetManualTime(false);
+    state.counters["frames_per_deal"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_AnimatedDeal)->Unit(benchmark::kMillisecond);
+
+// One frame of a played card's flight on the game's window: the layer moves
+// the card 16 ms on and the window paints what changed (the card's old and
+// new rectangles, the controls under them repainting from their buffers).
+void BM_PlayFlightFrame(benchmark::State& state)
+{
+    Game game(1);
+    game.LaidOut();
+    TMainForm& F = *game.form;
+    F.AnimateCards = true;
+    TLuFlightLayer::SetManualTime(true);
+    TLuFlightLayer& Layer = *F.Game.Flights.Layer();
+    // Seven frames of 16 ms stay short of the landing at 130 ms.
+    constexpr int FramesPerFlight = 7;
+    int frame = FramesPerFlight;
+    for (auto _ : state) {
+        if (frame == FramesPerFlight) {
+            state.PauseTiming();
+            F.Game.Flights.Settle();
+            Put(F.Play1Card1, 0, 47); // 8 of hearts onto the 7
+            F.CardTable1->SetLandingPosition(TLuCardTable::PosTop);
+            F.CardTable1->PlaceCard(7, false, nullptr);
+            QChar key = u'1';
+            F.FormKeyPress(key);
+            QCoreApplication::processEvents();
+            frame = 0;
+            state.ResumeTiming();
+        }
+        Layer.Advance(16);
+        QCoreApplication::processEvents();
+        ++frame;
+    }
+    F.Game.Flights.Settle();
+    QCoreApplication::sendPostedEvents();
+    TLuFlightLayer::SetManualTime(false);
+}
+BENCHMARK(BM_PlayFlightFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -507,6 +507,30 @@ e2e_play_until_box()
     e2e_fail "no end of the deal within $1 s"
 }
 
+# e2e_catch_flight OUTPNG TRIES: presses the keys 1 to 4 one at a time and
+# reads the window at once after each, until a card is seen in the air: its
+# shadow, a band of the silver table darkened to #898989..#8B8B8B, which
+# nothing at rest shows (a few pixels at most). Saves that screenshot.
+e2e_catch_flight()
+{
+    local out=$1 tries=$2 n key shadow
+    for ((n = 0; n < tries; n++)); do
+        e2e_check_alive
+        e2e_focus "$E2E_MAIN"
+        key=$((n % 4 + 1))
+        xdotool key "$key"
+        import -window "$E2E_MAIN" "$out" 2>/dev/null || continue
+        shadow=$(convert "$out" -depth 8 txt:- 2>/dev/null | grep -c '#8[9AB]8[9AB]8[9AB]')
+        if [ "$shadow" -ge 200 ]; then
+            e2e_log "a card in the air after key $key ($shadow shadow pixels): $out"
+            return 0
+        fi
+        sleep 0.2
+    done
+    rm -f "$out"
+    e2e_fail "no card was seen in the air in $tries tries"
+}
+
 # e2e_wait_exit SECONDS [WID]: the program ends by itself; any window that
 # shows meanwhile other than the main window (and WID, the box just
 # answered) is a fault. Sets E2E_STATUS.

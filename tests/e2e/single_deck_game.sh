@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A whole single-deck deal against the computer at "Easy", played with the
 # keys 1 to 4 on the real program in its own X server: deal by clicking the
-# deck, play until a side wins, decline the next deal, deal again (from the
+# deck, catch a card in the air (cards fly by default), play until a side wins, decline the next deal, deal again (from the
 # menu) while the computer wins, enter the Hall of Fame with a name, open and
 # close the Options, Scores and About windows, exit between deals (no
 # question), and read back the file the program wrote: the name and its score
@@ -39,6 +39,11 @@ MaxDeals=4
 Deal=1
 Dialog=""
 while :; do
+    if [ "$Deal" = 1 ]; then
+        # Cards fly unless the settings say otherwise: one is caught in the air.
+        e2e_step "catching a card in the air"
+        e2e_catch_flight "$E2E_OUT/single_deck_game-card-in-air.png" 40
+    fi
     e2e_step "playing deal $Deal with the keys 1 to 4"
     e2e_play_until_box 120
     Question=$E2E_FOUND
