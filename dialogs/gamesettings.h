@@ -1,6 +1,7 @@
 #pragma once
-// The user's five choices as they live between start-up and close: scoring
-// style, deck size, computer level, sounds and card back, with their ranges.
+// The user's six choices as they live between start-up and close: scoring
+// style, deck size, computer level, sounds, card back and whether cards fly,
+// with their ranges.
 #include <cstdint>
 
 struct TGameSettings {
@@ -15,6 +16,7 @@ struct TGameSettings {
     std::int32_t Level = 2;
     bool SoundsOn = true;
     std::int32_t CardBack = 0;
+    bool AnimateCards = true;
 
     // The same settings with every value brought into its range, so that no
     // later table lookup, index or timer interval can go wrong: the deck size

@@ -72,6 +72,9 @@ TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
          QStringLiteral("Blue Ivy"), QStringLiteral("Cyan Fish"), QStringLiteral("Blue Fish"),
          QStringLiteral("Hawaii"), QStringLiteral("Ice Cream"), QStringLiteral("Robot"),
          QStringLiteral("Tricky"), QStringLiteral("Flower"), QStringLiteral("Castle")});
+    // Below the card back's preview, level with "Play Sounds".
+    Animation = MakeRadioGroup("Animation", QStringLiteral("Animation"), QRect(281, 222, 87, 53),
+                               {QStringLiteral("No"), QStringLiteral("Yes")});
     for (QRadioButton* Button : Items(CardBack)) {
         connect(Button, &QRadioButton::toggled, this, [this](bool Checked) {
             if (Checked)
@@ -104,7 +107,7 @@ TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     QWidget* Previous = nullptr;
-    for (const QGroupBox* Group : {ScoringStyle, DeckSize, ComputerLevel, PlaySounds, CardBack}) {
+    for (const QGroupBox* Group : {ScoringStyle, DeckSize, ComputerLevel, PlaySounds, CardBack, Animation}) {
         for (QRadioButton* Button : Items(Group)) {
             if (Previous)
                 setTabOrder(Previous, Button);
@@ -155,6 +158,7 @@ void TOptionsForm::FormCreate()
     SetItemIndex(DeckSize, InItems(DeckSize, FHost.Decks() - 1));
     SetItemIndex(ComputerLevel, InItems(ComputerLevel, FHost.Level()));
     SetItemIndex(PlaySounds, FHost.SoundsOn() ? 1 : 0);
+    SetItemIndex(Animation, FHost.AnimateCards() ? 1 : 0);
     // A back the dialog does not offer checks no item; the preview keeps it,
     // so Save leaves it alone unless the player picks another.
     SetItemIndex(CardBack, FHost.CardBack());
@@ -193,6 +197,7 @@ void TOptionsForm::SaveBtnClick()
     if (NewLevel != FHost.Level())
         FHost.SetLevel(NewLevel);
     FHost.SetSoundsOn(ItemIndex(PlaySounds) == 1);
+    FHost.SetAnimateCards(ItemIndex(Animation) == 1);
     if (OptionDeck->CardBack() != FHost.CardBack())
         FHost.SetCardBack(OptionDeck->CardBack());
     accept();

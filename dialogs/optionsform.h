@@ -29,6 +29,7 @@ public:
     QGroupBox* ComputerLevel = nullptr; // 0 "Unbeatable" .. 4 "Easy"
     QGroupBox* PlaySounds = nullptr;    // 0 "No", 1 "Yes"
     QGroupBox* CardBack = nullptr;      // 0 "Default" .. 11 "Castle" (cbDefault .. cbCastle)
+    QGroupBox* Animation = nullptr;     // 0 "No", 1 "Yes": whether cards fly
     TLuCardDeck* OptionDeck = nullptr;  // preview of the chosen back
     QPushButton* SaveBtn = nullptr;     // default button (Enter)
     QPushButton* CancelBtn = nullptr;   // Esc

@@ -12,6 +12,7 @@ public:
     virtual std::int32_t Decks() const = 0;
     virtual std::int32_t Level() const = 0;
     virtual bool SoundsOn() const = 0;
+    virtual bool AnimateCards() const = 0;
     virtual TLuCardBackType CardBack() const = 0;
     virtual bool FreshRun() const = 0;
     virtual bool UserWon() const = 0;
@@ -22,5 +23,6 @@ public:
     virtual void SetScoring(std::int32_t Scoring) = 0;
     virtual void SetLevel(std::int32_t Level) = 0;   // the game also sets the computer's pace at once
     virtual void SetSoundsOn(bool Value) = 0;
+    virtual void SetAnimateCards(bool Value) = 0;
     virtual void SetCardBack(TLuCardBackType Back) = 0;
 };

@@ -18,6 +18,8 @@ const QString kDeckSize = QStringLiteral("DeckSize");
 const QString kLevel = QStringLiteral("Velto");
 const QString kPlaySounds = QStringLiteral("PlaySounds");
 const QString kCardBack = QStringLiteral("CardBack");
+// Our own key, beside the others: a file written before it existed reads as on.
+const QString kAnimateCards = QStringLiteral("AnimateCards");
 
 QString SettingsSectionName()
 {
@@ -49,7 +51,7 @@ QString StorableName(const QString& name)
     return s;
 }
 
-// The five settings in the order they are written.
+// The six settings in the order they are written.
 QList<platform::IniFile::KeyValue> SettingsValues(const TGameSettings& s)
 {
     const QString section = SettingsSectionName();
@@ -57,7 +59,8 @@ QList<platform::IniFile::KeyValue> SettingsValues(const TGameSettings& s)
             {section, kDeckSize, QString::number(s.Decks)},
             {section, kLevel, QString::number(s.Level)},
             {section, kPlaySounds, s.SoundsOn ? QStringLiteral("1") : QStringLiteral("0")},
-            {section, kCardBack, QString::number(s.CardBack)}};
+            {section, kCardBack, QString::number(s.CardBack)},
+            {section, kAnimateCards, s.AnimateCards ? QStringLiteral("1") : QStringLiteral("0")}};
 }
 
 // The hundred entries, table by table in canonical order, rank 1 to 5.
@@ -103,6 +106,7 @@ TGameSettings TSettingsFile::ReadSettings() const
     s.Level = ini.ReadInteger(section, kLevel, defaults.Level);
     s.SoundsOn = ini.ReadBool(section, kPlaySounds, defaults.SoundsOn);
     s.CardBack = ini.ReadInteger(section, kCardBack, defaults.CardBack);
+    s.AnimateCards = ini.ReadBool(section, kAnimateCards, defaults.AnimateCards);
     return s.Normalised();
 }
 

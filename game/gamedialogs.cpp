@@ -28,6 +28,7 @@ public:
     std::int32_t Decks() const override { return State.Decks; }
     std::int32_t Level() const override { return State.Level; }
     bool SoundsOn() const override { return State.SoundsOn; }
+    bool AnimateCards() const override { return State.AnimateCards; }
     TLuCardBackType CardBack() const override { return Cards.Deck->CardBack(); }
     bool FreshRun() const override { return State.FreshRun; }
     bool UserWon() const override { return State.UserWon; }
@@ -46,6 +47,7 @@ public:
         Host.SetComputerPace(gamerules::LevelInterval(State.Level));
     }
     void SetSoundsOn(bool Value) override { State.SoundsOn = Value; }
+    void SetAnimateCards(bool Value) override { State.AnimateCards = Value; }
     void SetCardBack(TLuCardBackType Value) override { Cards.Deck->SetCardBack(Value); }
 
 private:

@@ -211,6 +211,7 @@ void TMainForm::FormCreate()
     Decks = settings.Decks;
     Level = settings.Level;
     SoundsOn = settings.SoundsOn;
+    AnimateCards = settings.AnimateCards;
     Deck->SetCardBack(static_cast<TLuCardBackType>(settings.CardBack));
 
     SetComputerPace(gamerules::LevelInterval(Level));
@@ -431,7 +432,8 @@ void TMainForm::FormClose()
     // One replacement of the file for the settings and all twenty tables:
     // a failed write leaves the old file whole.
     TSettingsFile settingsFile(DataDir);
-    const TGameSettings settings{Scoring, Decks, Level, SoundsOn, static_cast<std::int32_t>(Deck->CardBack())};
+    const TGameSettings settings{Scoring, Decks, Level, SoundsOn, static_cast<std::int32_t>(Deck->CardBack()),
+                                 AnimateCards};
     settingsFile.WriteAll(settings, HallOfFame);
 }
 

@@ -34,6 +34,7 @@ public:
     std::int32_t FDecks = 1;
     std::int32_t FLevel = 2;
     bool FSoundsOn = true;
+    bool FAnimateCards = true;
     TLuCardBackType FCardBack = cbDefault;
     bool FFreshRun = false;
     bool FUserWon = false;
@@ -43,6 +44,7 @@ public:
     std::int32_t Decks() const override { return FDecks; }
     std::int32_t Level() const override { return FLevel; }
     bool SoundsOn() const override { return FSoundsOn; }
+    bool AnimateCards() const override { return FAnimateCards; }
     TLuCardBackType CardBack() const override { return FCardBack; }
     bool FreshRun() const override { return FFreshRun; }
     bool UserWon() const override { return FUserWon; }
@@ -78,6 +80,9 @@ public:
         Record("SetSoundsOn", Value);
         FSoundsOn = Value;
     }
+    // Kept apart from Calls: the order of the other changes is what those
+    // lists are about, and this one stands alone.
+    void SetAnimateCards(bool Value) override { FAnimateCards = Value; }
     void SetCardBack(TLuCardBackType Value) override
     {
         Record("SetCardBack", Value);
@@ -136,6 +141,7 @@ TEST(OptionsForm, Layout)
         {form.CardBack, "CardBack", "CardBack", {151, 3, 123, 272},
          {"Default", "Labyrinth", "Black Ivy", "Blue Ivy", "Cyan Fish", "Blue Fish", "Hawaii", "Ice Cream",
           "Robot", "Tricky", "Flower", "Castle"}},
+        {form.Animation, "Animation", "Animation", {281, 222, 87, 53}, {"No", "Yes"}},
     };
     for (const auto& g : groups) {
         SCOPED_TRACE(g.name);
@@ -357,7 +363,8 @@ TEST(OptionsForm, Keyboard)
 
         // Tab visits the checked item of each group, then the two buttons.
         const QStringList order{"ScoringStyle: Normal", "DeckSize: Single", "ComputerLevel: Not Bad",
-                                "PlaySounds: Yes", "CardBack: Cyan Fish", "SaveBtn", "CancelBtn"};
+                                "PlaySounds: Yes", "CardBack: Cyan Fish", "Animation: Yes", "SaveBtn",
+                                "CancelBtn"};
         TOptionsForm::Item(form.ScoringStyle, 0)->setFocus(Qt::TabFocusReason);
         QStringList visited{Focus()};
         for (int i = 1; i < order.size(); ++i) {
@@ -367,6 +374,7 @@ TEST(OptionsForm, Keyboard)
         EXPECT_EQ(visited, order);
 
         // Back to the card backs; the arrows move the choice and the preview.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         EXPECT_EQ(Focus(), QStringLiteral("CardBack: Cyan Fish"));
@@ -395,6 +403,60 @@ TEST(OptionsForm, Keyboard)
     EXPECT_FALSE(ShowOptionsDialog(host));
     EXPECT_EQ(host.Calls, (QStringList{"SetHallEntryDone(1)", "SetScoring(0)", "SetLevel(2)", "SetSoundsOn(1)",
                                        "SetCardBack(5)"}));
+}
+
+// The switch for flying cards sits in the free corner under the preview: it
+// overlaps nothing, stays inside the window, shows its words whole, and goes
+// from the keyboard like the other groups.
+TEST(OptionsForm, TheAnimationGroupFitsUnderThePreviewAndSavesAndCancels)
+{
+    FakeHost host;
+    {
+        TOptionsForm form(host);
+        const QRect group = form.Animation->geometry();
+        EXPECT_TRUE(form.rect().contains(group));
+        for (const QWidget* other : std::initializer_list<const QWidget*>{
+                 form.ScoringStyle, form.DeckSize, form.ComputerLevel, form.PlaySounds, form.CardBack,
+                 form.OptionDeck, form.SaveBtn, form.CancelBtn})
+            EXPECT_FALSE(group.intersects(other->geometry())) << other->objectName().toStdString();
+        const QFontMetrics caption(form.Animation->font());
+        EXPECT_LT(caption.horizontalAdvance(form.Animation->title()) + 16, group.width());
+        for (int i = 0; i < 2; ++i) {
+            const QRadioButton* item = TOptionsForm::Item(form.Animation, i);
+            EXPECT_GE(item->width(), item->sizeHint().width()) << item->text().toStdString();
+        }
+    }
+
+    // Opening shows the game's value; Save hands back the choice; Cancel nothing.
+    for (const bool start : {true, false}) {
+        for (const bool save : {true, false}) {
+            SCOPED_TRACE(std::string(start ? "on" : "off") + (save ? ", saved" : ", cancelled"));
+            host.FAnimateCards = start;
+            host.FFreshRun = true;
+            TOptionsForm form(host);
+            EXPECT_EQ(TOptionsForm::ItemIndex(form.Animation), start ? 1 : 0);
+            Click(form.Animation, start ? 0 : 1);
+            (save ? form.SaveBtn : form.CancelBtn)->click();
+            EXPECT_EQ(host.FAnimateCards, save ? !start : start);
+        }
+    }
+
+    // From the keyboard: Tab from the card backs, an arrow, Enter.
+    host.FAnimateCards = true;
+    ScriptedModalDialogs modals{ScriptedModalDialogs::For<TOptionsForm>([&](TOptionsForm& form) {
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        TOptionsForm::Item(form.CardBack, 0)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(Focus(), QStringLiteral("Animation: Yes"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        EXPECT_EQ(Focus(), QStringLiteral("Animation: No"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return form.result();
+    })};
+    ShowOptionsDialog(host);
+    EXPECT_FALSE(host.FAnimateCards);
 }
 
 TEST(OptionsForm, EscCancels)

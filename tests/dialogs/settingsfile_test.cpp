@@ -130,6 +130,15 @@ TEST_F(SettingsFileTest, OddAndOutOfRangeValuesReadAsUsableSettings)
         {"CardBack=40", {0, 1, 2, true, 0}},
         {"CardBack=12", {0, 1, 2, true, 0}},
         {"CardBack=-1", {0, 1, 2, true, 0}},
+        // whether cards fly: like the sounds, only a zero turns it off
+        {"AnimateCards=0", {0, 1, 2, true, 0, false}},
+        {"AnimateCards=1", {0, 1, 2, true, 0, true}},
+        {"AnimateCards=2", {0, 1, 2, true, 0, true}},
+        {"AnimateCards=-1", {0, 1, 2, true, 0, true}},
+        {"AnimateCards=0x0", {0, 1, 2, true, 0, false}},
+        {"AnimateCards=no", {0, 1, 2, true, 0, true}},
+        {"AnimateCards=", {0, 1, 2, true, 0, true}},
+        {"AnimateCards= 0", {0, 1, 2, true, 0, false}},
     };
     for (const SettingCase& c : cases) {
         Write(QStringLiteral("[Settings]\n%1\n").arg(QString::fromLatin1(c.line)));
@@ -148,6 +157,7 @@ TEST_F(SettingsFileTest, NormalisedValuesAreWrittenBack)
     EXPECT_EQ(ini.ReadString("Settings", "DeckSize", "?"), "2");
     EXPECT_EQ(ini.ReadString("Settings", "Velto", "?"), "4");
     EXPECT_EQ(ini.ReadString("Settings", "PlaySounds", "?"), "1");
+    EXPECT_EQ(ini.ReadString("Settings", "AnimateCards", "?"), "1") << "a file without the key gains it";
     EXPECT_EQ(ini.ReadString("Settings", "CardBack", "?"), "0");
 }
 
@@ -299,12 +309,12 @@ TEST_F(SettingsFileTest, FileWrittenFromDefaultsHasSettingsThenTwentyTablesOfFiv
 
     const QString text = ReadText(path);
     EXPECT_TRUE(text.startsWith(
-        QStringLiteral("[Settings]\nScoring=0\nDeckSize=1\nVelto=2\nPlaySounds=1\nCardBack=0\n")))
+        QStringLiteral("[Settings]\nScoring=0\nDeckSize=1\nVelto=2\nPlaySounds=1\nCardBack=0\nAnimateCards=1\n")))
         << text.left(120).toStdString();
 
     // Section by section, with blank lines (if any) left out.
     QStringList expected{QStringLiteral("[Settings]"), "Scoring=0", "DeckSize=1", "Velto=2", "PlaySounds=1",
-                         "CardBack=0"};
+                         "CardBack=0", "AnimateCards=1"};
     for (const QString& title : CanonicalTitles()) {
         expected << u'[' + title + u']';
         for (int r = 1; r <= 5; ++r)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# A double-deck start on the real program in its own X server: the splash
+# A double-deck start with the cards jumping (flights off) on the real
+# program in its own X server: the splash
 # comes and goes while the second deck is made, before the main window shows
 # the deck as a double stack; deal from the menu (answering the start box
 # through the blocked main window), play a few keys, exit in
@@ -13,7 +14,7 @@ set -u
 
 e2e_begin double_deck_quit "$1" "$2"
 
-Settings=(Scoring=0 DeckSize=2 Velto=4 PlaySounds=1 CardBack=0)
+Settings=(Scoring=0 DeckSize=2 Velto=4 PlaySounds=1 CardBack=0 AnimateCards=0)
 e2e_write_config "[Settings]" "${Settings[@]}"
 
 e2e_start_x

@@ -16,7 +16,7 @@ e2e_begin single_deck_game "$1" "$2"
 
 # "Easy" gives the computer 1.25 s a move, so fast keys win most deals. Sounds
 # off and back 3 are not the defaults: the write-back shows they were read.
-Settings=(Scoring=0 DeckSize=1 Velto=4 PlaySounds=0 CardBack=3)
+Settings=(Scoring=0 DeckSize=1 Velto=4 PlaySounds=0 CardBack=3 AnimateCards=1)
 e2e_write_config "[Settings]" "${Settings[@]}"
 PlayerName="Tess E2E Runner"
 

@@ -277,6 +277,31 @@ TEST_F(MainFormTest, ExitBetweenDealsClosesAtOnceAndWritesTheFile)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+// Whether cards fly is read at start-up (a file from before the switch
+// existed reads as on) and written back at close.
+TEST_F(MainFormTest, TheAnimateCardsSwitchIsReadAtStartAndWrittenAtClose)
+{
+    const struct {
+        const char* file;
+        bool read;
+        const char* written;
+    } cases[] = {{"[Settings]\nVelto=2\n", true, "1"},
+                 {"[Settings]\nAnimateCards=0\n", false, "0"},
+                 {"[Settings]\nAnimateCards=1\n", true, "1"},
+                 {"[Settings]\nAnimateCards=yes\n", true, "1"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteConfig(QString::fromLatin1(c.file));
+        {
+            TMainForm form(appDir);
+            EXPECT_EQ(form.AnimateCards, c.read);
+            form.show();
+            form.close();
+        }
+        EXPECT_EQ(platform::IniFile(configPath).ReadString("Settings", "AnimateCards", "?"), c.written);
+    }
+}
+
 TEST_F(MainFormTest, ClosingDuringADealAsksFirst)
 {
     auto form = Open();
