@@ -8,7 +8,7 @@
 # a private sound server and without one; and the peak memory and CPU of the
 # real program (/usr/bin/time -v) in a virtual X server, once left alone
 # between deals and once during a deal that the computer plays while the user
-# does nothing. Usage: scripts/figures.sh [seconds] (runs: VELTO_FIGURE_RUNS)
+# does nothing, with its cards flying and jumping. Usage: scripts/figures.sh [seconds] (runs: VELTO_FIGURE_RUNS)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
@@ -114,10 +114,13 @@ exit_delay "without a sound server" PULSE_SERVER="unix:$work/no-server"
 kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
 xvfb=""
 
-# Runs velto under /usr/bin/time in a fresh Xvfb; $1 is "idle" or "deal".
+# Runs velto under /usr/bin/time in a fresh Xvfb; $1 is "idle", "deal" (the
+# cards flying) or "jumps" (a deal with the cards jumping).
 run() {
   mkdir -p "$work/Data"
-  printf '[Settings]\nVelto=2\n' > "$work/Data/Config.INI"
+  local animate=1
+  [ "$1" = jumps ] && animate=0
+  printf '[Settings]\nVelto=2\nAnimateCards=%s\n' "$animate" > "$work/Data/Config.INI"
   Xvfb :93 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   local xvfb=$!
   sleep 1
@@ -128,7 +131,7 @@ run() {
     win=$(DISPLAY=:93 xdotool search --onlyvisible --name '^Velto$' 2>/dev/null | head -n 1) && [ -n "$win" ] && break
     sleep 0.1
   done
-  if [ "$1" = deal ]; then
+  if [ "$1" != idle ]; then
     DISPLAY=:93 xdotool windowfocus --sync "$win" key alt+d
     sleep 1
     DISPLAY=:93 xdotool key Return   # the start box takes the focus itself
@@ -151,3 +154,4 @@ run() {
 echo "== /usr/bin/time -v, ${seconds} s after start-up"
 run idle
 run deal
+run jumps

@@ -44,7 +44,7 @@ run() # SCALE ANIMATE
     sleep 0.5
     xdotool windowfocus --sync "$wid"
     printf 'scale %s, animate %s: ' "$scale" "$animate"
-    "$probe" Velto "$presses" 400 300 1 2 3 4
+    "$probe" Velto "$presses" 400 100 1 2 3 4
     kill $app $xpid 2>/dev/null || true
     wait $app $xpid 2>/dev/null || true
     rm -rf "$dir" "$fifo"
