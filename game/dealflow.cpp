@@ -90,10 +90,13 @@ void TDealFlow::Dealt()
     State.InGame = true;
     State.UserStuck = !Rules.SideCanPlay(UserSide);
     State.ComputerStuck = !Rules.SideCanPlay(ComputerSide);
+    Host.ShowPauseButton(true);
+    // A deal that opens with both sides stuck starts with a stalemate, which
+    // starts the computer itself once its cards lie (unless it ends the deal).
     if (State.UserStuck && State.ComputerStuck)
         Rules.Stalemate();
-    Host.ShowPauseButton(true);
-    Host.StartComputer();
+    else
+        Host.StartComputer();
 }
 
 // Each side is dealt from a full deck of its own, shuffled afresh: the deal

@@ -217,6 +217,26 @@ TEST_F(FlyingRace, TheDealsCardsArriveFromTheDeckBeforeTheStartBox)
     }
 }
 
+// The deal found to open with both sides stuck: its stalemate flies after
+// the start box, and the computer starts only once the stalemate's cards lie.
+TEST_F(FlyingRace, ADealThatOpensStuckStartsTheComputerOnlyAfterItsStalemate)
+{
+    testing_support::SteppingClock Clock{QDateTime(QDate(2026, 12, 10), QTime(13, 0, 0, 22), Qt::UTC)};
+    Game->Flow.Deal();
+    for (int I = 0; I < 100 && Host.Boxes.empty(); ++I)
+        Pass(16);
+    ASSERT_EQ(Host.Boxes.size(), 1u);
+    EXPECT_EQ(Host.Sounds, QStringList{"NoPlay"});
+    EXPECT_TRUE(State.Pile1Busy && State.Pile2Busy);
+    EXPECT_FALSE(Host.Running) << "no tick while the stalemate's cards fly";
+    Pass(TCardFlights::TurnMs);
+    EXPECT_EQ(TopID(Cards.CardTable1), Club(9));
+    EXPECT_EQ(TopID(Cards.CardTable2), Club(14));
+    EXPECT_EQ(State.UserPlayed, 1);
+    EXPECT_TRUE(Host.Running);
+    EXPECT_TRUE(Host.PauseButtonVisible);
+}
+
 // A new deal or the window's close while cards are in the air: each card
 // lies where it was going, no continuation runs, nothing stays on the layer.
 TEST_F(FlyingRace, ANewDealOrACloseWhileCardsAreInTheAirSettlesThem)
