@@ -28,7 +28,8 @@ using namespace gametesting;
 class SimulationTest : public GameTest, public ::testing::WithParamInterface<bool> {
 protected:
     bool animated = GetParam();
-    std::mt19937 rng{20261210};
+    // The same deals every run; VELTO_SIM_SEED=N plays another thousand.
+    std::mt19937 rng{static_cast<unsigned>(qEnvironmentVariableIntValue("VELTO_SIM_SEED")) + 20261210u};
     // Cards as a multiset: how many of each ID (the sides' decks may share cards).
     using Cards = std::array<int, 56>;
     Cards dealt{}; // every card dealt to both sides
