@@ -1,9 +1,10 @@
 #pragma once
 // The dialogs layer in one include: the settings and their file, the Hall of
-// Fame table with its ranking, and the small windows (splash, About, name,
+// Fame table with its ranking, the statistics of deals, and the small windows (splash, About, name,
 // Hall of Fame, options with the host interface it works through).
 #include "dialogs/aboutform.h"
 #include "dialogs/gamesettings.h"
+#include "dialogs/gamestatistics.h"
 #include "dialogs/halloffame.h"
 #include "dialogs/halloffametable.h"
 #include "dialogs/nameform.h"

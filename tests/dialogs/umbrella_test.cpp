@@ -24,6 +24,7 @@ TEST(DialogsUmbrella, BringsInEveryHeaderOfTheLayer)
     const THallOfFameTable table;                             // halloffametable.h
     EXPECT_EQ(HallOfFameLines(table).size(), 160);            // halloffame.h
     EXPECT_EQ(TGameSettings().Normalised(), TGameSettings()); // gamesettings.h
+    EXPECT_EQ(TGameStatistics().At(1, 1).Played, 0);         // gamestatistics.h
 }
 
 } // namespace

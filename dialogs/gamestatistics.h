@@ -1,0 +1,64 @@
+#pragma once
+// Statistics of the deals against the computer, apart from the Hall of Fame:
+// for every deck size and level the deals played and won, the current and the
+// longest winning streak and the fastest win, and the best score for each
+// scoring style (a Las Vegas score carries over between deals, so the two do
+// not compare). Indexes are 1-based as in the Hall of Fame: Deck 1..2 (=
+// Decks), Level 1..5 (= Level + 1), Scoring 1..2 (= Scoring + 1).
+//
+// Stored as one key per deck size and level, a value of comma-separated
+// decimal numbers: "played,won,streak,longest,fastestMs,bestNormal,bestVegas",
+// a best score left empty while there is none. The keys and values are data,
+// the same in every language.
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+struct TStatisticsRecord {
+    std::int32_t Played = 0;
+    std::int32_t Won = 0;
+    std::int32_t Streak = 0;        // wins in a row up to the last deal
+    std::int32_t LongestStreak = 0;
+    std::int64_t FastestWinMs = 0;  // 0 while there is no win
+    std::array<std::optional<std::int32_t>, 2> BestScore; // by scoring style
+
+    std::int32_t Lost() const { return Played - Won; }
+    // Won of played in per cent, 0 before the first deal.
+    double WinRate() const { return Played > 0 ? 100.0 * Won / Played : 0.0; }
+
+    friend bool operator==(const TStatisticsRecord&, const TStatisticsRecord&) = default;
+};
+
+class TGameStatistics {
+public:
+    static constexpr int DeckCount = 2;
+    static constexpr int LevelCount = 5;
+
+    // Indexes outside their range are clamped into it, as in the Hall of Fame.
+    TStatisticsRecord& At(int Deck, int Level);
+    const TStatisticsRecord& At(int Deck, int Level) const;
+
+    // A won deal: Milliseconds from the start box's OK to the win, Score the
+    // score after the win, Scoring 1 normal or 2 Las Vegas.
+    void RecordWin(int Deck, int Level, int Scoring, std::int64_t Milliseconds, std::int32_t Score);
+    // A lost deal, and one given up (a new deal or the close during a deal).
+    void RecordLoss(int Deck, int Level);
+    // Every record empty.
+    void Clear();
+
+    // The key of a deck size and level ("Deck1Level5"), and a record's value
+    // and back. Decoding never fails: a field that is missing, not a number
+    // or negative reads as zero (an empty best score as none), and the counts
+    // are brought to agree (no more wins than deals, no streak longer than
+    // the wins, the longest streak at least the current one).
+    static QString KeyName(int Deck, int Level);
+    static QString Encode(const TStatisticsRecord& Record);
+    static TStatisticsRecord Decode(const QString& Value);
+
+    friend bool operator==(const TGameStatistics&, const TGameStatistics&) = default;
+
+private:
+    std::array<TStatisticsRecord, DeckCount * LevelCount> FRecords{};
+};
