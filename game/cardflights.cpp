@@ -288,19 +288,23 @@ void TCardFlights::Deal(const std::function<void()>& DealCards, TLanded Dealt)
     F->setUpdatesEnabled(false);
     try {
         DealCards();
+        // Each pile's dealt places, found once; its shares are cut from them.
+        std::vector<int> Held[2];
+        for (const int Side : {UserSide, ComputerSide}) {
+            const TLuCardGroup* Pile = Cards.Pile(Side);
+            for (int I = 0; I < Pile->ItemCount(); ++I)
+                if (const TLuSingleCard* C = Pile->CardAt(I); C && !C->Empty() && !C->Reserved())
+                    Held[Side - UserSide].push_back(I);
+        }
         for (int Round = 0; Round < PileShares; ++Round) {
             for (const int Side : {UserSide, ComputerSide}) {
-                TLuCardGroup* Pile = Cards.Pile(Side);
-                std::vector<int> Held;
-                for (int I = 0; I < Pile->ItemCount(); ++I)
-                    if (const TLuSingleCard* C = Pile->CardAt(I); C && !C->Empty() && !C->Reserved())
-                        Held.push_back(I);
-                const auto Size = (Held.size() + PileShares - 1) / PileShares;
-                const auto Begin = std::min(Held.size(), Size * static_cast<std::size_t>(Round));
-                const auto End = std::min(Held.size(), Begin + Size);
+                const std::vector<int>& Places = Held[Side - UserSide];
+                const auto Size = (Places.size() + PileShares - 1) / PileShares;
+                const auto Begin = std::min(Places.size(), Size * static_cast<std::size_t>(Round));
+                const auto End = std::min(Places.size(), Begin + Size);
                 if (Begin < End)
-                    Shares.push_back({Pile, std::vector<int>(Held.begin() + static_cast<long>(Begin),
-                                                             Held.begin() + static_cast<long>(End))});
+                    Shares.push_back({Cards.Pile(Side), std::vector<int>(Places.begin() + static_cast<long>(Begin),
+                                                                         Places.begin() + static_cast<long>(End))});
             }
         }
         for (int N = 1; N <= SlotCount; ++N)
