@@ -82,8 +82,10 @@ TLuFlightLayer::TFlightId TLuFlightLayer::Launch(const QImage& Image, QPoint Fro
     TFlight Flight;
     Flight.Id = FNextId++;
     Flight.Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (FShadowOffset > 0)
+    if (FShadowOffset > 0) {
         Flight.Shadow = ShadowOf(Flight.Image);
+        Flight.ShadowOffset = FShadowOffset;
+    }
     Flight.From = From;
     Flight.To = To;
     Flight.Duration = std::max(1, Duration);
@@ -139,7 +141,7 @@ QRect TLuFlightLayer::Area(const TFlight& Flight) const
     const QRect Image(Flight.At, Flight.Image.size());
     if (Flight.Shadow.isNull())
         return Image;
-    return Image.united(Image.translated(FShadowOffset, FShadowOffset));
+    return Image.united(Image.translated(Flight.ShadowOffset, Flight.ShadowOffset));
 }
 
 void TLuFlightLayer::StartClock()
@@ -275,7 +277,7 @@ void TLuFlightLayer::paintEvent(QPaintEvent* Event)
         if (!Flight.Started())
             continue;
         if (!Flight.Shadow.isNull())
-            Painter.drawImage(Flight.At + QPoint(FShadowOffset, FShadowOffset), Flight.Shadow);
+            Painter.drawImage(Flight.At + QPoint(Flight.ShadowOffset, Flight.ShadowOffset), Flight.Shadow);
         Painter.drawImage(Flight.At, Flight.Image);
     }
 }

@@ -68,6 +68,8 @@ public:
     void Cancel(TFlightId Id);
     void CancelAll();
 
+    // For the flights launched from now on: one in the air keeps the shadow
+    // it was launched with, so that what it painted is what it repaints.
     int ShadowOffset() const { return FShadowOffset; }
     void SetShadowOffset(int Value) { FShadowOffset = Value < 0 ? 0 : Value; }
     const QEasingCurve& Easing() const { return FEasing; }
@@ -94,6 +96,7 @@ private:
         TFlightId Id = 0;
         QImage Image;
         QImage Shadow;
+        int ShadowOffset = 0;
         QPoint From;
         QPoint To;
         int Duration = 1;
