@@ -222,8 +222,10 @@ void TLuFlightLayer::LandAll()
 void TLuFlightLayer::Cancel(TFlightId Id)
 {
     const auto It = std::find_if(FFlights.begin(), FFlights.end(), [Id](const TFlight& F) { return F.Id == Id; });
-    if (It == FFlights.end())
+    if (It == FFlights.end()) {
+        FLanding.erase(std::remove(FLanding.begin(), FLanding.end(), Id), FLanding.end());
         return;
+    }
     if (It->Started())
         update(Area(*It));
     FFlights.erase(It);
@@ -237,6 +239,7 @@ void TLuFlightLayer::CancelAll()
         if (Flight.Started())
             update(Area(Flight));
     FFlights.clear();
+    FLanding.clear();
     FFrame.stop();
 }
 
@@ -250,7 +253,13 @@ void TLuFlightLayer::Arrive(std::vector<TFlight> Arrived)
     // all have.
     const QPointer<TLuFlightLayer> Self(this);
     std::exception_ptr Failure;
+    for (const TFlight& Flight : Arrived)
+        FLanding.push_back(Flight.Id);
     for (TFlight& Flight : Arrived) {
+        const auto Landing = std::find(FLanding.begin(), FLanding.end(), Flight.Id);
+        if (Landing == FLanding.end())
+            continue;
+        FLanding.erase(Landing);
         Flight.At = Flight.To;
         try {
             Q_EMIT Landed(Flight.Id);

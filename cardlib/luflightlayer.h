@@ -116,10 +116,14 @@ private:
     void Follow();
     void Tick();
     void StartClock();
-    // Takes the arrived flights off the layer and runs their callbacks.
+    // Runs the callbacks of flights already taken off the layer, in order,
+    // but not of one that an earlier callback cancelled.
     void Arrive(std::vector<TFlight> Arrived);
 
     std::vector<TFlight> FFlights;
+    // Arrived flights whose callbacks are still to run: a Cancel reaches
+    // them here, since a callback of the same frame may cancel them.
+    std::vector<TFlightId> FLanding;
     TFlightId FNextId = 1;
     int FShadowOffset = 0;
     QEasingCurve FEasing{QEasingCurve::OutCubic};
