@@ -1,7 +1,7 @@
 // What a window's surface holds while cards fly over it, read from the
 // backing store without repainting. A fresh render of the form redraws
 // everything and so cannot see what the layer's partial repaints leave
-// behind; the surface can: a trail, a stale shadow, an edge at 150 % scale.
+// behind; the surface can: a trail, a stale shadow, an edge at 175 % scale.
 // The screen tests also run in child processes at other device pixel
 // ratios (a screen's ratio is fixed when the application starts).
 #include "cardlib/lucard.h"
@@ -9,24 +9,20 @@
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QDialog>
 #include <QPainter>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr QRgb Felt = 0xFF208040;  // the window's colour
-constexpr QRgb Frame = 0xFF0000FF; // the test image's one-pixel edge
+constexpr QRgb Edge = 0xFF0000FF;  // the test image's one-pixel edge
 constexpr QRgb Inner = 0xFFFF0000; // and its inside
 
 // The first device pixel where two pictures differ (outside Spared, in
@@ -50,7 +46,7 @@ constexpr QRgb Inner = 0xFFFF0000; // and its inside
 QImage Framed(QSize Size)
 {
     QImage Image(Size, QImage::Format_ARGB32_Premultiplied);
-    Image.fill(Frame);
+    Image.fill(Edge);
     QPainter(&Image).fillRect(Image.rect().adjusted(1, 1, -1, -1), QColor::fromRgb(Inner));
     return Image;
 }
