@@ -82,8 +82,10 @@ TLuFlightLayer::TFlightId TLuFlightLayer::Launch(const QImage& Image, QPoint Fro
     TFlight Flight;
     Flight.Id = FNextId++;
     Flight.Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (FShadowOffset > 0)
+    if (FShadowOffset > 0) {
         Flight.Shadow = ShadowOf(Flight.Image);
+        Flight.ShadowOffset = FShadowOffset;
+    }
     Flight.From = From;
     Flight.To = To;
     Flight.Duration = std::max(1, Duration);
@@ -139,7 +141,7 @@ QRect TLuFlightLayer::Area(const TFlight& Flight) const
     const QRect Image(Flight.At, Flight.Image.size());
     if (Flight.Shadow.isNull())
         return Image;
-    return Image.united(Image.translated(FShadowOffset, FShadowOffset));
+    return Image.united(Image.translated(Flight.ShadowOffset, Flight.ShadowOffset));
 }
 
 void TLuFlightLayer::StartClock()
@@ -220,8 +222,10 @@ void TLuFlightLayer::LandAll()
 void TLuFlightLayer::Cancel(TFlightId Id)
 {
     const auto It = std::find_if(FFlights.begin(), FFlights.end(), [Id](const TFlight& F) { return F.Id == Id; });
-    if (It == FFlights.end())
+    if (It == FFlights.end()) {
+        FLanding.erase(std::remove(FLanding.begin(), FLanding.end(), Id), FLanding.end());
         return;
+    }
     if (It->Started())
         update(Area(*It));
     FFlights.erase(It);
@@ -235,6 +239,7 @@ void TLuFlightLayer::CancelAll()
         if (Flight.Started())
             update(Area(Flight));
     FFlights.clear();
+    FLanding.clear();
     FFrame.stop();
 }
 
@@ -248,7 +253,13 @@ void TLuFlightLayer::Arrive(std::vector<TFlight> Arrived)
     // all have.
     const QPointer<TLuFlightLayer> Self(this);
     std::exception_ptr Failure;
+    for (const TFlight& Flight : Arrived)
+        FLanding.push_back(Flight.Id);
     for (TFlight& Flight : Arrived) {
+        const auto Landing = std::find(FLanding.begin(), FLanding.end(), Flight.Id);
+        if (Landing == FLanding.end())
+            continue;
+        FLanding.erase(Landing);
         Flight.At = Flight.To;
         try {
             Q_EMIT Landed(Flight.Id);
@@ -275,7 +286,7 @@ void TLuFlightLayer::paintEvent(QPaintEvent* Event)
         if (!Flight.Started())
             continue;
         if (!Flight.Shadow.isNull())
-            Painter.drawImage(Flight.At + QPoint(FShadowOffset, FShadowOffset), Flight.Shadow);
+            Painter.drawImage(Flight.At + QPoint(Flight.ShadowOffset, Flight.ShadowOffset), Flight.Shadow);
         Painter.drawImage(Flight.At, Flight.Image);
     }
 }

@@ -68,6 +68,8 @@ public:
     void Cancel(TFlightId Id);
     void CancelAll();
 
+    // For the flights launched from now on: one in the air keeps the shadow
+    // it was launched with, so that what it painted is what it repaints.
     int ShadowOffset() const { return FShadowOffset; }
     void SetShadowOffset(int Value) { FShadowOffset = Value < 0 ? 0 : Value; }
     const QEasingCurve& Easing() const { return FEasing; }
@@ -94,6 +96,7 @@ private:
         TFlightId Id = 0;
         QImage Image;
         QImage Shadow;
+        int ShadowOffset = 0;
         QPoint From;
         QPoint To;
         int Duration = 1;
@@ -113,10 +116,14 @@ private:
     void Follow();
     void Tick();
     void StartClock();
-    // Takes the arrived flights off the layer and runs their callbacks.
+    // Runs the callbacks of flights already taken off the layer, in order,
+    // but not of one that an earlier callback cancelled.
     void Arrive(std::vector<TFlight> Arrived);
 
     std::vector<TFlight> FFlights;
+    // Arrived flights whose callbacks are still to run: a Cancel reaches
+    // them here, since a callback of the same frame may cancel them.
+    std::vector<TFlightId> FLanding;
     TFlightId FNextId = 1;
     int FShadowOffset = 0;
     QEasingCurve FEasing{QEasingCurve::OutCubic};
