@@ -1,7 +1,8 @@
 #pragma once
 // The dialogs layer in one include: the settings and their file, the Hall of
-// Fame table with its ranking, the statistics of deals, and the small windows (splash, About, name,
-// Hall of Fame, options with the host interface it works through).
+// Fame table with its ranking, the statistics of deals, and the small windows
+// (splash, About, name, Hall of Fame, statistics, options with the host
+// interface it works through).
 #include "dialogs/aboutform.h"
 #include "dialogs/gamesettings.h"
 #include "dialogs/gamestatistics.h"
@@ -13,3 +14,5 @@
 #include "dialogs/scoreform.h"
 #include "dialogs/settingsfile.h"
 #include "dialogs/splashform.h"
+#include "dialogs/statisticsform.h"
+#include "dialogs/statisticstext.h"

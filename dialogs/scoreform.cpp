@@ -1,41 +1,23 @@
 #include "dialogs/scoreform.h"
 
 #include "dialogs/halloffame.h"
+#include "dialogs/statisticsform.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 
-#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-// "Courier New" through the substitutions; should none of them be installed,
-// whatever fixed-pitch family the system has, since the columns depend on it.
-QFont ListFont()
-{
-    QFont Font = platform::MakeFont(QStringLiteral("Courier New"), 13);
-    if (!QFontInfo(Font).fixedPitch()) {
-        Font.setStyleHint(QFont::TypeWriter);
-        Font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                          QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
-        Font.setFixedPitch(true);
-    }
-    return Font;
-}
-
-} // namespace
 
 TScoreForm::TScoreForm(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("ScoreForm"));
-    setWindowTitle(QStringLiteral("Scores"));
+    setWindowTitle(tr("Scores"));
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = new QLabel(QStringLiteral("Hall of Fame"), this);
+    Label1 = new QLabel(tr("Hall of Fame"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), 16, true));
     QPalette Palette = Label1->palette();
@@ -47,14 +29,31 @@ TScoreForm::TScoreForm(QWidget* Parent)
     List = new QListWidget(this);
     List->setObjectName(QStringLiteral("List"));
     List->setGeometry(14, 25, 379, 239);
-    List->setFont(ListFont());
+    List->setFont(platform::MakeFixedPitchFont(13));
 
-    OkBtn = new QPushButton(QStringLiteral("&Ok"), this);
+    OkBtn = new QPushButton(tr("&Ok"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setGeometry(166, 284, 75, 25);
     OkBtn->setDefault(true);
     // Esc closes the window as well (the dialog's own reject).
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Right of Ok, its right edge under the list's.
+    StatisticsBtn = new QPushButton(tr("S&tatistics"), this);
+    StatisticsBtn->setObjectName(QStringLiteral("StatisticsBtn"));
+    StatisticsBtn->setGeometry(318, 284, 75, 25);
+    StatisticsBtn->setAutoDefault(false);
+    StatisticsBtn->hide();
+    connect(StatisticsBtn, &QPushButton::clicked, this, [this] {
+        if (FStatistics)
+            ShowStatistics(*FStatistics, this);
+    });
+}
+
+void TScoreForm::SetStatistics(TGameStatistics* Statistics)
+{
+    FStatistics = Statistics;
+    StatisticsBtn->setVisible(Statistics != nullptr);
 }
 
 TScoreForm::~TScoreForm() = default;
@@ -69,9 +68,10 @@ void TScoreForm::Fill(const THallOfFameTable& Table)
     }
 }
 
-void ShowScores(const THallOfFameTable& Table)
+void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics)
 {
     TScoreForm ScoreForm;
     ScoreForm.Fill(Table);
+    ScoreForm.SetStatistics(&Statistics);
     platform::ExecModal(ScoreForm);
 }

@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "platform/stringtable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBoundaryFinder>
@@ -76,6 +77,18 @@ QList<platform::IniFile::KeyValue> HallOfFameValues(const THallOfFameTable& tabl
     return values;
 }
 
+// The ten records, deck by deck, level by level.
+QList<platform::IniFile::KeyValue> StatisticsValues(const TGameStatistics& statistics)
+{
+    const QString section = QString::fromLatin1(TSettingsFile::StatisticsSection);
+    QList<platform::IniFile::KeyValue> values;
+    for (int deck = 1; deck <= TGameStatistics::DeckCount; ++deck)
+        for (int level = 1; level <= TGameStatistics::LevelCount; ++level)
+            values.append({section, TGameStatistics::KeyName(deck, level),
+                           TGameStatistics::Encode(statistics.At(deck, level))});
+    return values;
+}
+
 // Stops at the first key that cannot be written.
 bool WriteKeyByKey(const QString& path, const QList<platform::IniFile::KeyValue>& values)
 {
@@ -123,10 +136,23 @@ void TSettingsFile::ReadHallOfFame(THallOfFameTable& table) const
     });
 }
 
+TGameStatistics TSettingsFile::ReadStatistics() const
+{
+    platform::IniFile ini(FFilePath);
+    ini.TakeSnapshot();
+    const QString section = QString::fromLatin1(StatisticsSection);
+    TGameStatistics statistics;
+    for (int deck = 1; deck <= TGameStatistics::DeckCount; ++deck)
+        for (int level = 1; level <= TGameStatistics::LevelCount; ++level)
+            statistics.At(deck, level) =
+                TGameStatistics::Decode(ini.ReadString(section, TGameStatistics::KeyName(deck, level), QString()));
+    return statistics;
+}
+
 bool TSettingsFile::ReportFailure(bool written) const
 {
     if (!written)
-        platform::MessageDlg(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(FFilePath)),
+        platform::MessageDlg(QCoreApplication::translate("TSettingsFile", "Unable to write to %1").arg(QDir::toNativeSeparators(FFilePath)),
                              platform::MsgType::Error, platform::MsgButtons::Ok);
     return written;
 }
@@ -150,7 +176,23 @@ bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTab
     return ReportFailure(platform::IniFile(FFilePath).WriteStrings(values));
 }
 
+bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTable& table,
+                             const TGameStatistics& statistics)
+{
+    QList<platform::IniFile::KeyValue> values = SettingsValues(settings);
+    values += HallOfFameValues(table);
+    values += StatisticsValues(statistics);
+    return ReportFailure(platform::IniFile(FFilePath).WriteStrings(values));
+}
+
 QString TSettingsFile::TableTitle(int deck, int scoring, int level)
+{
+    return platform::LoadUntranslatedStr(DeckScoringTitleId + (deck - 1) * THallOfFameTable::ScoringCount
+                                         + (scoring - 1))
+        + platform::LoadUntranslatedStr(LevelSuffixId + (level - 1));
+}
+
+QString TSettingsFile::DisplayTitle(int deck, int scoring, int level)
 {
     return platform::LoadStr(DeckScoringTitleId + (deck - 1) * THallOfFameTable::ScoringCount + (scoring - 1))
         + platform::LoadStr(LevelSuffixId + (level - 1));

@@ -1,7 +1,8 @@
 #pragma once
 // The settings file "Config.INI" in the data folder: the five settings in the
 // section "Settings" and the twenty Hall of Fame tables, one section each,
-// read once at start-up and written whole when the game window closes.
+// read once at start-up and written whole when the game window closes, and
+// the statistics of the deals in a section of our own, "Statistics".
 //
 // A Hall of Fame value is the name, a backquote and the score in decimal
 // ("Ann`1526"; an empty entry is "`0"). Since the reader splits at the first
@@ -9,6 +10,7 @@
 // as an apostrophe, and line breaks or other control characters as spaces
 // (they would otherwise break the line structure of the file).
 #include "dialogs/gamesettings.h"
+#include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
 
 #include <QString>
@@ -17,6 +19,7 @@ class TSettingsFile {
 public:
     static constexpr const char* FileName = "Config.INI";
     static constexpr const char* SettingsSection = "Settings";
+    static constexpr const char* StatisticsSection = "Statistics";
     static constexpr QChar ScoreSeparator = QChar(u'`');
     static constexpr QChar BackquoteStandIn = QChar(u'\'');
 
@@ -32,6 +35,9 @@ public:
     TGameSettings ReadSettings() const;
     // Every entry is set empty, then filled from its key when that is present.
     void ReadHallOfFame(THallOfFameTable& table) const;
+    // Every record from its key; a missing or bad value reads as an empty
+    // or a corrected record (TGameStatistics::Decode), never as a failure.
+    TGameStatistics ReadStatistics() const;
 
     // Each writes its keys in order and stops at the first key that cannot be
     // written, after showing "Unable to write to <path>" in an error box;
@@ -45,10 +51,16 @@ public:
     // it cannot be written the error box shows once, the file is left as it
     // was (nothing is half-written) and false is returned.
     bool WriteAll(const TGameSettings& settings, const THallOfFameTable& table);
+    // The same with the statistics after the Hall of Fame, in the same one
+    // replacement: what the window writes at close.
+    bool WriteAll(const TGameSettings& settings, const THallOfFameTable& table, const TGameStatistics& statistics);
 
     // Section name of a table (1-based deck, scoring, level): the deck/scoring
-    // title and the level suffix from the string table.
+    // title and the level suffix from the string table. It is data, the same
+    // in every language: a file moves between users and languages whole.
     static QString TableTitle(int deck, int scoring, int level);
+    // The same title as the Hall of Fame window shows it, in the user's language.
+    static QString DisplayTitle(int deck, int scoring, int level);
 
     // The stored text of an entry, and back. Decoding: the name is the text
     // before the first backquote (none without one), cut to 20 characters; the

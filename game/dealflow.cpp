@@ -12,7 +12,10 @@
 #include "platform/stringtable.h"
 #include "platform/systemclock.h"
 
+#include <QCoreApplication>
 #include <QThread>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +56,7 @@ void TDealFlow::Deal()
         Host.StartComputer();
         return;
     }
+    CountEnd(false);
 
     Flights.Settle();
     Host.EnableHelpMenu(false);
@@ -87,6 +91,7 @@ void TDealFlow::Dealt()
     StartScore();
 
     Host.ShowMessage(platform::LoadStr(StartBoxId));
+    StartCounting();
     State.InGame = true;
     State.UserStuck = !Rules.SideCanPlay(UserSide);
     State.ComputerStuck = !Rules.SideCanPlay(ComputerSide);
@@ -141,9 +146,9 @@ void TDealFlow::GameOver()
 
     QString Winner;
     if (State.UserWon)
-        Winner = QStringLiteral("You");
+        Winner = QCoreApplication::translate("TDealFlow", "You");
     else if (State.ComputerWon)
-        Winner = QStringLiteral("The Computer");
+        Winner = QCoreApplication::translate("TDealFlow", "The Computer");
     else
         return;
 
@@ -151,6 +156,7 @@ void TDealFlow::GameOver()
         State.Score += gamerules::WinPoints(State.Level, State.TargetCount, State.ComputerPlayed);
         Rules.UpdateScoreLabel();
     }
+    CountEnd(State.UserWon);
     const bool Again = Host.AskYesNo(QuestionText(PlayAgainId, Winner), platform::MsgType::Information);
     if (State.UserWon && (State.Scoring != gamerules::ScoringLasVegas || !Again))
         Host.EnterHallOfFame();
@@ -170,6 +176,26 @@ bool TDealFlow::CloseQuery()
         Host.StartComputer();
         return false;
     }
+    CountEnd(false);
     Flights.Settle();
     return true;
+}
+
+void TDealFlow::StartCounting()
+{
+    State.CountedDeal = {true, State.Decks, State.Level + 1, State.Scoring + 1, platform::ElapsedMilliseconds()};
+}
+
+void TDealFlow::CountEnd(bool Won)
+{
+    TGameState::TCountedDeal& Deal = State.CountedDeal;
+    if (!Deal.Open)
+        return;
+    Deal.Open = false;
+    if (Won)
+        State.Statistics.RecordWin(Deal.Deck, Deal.Level, Deal.Scoring,
+                                   std::max<std::int64_t>(0, platform::ElapsedMilliseconds() - Deal.StartedMs),
+                                   State.Score);
+    else
+        State.Statistics.RecordLoss(Deal.Deck, Deal.Level);
 }

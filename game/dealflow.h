@@ -37,6 +37,10 @@ private:
     // The rest of a deal once its cards lie: the start box and the race.
     void Dealt();
     void StartScore();
+    // The statistics: a deal counts from the start box's OK; one given up
+    // (a new deal or the close while it runs) counts as lost.
+    void StartCounting();
+    void CountEnd(bool Won);
 
     TGameState& State;
     TCardComponents& Cards;

@@ -70,7 +70,7 @@ void ShowHallOfFame(TGameState& State, TGameHost& Host)
 {
     const bool WasRunning = Host.ComputerRunning();
     Host.StopComputer();
-    ShowScores(State.HallOfFame);
+    ShowScores(State.HallOfFame, State.Statistics);
     if (WasRunning)
         Host.StartComputer();
 }

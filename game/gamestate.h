@@ -1,8 +1,9 @@
 #pragma once
 // The state of the game, apart from the cards on the table: the settings in
 // force, the counts and flags of the deal in progress, the score and its run,
-// and the Hall of Fame. The window holds one; the rules, the computer and the
+// the Hall of Fame and the statistics. The window holds one; the rules, the computer and the
 // flow of a deal read and change it.
+#include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
 
 #include <cstdint>
@@ -36,4 +37,15 @@ struct TGameState {
     bool FreshRun = true;       // the next Las Vegas deal starts a new run
     bool HallEntryDone = false; // no further Hall of Fame entry in this run
     THallOfFameTable HallOfFame;
+
+    // The deal the statistics will count, from the start box's OK until it
+    // is won, lost or given up. It keeps the deck size, level and scoring it
+    // was dealt with: the options may change them before it is counted.
+    struct TCountedDeal {
+        bool Open = false;
+        std::int32_t Deck = 1, Level = 1, Scoring = 1; // 1-based, as in the statistics
+        std::int64_t StartedMs = 0;                    // on the steady clock
+    };
+    TCountedDeal CountedDeal;
+    TGameStatistics Statistics;
 };

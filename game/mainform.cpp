@@ -129,10 +129,10 @@ void TMainForm::CreateComponents()
     WaitSign2 = MakePicture(FClient, "WaitSign2", 131, 49, 32, waitSign);
     WaitSign2->hide();
 
-    Label9 = MakeLabel(FClient, "Label9", 484, 208, QStringLiteral("Score :"));
+    Label9 = MakeLabel(FClient, "Label9", 484, 208, tr("Score :"));
     ScoreLabel = MakeLabel(FClient, "ScoreLabel", 525, 208, QStringLiteral("0"));
 
-    GamePausedLabel = new QLabel(QStringLiteral("GAME PAUSED"), FClient);
+    GamePausedLabel = new QLabel(tr("GAME PAUSED"), FClient);
     GamePausedLabel->setFont(platform::MakeFont(QStringLiteral("Times New Roman"), 16, true));
     QPalette red = GamePausedLabel->palette();
     red.setColor(QPalette::WindowText, Qt::red);
@@ -140,7 +140,7 @@ void TMainForm::CreateComponents()
     Place(GamePausedLabel, "GamePausedLabel", 44, 280)->adjustSize();
     GamePausedLabel->hide();
 
-    PauseBtn = Place(new QPushButton(QStringLiteral("&Pause"), FClient), "PauseBtn", 56, 304);
+    PauseBtn = Place(new QPushButton(tr("&Pause"), FClient), "PauseBtn", 56, 304);
     PauseBtn->setFont(platform::MakeFont(QStringLiteral("Times New Roman"), 13, true));
     PauseBtn->resize(75, 25);
     PauseBtn->setEnabled(false);
@@ -172,20 +172,20 @@ void TMainForm::CreateMenu()
         return action;
     };
 
-    DealMenu = item(bar, "DealMenu", QStringLiteral("&Deal"), &TMainForm::DealMenuClick);
-    OptionsMenu = item(bar, "OptionsMenu", QStringLiteral("&Options"), &TMainForm::OptionsMenuClick);
-    ScoresMenu = item(bar, "ScoresMenu", QStringLiteral("&Scores"), &TMainForm::ScoresMenuClick);
+    DealMenu = item(bar, "DealMenu", tr("&Deal"), &TMainForm::DealMenuClick);
+    OptionsMenu = item(bar, "OptionsMenu", tr("&Options"), &TMainForm::OptionsMenuClick);
+    ScoresMenu = item(bar, "ScoresMenu", tr("&Scores"), &TMainForm::ScoresMenuClick);
 
-    HelpMenu = bar->addMenu(QStringLiteral("&Help"));
+    HelpMenu = bar->addMenu(tr("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    ContentsMenu = item(HelpMenu, "ContentsMenu", QStringLiteral("Contents"), &TMainForm::ContentsMenuClick);
-    WebSiteMenu = item(HelpMenu, "WebSiteMenu", QStringLiteral("Gorvane Web Site"), &TMainForm::WebSiteMenuClick);
+    ContentsMenu = item(HelpMenu, "ContentsMenu", tr("Contents"), &TMainForm::ContentsMenuClick);
+    WebSiteMenu = item(HelpMenu, "WebSiteMenu", tr("Gorvane Web Site"), &TMainForm::WebSiteMenuClick);
     HelpMenu->addSeparator();
-    ContactUsMenu = item(HelpMenu, "ContactUsMenu", QStringLiteral("Contact Us"), &TMainForm::ContactUsMenuClick);
+    ContactUsMenu = item(HelpMenu, "ContactUsMenu", tr("Contact Us"), &TMainForm::ContactUsMenuClick);
     HelpMenu->addSeparator();
-    AboutVeltoMenu = item(HelpMenu, "AboutVeltoMenu", QStringLiteral("About Velto"), &TMainForm::AboutVeltoMenuClick);
+    AboutVeltoMenu = item(HelpMenu, "AboutVeltoMenu", tr("About Velto"), &TMainForm::AboutVeltoMenuClick);
 
-    ExitMenu = item(bar, "ExitMenu", QStringLiteral("&Exit"), &TMainForm::ExitMenuClick);
+    ExitMenu = item(bar, "ExitMenu", tr("&Exit"), &TMainForm::ExitMenuClick);
 }
 
 void TMainForm::FormCreate()
@@ -217,6 +217,7 @@ void TMainForm::FormCreate()
     SetComputerPace(gamerules::LevelInterval(Level));
 
     settingsFile.ReadHallOfFame(HallOfFame);
+    Statistics = settingsFile.ReadStatistics();
 
     PrepareCardsAtStartUp();
 }
@@ -429,12 +430,12 @@ void TMainForm::FormCloseQuery(bool& CanClose)
 
 void TMainForm::FormClose()
 {
-    // One replacement of the file for the settings and all twenty tables:
-    // a failed write leaves the old file whole.
+    // One replacement of the file for the settings, all twenty tables and
+    // the statistics: a failed write leaves the old file whole.
     TSettingsFile settingsFile(DataDir);
     const TGameSettings settings{Scoring, Decks, Level, SoundsOn, static_cast<std::int32_t>(Deck->CardBack()),
                                  AnimateCards};
-    settingsFile.WriteAll(settings, HallOfFame);
+    settingsFile.WriteAll(settings, HallOfFame, Statistics);
 }
 
 bool TMainForm::event(QEvent* event)

@@ -1,5 +1,7 @@
 #include "platform/fonts.h"
 
+#include <QFontInfo>
+
 #include <QStringList>
 
 namespace platform {
@@ -24,6 +26,18 @@ QFont MakeFont(const QString& family, int pixelHeight, bool bold, bool italic)
     font.setPixelSize(qMax(1, pixelHeight));
     font.setBold(bold);
     font.setItalic(italic);
+    return font;
+}
+
+QFont MakeFixedPitchFont(int pixelHeight)
+{
+    QFont font = MakeFont(QStringLiteral("Courier New"), pixelHeight);
+    if (!QFontInfo(font).fixedPitch()) {
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                          QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
+        font.setFixedPitch(true);
+    }
     return font;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/systemclock.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 
 #include <utility>
 
@@ -11,6 +12,12 @@ namespace {
 ClockHandler& clockHandler()
 {
     static ClockHandler handler;
+    return handler;
+}
+
+ElapsedHandler& elapsedHandler()
+{
+    static ElapsedHandler handler;
     return handler;
 }
 
@@ -42,6 +49,23 @@ SystemTime ToSystemTime(const QDateTime& utc)
 ClockHandler SetClockHandler(ClockHandler handler)
 {
     return std::exchange(clockHandler(), std::move(handler));
+}
+
+std::int64_t ElapsedMilliseconds()
+{
+    if (const ElapsedHandler& handler = elapsedHandler())
+        return handler();
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.elapsed();
+}
+
+ElapsedHandler SetElapsedHandler(ElapsedHandler handler)
+{
+    return std::exchange(elapsedHandler(), std::move(handler));
 }
 
 } // namespace platform

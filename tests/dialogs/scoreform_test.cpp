@@ -36,6 +36,8 @@ TEST(ScoreForm, Layout)
     EXPECT_EQ(form.List->geometry(), QRect(14, 25, 379, 239));
     EXPECT_EQ(form.OkBtn->geometry(), QRect(166, 284, 75, 25));
     EXPECT_TRUE(form.OkBtn->isDefault());
+    // Without statistics to open there is no button for them.
+    EXPECT_FALSE(form.StatisticsBtn->isVisibleTo(&form));
 }
 
 TEST(ScoreForm, NamesStartInTheColumnOfName)
@@ -83,7 +85,8 @@ TEST(ScoreForm, ShowScoresListsTheTableAndOkCloses)
         EXPECT_EQ(form.List->item(3)->text(), QStringLiteral("  2     7       Bo"));
         return Press(form, form.OkBtn);
     })};
-    ShowScores(SomeEntries());
+    TGameStatistics Statistics;
+    ShowScores(SomeEntries(), Statistics);
     EXPECT_EQ(modals.Titles(), QStringList{QStringLiteral("Scores")});
 }
 

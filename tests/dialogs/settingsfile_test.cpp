@@ -610,4 +610,57 @@ TEST_F(SettingsFileTest, RelativeDataFolderIsShownAsAFullPath)
     EXPECT_TRUE(file.FilePath().endsWith(QStringLiteral("/relative/Data/Config.INI")));
 }
 
+// The statistics live in a section of their own after the Hall of Fame,
+// written in the same one replacement; other programs' lines stay, and odd
+// values read as what they can mean, never as a failure.
+TEST_F(SettingsFileTest, StatisticsRoundTripBesideForeignLinesAndOddValues)
+{
+    Write(QStringLiteral("[Other]\nKeep=this\n[Statistics]\nDeck1Level1=7,3,1,2,61000,1526,\n"
+                         "Deck1Level2=5,9,x,-4,,,\nDeck2Level5=garbage\nDeck3Level1=4,4,4,4,1,1,1\n"
+                         "Note=ours to keep\n"));
+    const TGameStatistics read = TSettingsFile(dataDir).ReadStatistics();
+    TStatisticsRecord first;
+    first.Played = 7;
+    first.Won = 3;
+    first.Streak = 1;
+    first.LongestStreak = 2;
+    first.FastestWinMs = 61000;
+    first.BestScore[0] = 1526;
+    EXPECT_EQ(read.At(1, 1), first);
+    EXPECT_EQ(read.At(1, 2).Played, 5); // no more wins than deals
+    EXPECT_EQ(read.At(1, 2).Won, 5);
+    EXPECT_EQ(read.At(2, 5), TStatisticsRecord());
+    EXPECT_EQ(read.At(2, 1), TStatisticsRecord()); // a key of no deck size is not read as one
+
+    TGameStatistics statistics = read;
+    statistics.RecordWin(2, 4, 2, 45000, -12);
+    ScriptedMessageBoxes boxes;
+    ASSERT_TRUE(TSettingsFile(dataDir).WriteAll(TGameSettings{}, THallOfFameTable(), statistics));
+    EXPECT_EQ(TSettingsFile(dataDir).ReadStatistics(), statistics);
+
+    const QString text = ReadText(path);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[Other]\nKeep=this\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Deck3Level1=4,4,4,4,1,1,1\nNote=ours to keep\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Deck2Level4=1,1,1,1,45000,,-12\n")));
+    // The section comes after the twenty tables in a file written afresh.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(TSettingsFile(dataDir).WriteAll(TGameSettings{}, THallOfFameTable(), statistics));
+    const QStringList lines = Lines();
+    const qsizetype at = lines.indexOf(QStringLiteral("[Statistics]"));
+    ASSERT_GT(at, lines.indexOf(QStringLiteral("[Double Deck - Las Vegas Scoring - Easy]")));
+    EXPECT_EQ(lines.mid(at + 1), (QStringList{
+                                     QStringLiteral("Deck1Level1=7,3,1,2,61000,1526,"),
+                                     QStringLiteral("Deck1Level2=5,5,0,0,0,,"),
+                                     QStringLiteral("Deck1Level3=0,0,0,0,0,,"),
+                                     QStringLiteral("Deck1Level4=0,0,0,0,0,,"),
+                                     QStringLiteral("Deck1Level5=0,0,0,0,0,,"),
+                                     QStringLiteral("Deck2Level1=0,0,0,0,0,,"),
+                                     QStringLiteral("Deck2Level2=0,0,0,0,0,,"),
+                                     QStringLiteral("Deck2Level3=0,0,0,0,0,,"),
+                                     QStringLiteral("Deck2Level4=1,1,1,1,45000,,-12"),
+                                     QStringLiteral("Deck2Level5=0,0,0,0,0,,"),
+                                 }));
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
 } // namespace

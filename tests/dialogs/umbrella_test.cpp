@@ -20,11 +20,13 @@ TEST(DialogsUmbrella, BringsInEveryHeaderOfTheLayer)
     static_assert(std::is_base_of_v<QDialog, TScoreForm>);   // scoreform.h
     static_assert(std::is_class_v<TSettingsFile>);           // settingsfile.h
     static_assert(std::is_base_of_v<QWidget, TSplashForm>);  // splashform.h
+    static_assert(std::is_base_of_v<QDialog, TStatisticsForm>); // statisticsform.h
 
     const THallOfFameTable table;                             // halloffametable.h
     EXPECT_EQ(HallOfFameLines(table).size(), 160);            // halloffame.h
     EXPECT_EQ(TGameSettings().Normalised(), TGameSettings()); // gamesettings.h
     EXPECT_EQ(TGameStatistics().At(1, 1).Played, 0);         // gamestatistics.h
+    EXPECT_EQ(DurationText(0), QStringLiteral("-"));          // statisticstext.h
 }
 
 } // namespace

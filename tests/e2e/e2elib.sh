@@ -576,21 +576,23 @@ e2e_hall_sections()
     done
 }
 
-# e2e_check_config SETTINGS_LINES NAMED_SECTION NAME: the written file holds
-# [Settings] with exactly these five lines, then the twenty Hall of Fame
-# sections in order, each with the keys 1 to 5 and every entry empty except
-# rank 1 of NAMED_SECTION, which holds NAME and a positive score (no named
-# entry when NAME is empty). Sets E2E_SCORE to the score of that entry.
+# e2e_check_config SETTINGS_LINES NAMED_SECTION NAME [STAT_KEY PLAYED WON]:
+# the written file holds [Settings] with exactly these lines, then the twenty
+# Hall of Fame sections in order, each with the keys 1 to 5 and every entry
+# empty except rank 1 of NAMED_SECTION, which holds NAME and a positive score
+# (no named entry when NAME is empty), then [Statistics] with its ten keys,
+# every record empty except STAT_KEY's, which counts PLAYED deals and WON
+# wins. Sets E2E_SCORE to the score of the named entry.
 E2E_SCORE=""
 e2e_check_config()
 {
-    local file=$1 settings=$2 named=$3 name=$4
+    local file=$1 settings=$2 named=$3 name=$4 statKey=${5:-} played=${6:-0} won=${7:-0}
     [ -f "$file" ] || e2e_fail "no settings file written"
     local text
     text=$(tr -d '\r' <"$file")
 
     local want got
-    want=$(printf '[Settings]\n'; e2e_hall_sections | sed 's/.*/[&]/')
+    want=$(printf '[Settings]\n'; e2e_hall_sections | sed 's/.*/[&]/'; printf '[Statistics]\n')
     got=$(grep '^\[' <<<"$text")
     [ "$got" = "$want" ] || e2e_fail "sections of the written file are not the expected ones:
 $(diff <(echo "$want") <(echo "$got"))"
@@ -622,4 +624,20 @@ $got"
         done <<<"$got"
     done < <(e2e_hall_sections)
     E2E_SCORE=$score
+
+    local deck level key fields
+    got=$(awk '/^\[/ { inside = ($0 == "[Statistics]"); next } inside && NF' <<<"$text")
+    want=$(for deck in 1 2; do for level in 1 2 3 4 5; do echo "Deck${deck}Level$level"; done; done)
+    [ "$(cut -d= -f1 <<<"$got")" = "$want" ] || e2e_fail "[Statistics] does not hold exactly its ten keys:
+$got"
+    while IFS= read -r line; do
+        key=${line%%=*}
+        fields=${line#*=}
+        if [ "$key" = "$statKey" ]; then
+            [ "$(cut -d, -f1,2 <<<"$fields")" = "$played,$won" ] \
+                || e2e_fail "[Statistics] $key is \"$fields\", not $played deals with $won won"
+        elif [ "$fields" != "0,0,0,0,0,," ]; then
+            e2e_fail "[Statistics] $key is \"$fields\" instead of empty"
+        fi
+    done <<<"$got"
 }

@@ -84,9 +84,14 @@ e2e_step "opening and closing the options"
 e2e_keys "$E2E_MAIN" alt+o
 e2e_answer "Options" 30 Escape
 
-e2e_step "opening and closing the scores"
+e2e_step "opening the scores, and the statistics from them"
 e2e_keys "$E2E_MAIN" alt+s
-e2e_answer "Scores" 30 Return
+e2e_wait_window "Scores" 30
+Scores=$E2E_FOUND
+e2e_keys "$Scores" alt+t
+e2e_answer "Statistics" 30 Return
+e2e_keys "$Scores" Return
+e2e_wait_closed "$Scores" 30
 
 # The Help menu opens on its first item; "About Velto" is the fourth.
 e2e_step "opening and closing the About box"
@@ -99,7 +104,9 @@ e2e_wait_exit 60
 e2e_expect_clean_exit
 
 e2e_step "checking the written settings file"
-e2e_check_config "$(e2e_config)" "$(printf '%s\n' "${Settings[@]}")" "Single Deck - Normal Scoring - Easy" "$PlayerName"
+# Every deal dealt was played to its end: the computer won all but the last.
+e2e_check_config "$(e2e_config)" "$(printf '%s\n' "${Settings[@]}")" "Single Deck - Normal Scoring - Easy" "$PlayerName" \
+    Deck1Level5 "$Deal" 1
 # What a won single deal at "Easy" can score, worked out by hand: a point for
 # each of the user's 25 cards, the bonus of 100, 100 for each card the
 # computer has left (0 when a stalemate brings both to 25 together, at most

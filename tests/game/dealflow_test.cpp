@@ -4,6 +4,8 @@
 #include "dialogs/nameform.h"
 #include "game/dealflow.h"
 #include "game/image.h"
+#include "dialogs/settingsfile.h"
+#include "platform/systemclock.h"
 #include "tests/game/gametesting.h"
 
 #include <QLineEdit>
@@ -310,6 +312,73 @@ TEST_F(DealFlowTest, TheComputerIsStoppedWhileEveryBoxAndWindowIsOpen)
                                  "TOptionsForm: stopped", "TScoreForm: stopped", "Quit game and re-deal?: stopped",
                                  "Click Ok when Ready to Start!: stopped",
                                  "You Won, Do you want to play again?: stopped", "TNameForm: stopped"}));
+}
+
+// Every deal that reached the start box's OK counts once, under the deck size
+// and level it was dealt with: a win with its time from the OK and its score,
+// a loss, and a deal given up by a new deal or by the close. The counts go on
+// across runs of the program through the settings file.
+TEST_F(DealFlowTest, StatisticsCountEveryDealOnceUnderTheSettingsItWasDealtWith)
+{
+    std::int64_t Now = 5000;
+    const platform::ElapsedHandler Previous = platform::SetElapsedHandler([&Now] { return Now; });
+    struct TRestore {
+        platform::ElapsedHandler Handler;
+        ~TRestore() { platform::SetElapsedHandler(std::move(Handler)); }
+    } Restore{Previous};
+
+    TMainForm& F = *form;
+    F.Level = 0;
+    // A win, 83.4 s after the start box's OK.
+    OneCardFromTheEnd(24, 15);
+    Now += 83400;
+    boxes.Answer(MsgResult::No);
+    DismissNextDialog();
+    PressOne();
+    Drain();
+    const TStatisticsRecord& Unbeatable = F.Statistics.At(1, 1);
+    EXPECT_EQ(Unbeatable.Played, 1);
+    EXPECT_EQ(Unbeatable.Won, 1);
+    EXPECT_EQ(Unbeatable.FastestWinMs, 83400);
+    EXPECT_EQ(Unbeatable.BestScore[0], std::optional<std::int32_t>(F.Score));
+    EXPECT_EQ(Unbeatable.BestScore[1], std::nullopt);
+
+    // A new deal, then given up for another: one loss, the streak over.
+    Deal();
+    Deal();
+    EXPECT_EQ(Unbeatable.Played, 2);
+    EXPECT_EQ(Unbeatable.Won, 1);
+    EXPECT_EQ(Unbeatable.Streak, 0);
+    EXPECT_EQ(Unbeatable.LongestStreak, 1);
+
+    // A deal the computer wins (laid out on a new deal, which gives up the
+    // running one), then a deal left running when the level changed:
+    // counted at the level it was dealt with.
+    OneCardFromTheEnd(5, 24);
+    PutCard(F.Play2Card1, 0, Heart(10));
+    F.TimerTimer();
+    boxes.Answer(MsgResult::Yes); // play again
+    boxes.Answer(MsgResult::Ok);
+    Drain();
+    EXPECT_EQ(Unbeatable.Played, 4);
+    EXPECT_EQ(Unbeatable.Played - Unbeatable.Won, 3);
+    F.Level = 4;
+    boxes.Answer(MsgResult::Yes); // "Quit game and exit?"
+    F.close();
+    EXPECT_EQ(Unbeatable.Played, 5); // the deal of "play again", given up at the close
+    EXPECT_EQ(F.Statistics.At(1, 5).Played, 0);
+    EXPECT_EQ(F.Statistics.At(2, 1).Played, 0);
+
+    // The next run reads them back and counts on.
+    const TGameStatistics Written = TSettingsFile(appDir + QStringLiteral("Data/")).ReadStatistics();
+    EXPECT_EQ(Written, F.Statistics);
+    form.reset();
+    Open();
+    EXPECT_EQ(form->Statistics, Written);
+    form->Level = 0;
+    Deal();
+    form->GameOver(); // a deal that ends without a winner is not counted
+    EXPECT_EQ(form->Statistics, Written);
 }
 
 } // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// The Statistics window, opened from the Hall of Fame window: the lines of
+// StatisticsLines in a fixed-pitch list like the Hall of Fame's, with a
+// button that clears every record once the player has said Yes.
+#include "dialogs/gamestatistics.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class TStatisticsForm : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 520;
+    static constexpr int ClientHeight = 360;
+    static constexpr int LineHeight = 16;
+
+    explicit TStatisticsForm(TGameStatistics& Statistics, QWidget* Parent = nullptr);
+    ~TStatisticsForm() override;
+
+    QLabel* Label1 = nullptr;        // "Statistics"
+    QListWidget* List = nullptr;     // the lines of StatisticsLines, 16 pixels each
+    QPushButton* ResetBtn = nullptr; // asks, then clears every record
+    QPushButton* OkBtn = nullptr;    // default and cancel button
+
+    // Replaces the list's lines by those of the statistics.
+    void Fill();
+    // Asks "Reset all statistics?"; on Yes clears them and shows the empty
+    // tables. True when they were cleared.
+    bool Reset();
+
+private:
+    TGameStatistics& FStatistics;
+};
+
+// Shows the Statistics window modally; its reset changes Statistics.
+void ShowStatistics(TGameStatistics& Statistics, QWidget* Parent = nullptr);
