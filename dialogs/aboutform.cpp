@@ -22,7 +22,7 @@ TAboutForm::TAboutForm(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Velto"));
+    setWindowTitle(tr("About Velto"));
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -32,7 +32,7 @@ TAboutForm::TAboutForm(QWidget* Parent)
     VersionLabel->setFont(platform::MakeFont(QStringLiteral("Times New Roman"), 19, true));
     MakerLabel = MakeLabel(this, "MakerLabel", QStringLiteral("Gorvane"), QRect(106, 136, 90, 13));
 
-    OkBtn = new QPushButton(QStringLiteral("&Ok"), this);
+    OkBtn = new QPushButton(tr("&Ok"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setGeometry(240, 121, 44, 25);
     OkBtn->setDefault(true);

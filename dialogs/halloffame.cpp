@@ -71,7 +71,7 @@ QStringList HallOfFameLines(const THallOfFameTable& Table)
     for (int Deck = 1; Deck <= THallOfFameTable::DeckCount; ++Deck) {
         for (int Scoring = 1; Scoring <= THallOfFameTable::ScoringCount; ++Scoring) {
             for (int Level = 1; Level <= THallOfFameTable::LevelCount; ++Level) {
-                Lines << TSettingsFile::TableTitle(Deck, Scoring, Level) << Heading;
+                Lines << TSettingsFile::DisplayTitle(Deck, Scoring, Level) << Heading;
                 for (int Rank = 1; Rank <= THallOfFameTable::RankCount; ++Rank)
                     Lines << RankLine(Rank, Table.At(Deck, Scoring, Level, Rank));
                 Lines << QString();

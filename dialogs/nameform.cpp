@@ -19,11 +19,11 @@ TNameForm::TNameForm(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("NameForm"));
-    setWindowTitle(QStringLiteral("Name"));
+    setWindowTitle(tr("Name"));
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = new QLabel(QStringLiteral("Enter your name for the Hall of Fame"), this);
+    Label1 = new QLabel(tr("Enter your name for the Hall of Fame"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), 13, true));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -34,7 +34,7 @@ TNameForm::TNameForm(QWidget* Parent)
     Edit->setGeometry(66, 48, 121, 21);
     Edit->setMaxLength(MaxNameLength);
 
-    Button1 = new QPushButton(QStringLiteral("&Ok"), this);
+    Button1 = new QPushButton(tr("&Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(89, 88, 75, 25);
     Button1->setDefault(true);

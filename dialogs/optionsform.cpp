@@ -45,7 +45,7 @@ TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), FHost(Host)
 {
     setObjectName(QStringLiteral("OptionsForm"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
     // The face colour of buttons as background. The preview takes its fill
@@ -56,25 +56,25 @@ TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
     setAutoFillBackground(true);
 
     ScoringStyle =
-        MakeRadioGroup("ScoringStyle", QStringLiteral("Scoring Style"), QRect(8, 3, 129, 52),
-                       {QStringLiteral("Normal"), QStringLiteral("Las Vegas")});
-    DeckSize = MakeRadioGroup("DeckSize", QStringLiteral("Deck Size"), QRect(8, 59, 129, 53),
-                              {QStringLiteral("Single"), QStringLiteral("Double")});
+        MakeRadioGroup("ScoringStyle", tr("Scoring Style"), QRect(8, 3, 129, 52),
+                       {tr("Normal"), tr("Las Vegas")});
+    DeckSize = MakeRadioGroup("DeckSize", tr("Deck Size"), QRect(8, 59, 129, 53),
+                              {tr("Single"), tr("Double")});
     ComputerLevel =
-        MakeRadioGroup("ComputerLevel", QStringLiteral("Computer"), QRect(8, 114, 129, 104),
-                       {QStringLiteral("Unbeatable"), QStringLiteral("Very Hard"),
-                        QStringLiteral("Hard"), QStringLiteral("Not Bad"), QStringLiteral("Easy")});
-    PlaySounds = MakeRadioGroup("PlaySounds", QStringLiteral("Play Sounds"), QRect(8, 222, 129, 53),
-                                {QStringLiteral("No"), QStringLiteral("Yes")});
+        MakeRadioGroup("ComputerLevel", tr("Computer"), QRect(8, 114, 129, 104),
+                       {tr("Unbeatable"), tr("Very Hard"),
+                        tr("Hard"), tr("Not Bad"), tr("Easy")});
+    PlaySounds = MakeRadioGroup("PlaySounds", tr("Play Sounds"), QRect(8, 222, 129, 53),
+                                {tr("No"), tr("Yes")});
     CardBack = MakeRadioGroup(
-        "CardBack", QStringLiteral("CardBack"), QRect(151, 3, 123, 272),
-        {QStringLiteral("Default"), QStringLiteral("Labyrinth"), QStringLiteral("Black Ivy"),
-         QStringLiteral("Blue Ivy"), QStringLiteral("Cyan Fish"), QStringLiteral("Blue Fish"),
-         QStringLiteral("Hawaii"), QStringLiteral("Ice Cream"), QStringLiteral("Robot"),
-         QStringLiteral("Tricky"), QStringLiteral("Flower"), QStringLiteral("Castle")});
+        "CardBack", tr("CardBack"), QRect(151, 3, 123, 272),
+        {tr("Default"), tr("Labyrinth"), tr("Black Ivy"),
+         tr("Blue Ivy"), tr("Cyan Fish"), tr("Blue Fish"),
+         tr("Hawaii"), tr("Ice Cream"), tr("Robot"),
+         tr("Tricky"), tr("Flower"), tr("Castle")});
     // Below the card back's preview, level with "Play Sounds".
-    Animation = MakeRadioGroup("Animation", QStringLiteral("Animation"), QRect(281, 222, 87, 53),
-                               {QStringLiteral("No"), QStringLiteral("Yes")});
+    Animation = MakeRadioGroup("Animation", tr("Animation"), QRect(281, 222, 87, 53),
+                               {tr("No"), tr("Yes")});
     for (QRadioButton* Button : Items(CardBack)) {
         connect(Button, &QRadioButton::toggled, this, [this](bool Checked) {
             if (Checked)
@@ -92,14 +92,14 @@ TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
     OptionDeck->EndLoad();
 
     const QFont BoldFont = platform::MakeFont(QStringLiteral("MS Sans Serif"), 11, true);
-    SaveBtn = new QPushButton(QStringLiteral("&Save"), this);
+    SaveBtn = new QPushButton(tr("&Save"), this);
     SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
     SaveBtn->setGeometry(101, 293, 75, 25);
     SaveBtn->setFont(BoldFont);
     SaveBtn->setDefault(true);
     connect(SaveBtn, &QPushButton::clicked, this, [this] { SaveBtnClick(); });
 
-    CancelBtn = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelBtn = new QPushButton(tr("&Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(197, 293, 75, 25);
     CancelBtn->setFont(BoldFont);

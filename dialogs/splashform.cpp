@@ -47,7 +47,7 @@ TSplashForm::TSplashForm(QWidget* Parent)
 
     TitleLabel = MakeLabel(Panel1, "TitleLabel", QStringLiteral("Velto"), QRect(97, -1, 94, 45), 32,
                            Qt::red);
-    Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("A game of Skill!"), QRect(70, 42, 148, 27),
+    Label1 = MakeLabel(Panel1, "Label1", tr("A game of Skill!"), QRect(70, 42, 148, 27),
                        19, Qt::blue);
 
     ProgressBar1 = new QProgressBar(Panel1);

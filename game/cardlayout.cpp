@@ -143,7 +143,7 @@ void CreateCardComponents(TCardComponents& C, QWidget* Parent, const TLuCardGrou
     C.Deck->SetAutoSize(true);
     C.Deck->SetBounds(DeckLeft, DeckTop, DeckSingleWidth, DeckSingleHeight);
     C.Deck->setCursor(Qt::PointingHandCursor);
-    C.Deck->setToolTip(QStringLiteral("Click to Deal New Game"));
+    C.Deck->setToolTip(QCoreApplication::translate("TCardLayout", "Click to Deal New Game"));
     C.Deck->CardLast().SetShowBack(false);
     C.Deck->SetShowLastCard(false);
     C.Deck->OnClick = [DealClick](TLuCardDeck*) {

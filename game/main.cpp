@@ -2,6 +2,8 @@
 #include "game/mainform.h"
 #include "platform/application.h"
 #include "platform/soundpreloader.h"
+#include "platform/termination.h"
+#include "platform/translations.h"
 
 #include <QIcon>
 
@@ -31,6 +33,8 @@ int main(int argc, char** argv)
     }
 
     platform::Application app(argc, argv);
+    // Before the first window: every text is read as the window is made.
+    platform::InstallUserLanguage();
     app.SetTitle(QStringLiteral("Velto"));
     // The desktop entry's name lets a Wayland desktop match the window to it.
     app.setDesktopFileName(QStringLiteral("com.gorvane.velto"));
@@ -41,6 +45,8 @@ int main(int argc, char** argv)
 
     TMainForm MainForm;
     MainForm.show();
+    // The end of the session closes the window as its close button does.
+    const platform::TerminationRequests Termination;
     // The sound player loads on a thread of its own at the first click or
     // key, well before the first card of a deal can sound.
     platform::SoundPreloader::InstallOnApplication();

@@ -150,7 +150,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         MessageDlg(QString::fromUtf8(error.what()), MsgType::Error, MsgButtons::Ok);
     } catch (...) {
-        MessageDlg(QStringLiteral("Unexpected error"), MsgType::Error, MsgButtons::Ok);
+        MessageDlg(QCoreApplication::translate("platform::Application", "Unexpected error"), MsgType::Error, MsgButtons::Ok);
     }
     return false;
 }

@@ -16,4 +16,6 @@
 #include "platform/sound.h"
 #include "platform/stringtable.h"
 #include "platform/systemclock.h"
+#include "platform/termination.h"
+#include "platform/translations.h"
 #include "platform/windowmessages.h"

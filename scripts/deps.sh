@@ -6,6 +6,8 @@ packages=(
   cmake g++ make pkg-config
   dpkg-dev file                     # cpack's Debian package: dpkg-shlibdeps
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
+  qt6-l10n-tools                    # lrelease: the translations built into the program
+  qt6-wayland weston                # the program on a Wayland session, and a headless one to test it
   libpulse-dev                      # the sound module (platform/soundmodule/)
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue

@@ -17,6 +17,8 @@ TEST(PlatformUmbrella, BringsInEveryHeaderTheOtherLayersUse)
     static_assert(std::is_class_v<platform::Component>);                    // component.h
     static_assert(std::is_class_v<platform::IniFile>);                      // inifile.h
     static_assert(std::is_class_v<platform::SystemTime>);                   // systemclock.h
+    static_assert(std::is_base_of_v<QObject, platform::TerminationRequests>); // termination.h
+    static_assert(std::is_same_v<decltype(&platform::InstallTranslation), bool (*)(const QString&)>); // translations.h
     static_assert(std::is_base_of_v<QEvent, platform::PostedMessageEvent>); // windowmessages.h
     static_assert(std::is_invocable_v<platform::MessageBoxHandler, QString, platform::MsgType,
                                       platform::MsgButtons>);                     // messagebox.h
