@@ -17,14 +17,18 @@ TScoreForm::TScoreForm(QWidget* Parent)
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = new QLabel(tr("Hall of Fame"), this);
+    Label1 = new QLabel(QStringLiteral("Hall of Fame"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), 16, true));
     QPalette Palette = Label1->palette();
     Palette.setColor(QPalette::WindowText, Qt::blue);
     Label1->setPalette(Palette);
-    Label1->move(154, 1);
+    // Where the English title stands, and a translation centred on the same line.
     Label1->adjustSize();
+    const int EnglishWidth = Label1->width();
+    Label1->setText(tr("Hall of Fame"));
+    Label1->adjustSize();
+    Label1->move(154 + (EnglishWidth - Label1->width()) / 2, 1);
 
     List = new QListWidget(this);
     List->setObjectName(QStringLiteral("List"));

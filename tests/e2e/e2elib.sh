@@ -31,6 +31,11 @@ E2E_STEP="setting up"
 E2E_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$E2E_SOURCE/../lsan.supp}
 
+# The runs find windows and menus by their English texts: whatever the
+# machine's locale, the program speaks English here.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 # Scale every deadline for slow machines: E2E_SLOWDOWN=2 doubles them.
 E2E_SLOWDOWN=${E2E_SLOWDOWN:-1}
 
