@@ -1,6 +1,7 @@
 #include "dialogs/scoreform.h"
 
 #include "dialogs/halloffame.h"
+#include "dialogs/listwindowparts.h"
 #include "dialogs/statisticsform.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
@@ -17,23 +18,14 @@ TScoreForm::TScoreForm(QWidget* Parent)
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = new QLabel(QStringLiteral("Hall of Fame"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), 16, true));
-    QPalette Palette = Label1->palette();
-    Palette.setColor(QPalette::WindowText, Qt::blue);
-    Label1->setPalette(Palette);
     // Where the English title stands, and a translation centred on the same line.
-    Label1->adjustSize();
+    Label1 = MakeListTitle(this, QStringLiteral("Hall of Fame"));
     const int EnglishWidth = Label1->width();
     Label1->setText(tr("Hall of Fame"));
     Label1->adjustSize();
     Label1->move(154 + (EnglishWidth - Label1->width()) / 2, 1);
 
-    List = new QListWidget(this);
-    List->setObjectName(QStringLiteral("List"));
-    List->setGeometry(14, 25, 379, 239);
-    List->setFont(platform::MakeFixedPitchFont(13));
+    List = MakeFixedPitchList(this, QRect(14, 25, 379, 239));
 
     OkBtn = new QPushButton(tr("&Ok"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
@@ -64,12 +56,7 @@ TScoreForm::~TScoreForm() = default;
 
 void TScoreForm::Fill(const THallOfFameTable& Table)
 {
-    List->clear();
-    const QFontMetrics Metrics(List->font());
-    for (const QString& Line : HallOfFameLines(Table)) {
-        auto* Item = new QListWidgetItem(Line, List);
-        Item->setSizeHint(QSize(Metrics.horizontalAdvance(Line), LineHeight));
-    }
+    FillList(List, HallOfFameLines(Table), LineHeight);
 }
 
 void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics)

@@ -1,5 +1,6 @@
 #include "dialogs/statisticsform.h"
 
+#include "dialogs/listwindowparts.h"
 #include "dialogs/statisticstext.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
@@ -18,19 +19,10 @@ TStatisticsForm::TStatisticsForm(TGameStatistics& Statistics, QWidget* Parent)
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = new QLabel(tr("Statistics"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), 16, true));
-    QPalette Palette = Label1->palette();
-    Palette.setColor(QPalette::WindowText, Qt::blue);
-    Label1->setPalette(Palette);
-    Label1->adjustSize();
+    Label1 = MakeListTitle(this, tr("Statistics"));
     Label1->move((ClientWidth - Label1->width()) / 2, 1);
 
-    List = new QListWidget(this);
-    List->setObjectName(QStringLiteral("List"));
-    List->setGeometry(14, 25, ClientWidth - 28, 287);
-    List->setFont(platform::MakeFixedPitchFont(13));
+    List = MakeFixedPitchList(this, QRect(14, 25, ClientWidth - 28, 287));
 
     ResetBtn = new QPushButton(tr("&Reset"), this);
     ResetBtn->setObjectName(QStringLiteral("ResetBtn"));
@@ -51,12 +43,7 @@ TStatisticsForm::~TStatisticsForm() = default;
 
 void TStatisticsForm::Fill()
 {
-    List->clear();
-    const QFontMetrics Metrics(List->font());
-    for (const QString& Line : StatisticsLines(FStatistics)) {
-        auto* Item = new QListWidgetItem(Line, List);
-        Item->setSizeHint(QSize(Metrics.horizontalAdvance(Line), LineHeight));
-    }
+    FillList(List, StatisticsLines(FStatistics), LineHeight);
 }
 
 bool TStatisticsForm::Reset()
