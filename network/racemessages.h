@@ -1,0 +1,143 @@
+#pragma once
+// The messages of a race between two machines, and their form on the wire.
+//
+// Every message is a frame: a 4-byte big-endian length, then that many bytes,
+// the first of which is the message's type. A frame is at most MaxFrameSize
+// bytes, and every field is checked against its range when it is read, so
+// that nothing a peer sends reaches the game unchecked: a frame that is too
+// long, of an unknown type, of the wrong length for its type or with a field
+// out of range is an error, and the connection is closed with a message.
+//
+// Seats are absolute: 0 the host, 1 the guest. Cards are the card library's
+// IDs of the standard cards (2..53), 0 for no card. Only what both players
+// may see ever travels: the face-down piles go as counts, never as cards.
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace network {
+
+constexpr std::uint16_t ProtocolVersion = 1;
+constexpr int MaxFrameSize = 256;
+constexpr int MaxNameLength = 20; // characters, as the Hall of Fame's names
+constexpr int SeatCount = 2;
+constexpr int SlotCount = 4;
+constexpr int CentrePiles = 2;
+constexpr int NoCard = 0;
+constexpr int MinCard = 2;
+constexpr int MaxCard = 53;
+
+// What both players see of a race: everything but the order of the piles.
+struct TRaceSnapshot {
+    std::uint8_t Decks = 1;  // 1 or 2
+    std::uint8_t Target = 0; // cards a seat must play to win
+    std::array<std::array<std::uint8_t, SlotCount>, SeatCount> Slots{};
+    std::array<std::uint8_t, SeatCount> PileCount{};
+    std::array<std::uint8_t, CentrePiles> CentreTop{};
+    std::array<std::uint8_t, CentrePiles> CentreSize{}; // cards on each centre pile
+    std::array<std::uint8_t, SeatCount> Played{};
+    std::array<bool, SeatCount> Won{};
+
+    friend bool operator==(const TRaceSnapshot&, const TRaceSnapshot&) = default;
+};
+
+// One change of the race, as the host decides it.
+struct TRaceEvent {
+    enum class TKind : std::uint8_t {
+        Played = 1,   // Seat's Slot card onto Centre
+        Refilled = 2, // Seat's pile top into its empty Slot
+        Turned = 3,   // a stalemate: Seat's pile top (Slot -1) or Slot card onto Centre
+        Won = 4,      // Seat has played its target
+    };
+    TKind Kind = TKind::Played;
+    std::uint8_t Seat = 0;
+    std::int8_t Slot = -1;
+    std::uint8_t Centre = 0;
+    std::uint8_t Card = NoCard;
+
+    friend bool operator==(const TRaceEvent&, const TRaceEvent&) = default;
+};
+
+// The first message each side sends.
+struct THello {
+    std::uint16_t Version = ProtocolVersion;
+    QString Name;
+    friend bool operator==(const THello&, const THello&) = default;
+};
+// The host's answer to a hello it cannot take (another version), then it closes.
+struct TRefuse {
+    QString Reason;
+    friend bool operator==(const TRefuse&, const TRefuse&) = default;
+};
+// Sent by both when they have sent nothing else for a while.
+struct THeartbeat {
+    friend bool operator==(const THeartbeat&, const THeartbeat&) = default;
+};
+// A new deal (host to guest): the whole table as it starts.
+struct TDealt {
+    TRaceSnapshot Snapshot;
+    friend bool operator==(const TDealt&, const TDealt&) = default;
+};
+// The player has pressed OK in the start box.
+struct TReady {
+    friend bool operator==(const TReady&, const TReady&) = default;
+};
+// The guest asks to play its Slot card, which it saw as Card, onto Centre.
+struct TPlayRequest {
+    std::uint8_t Slot = 0;
+    std::uint8_t Centre = 0;
+    std::uint8_t Card = NoCard;
+    friend bool operator==(const TPlayRequest&, const TPlayRequest&) = default;
+};
+// The host's decision on a request it refused: the card goes back.
+struct TRefused {
+    TPlayRequest Request;
+    friend bool operator==(const TRefused&, const TRefused&) = default;
+};
+// A change of the race (host to guest), in the host's order.
+struct TEventMessage {
+    TRaceEvent Event;
+    friend bool operator==(const TEventMessage&, const TEventMessage&) = default;
+};
+// The answer to "play again?".
+struct TAgain {
+    bool Yes = false;
+    friend bool operator==(const TAgain&, const TAgain&) = default;
+};
+// The player has left the race.
+struct TBye {
+    friend bool operator==(const TBye&, const TBye&) = default;
+};
+
+using TMessage = std::variant<THello, TRefuse, THeartbeat, TDealt, TReady, TPlayRequest, TRefused, TEventMessage,
+                              TAgain, TBye>;
+
+// The frame of a message, length prefix included.
+QByteArray EncodeFrame(const TMessage& Message);
+
+// The message in a frame's body (the bytes after the length prefix), or an
+// error in Error (English, for the log and the message box).
+std::optional<TMessage> DecodeBody(const QByteArray& Body, QString* Error = nullptr);
+
+// Cuts a byte stream into messages as it arrives, whatever pieces the
+// network delivers it in. After the first error it reads nothing more.
+class TFrameReader {
+public:
+    // Appends bytes and returns every message they complete.
+    std::vector<TMessage> Feed(const QByteArray& Bytes);
+    bool Failed() const { return !FError.isEmpty(); }
+    const QString& Error() const { return FError; }
+    // Bytes held back waiting for the rest of their frame.
+    qsizetype Pending() const { return FBuffer.size(); }
+
+private:
+    QByteArray FBuffer;
+    QString FError;
+};
+
+} // namespace network
