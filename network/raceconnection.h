@@ -1,0 +1,84 @@
+#pragma once
+// One end of a race between two machines: a TCP connection that says hello
+// first (the protocol's version and the player's name), keeps itself alive
+// with heartbeats while nothing else is sent, and reads the peer's bytes
+// only through TFrameReader, so that nothing unchecked reaches the game.
+//
+// Whatever ends it (the peer leaves or closes, stops answering, speaks
+// another version, or sends what cannot be read), Lost is emitted once with
+// a message for the player, the socket is closed, and nothing is received
+// after it. Never a hang: a peer that says nothing is given up on.
+#include "network/racemessages.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QTcpSocket;
+
+namespace network {
+
+class TRaceConnection : public QObject {
+    Q_OBJECT
+public:
+    // How often to say something when there is nothing to say, and how long
+    // a silent peer is waited for (tests make them short).
+    struct TTimings {
+        int HeartbeatMs = 1000;
+        int SilenceMs = 6000;
+    };
+
+    // Takes Socket (connected or connecting); sends our hello once it is
+    // connected. As the host (IsHost), a hello of another version is
+    // answered with TRefuse before the connection closes.
+    TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString& OwnName, TTimings Timings, QObject* Parent = nullptr);
+    TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString& OwnName, QObject* Parent = nullptr)
+        : TRaceConnection(Socket, IsHost, OwnName, TTimings{}, Parent)
+    {
+    }
+    ~TRaceConnection() override;
+
+    bool IsHost() const { return FIsHost; }
+    // True from the peer's hello until the connection is lost.
+    bool Open() const { return FOpen; }
+    const QString& PeerName() const { return FPeerName; }
+    // Bytes sent so far, frames and prefixes included.
+    qint64 BytesSent() const { return FBytesSent; }
+
+    // Sends a message; nothing happens before the handshake or after the loss.
+    void Send(const TMessage& Message);
+    // Says goodbye and closes; Lost is not emitted for a close of our own.
+    void Close();
+
+Q_SIGNALS:
+    // The peer's hello has arrived in our version.
+    void Opened(const QString& PeerName);
+    // Every message after the hello (heartbeats excepted).
+    void Received(const network::TMessage& Message);
+    // The connection has ended; Why is for the player.
+    void Lost(const QString& Why);
+
+private:
+    void OnConnected();
+    void OnReadyRead();
+    void OnDisconnected();
+    void OnHeartbeat();
+    void Handle(const TMessage& Message);
+    void Write(const TMessage& Message);
+    void Fail(const QString& Why);
+
+    QPointer<QTcpSocket> FSocket;
+    bool FIsHost;
+    QString FOwnName;
+    TTimings FTimings;
+    TFrameReader FReader;
+    QTimer FHeartbeat;
+    QTimer FSilence;
+    bool FHelloSent = false;
+    bool FOpen = false;
+    bool FEnded = false;
+    QString FPeerName;
+    qint64 FBytesSent = 0;
+};
+
+} // namespace network

@@ -1,0 +1,135 @@
+#include "network/raceserver.h"
+
+#include <QHostAddress>
+#include <QNetworkInterface>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace network {
+
+bool ParseAddress(const QString& Text, QString& Host, quint16& Port)
+{
+    const QString T = Text.trimmed();
+    QString PortText;
+    if (T.startsWith(u'[')) {
+        const qsizetype Close = T.indexOf(u']');
+        if (Close < 0)
+            return false;
+        Host = T.mid(1, Close - 1);
+        const QString Rest = T.mid(Close + 1);
+        if (!Rest.isEmpty()) {
+            if (!Rest.startsWith(u':'))
+                return false;
+            PortText = Rest.mid(1);
+        }
+    } else if (T.count(u':') == 1) {
+        Host = T.section(u':', 0, 0);
+        PortText = T.section(u':', 1);
+    } else {
+        Host = T; // a name, an IPv4 address or a bare IPv6 address
+    }
+    if (Host.isEmpty() || Host.contains(u' '))
+        return false;
+    Port = DefaultPort;
+    if (!PortText.isNull()) {
+        bool Ok = false;
+        const uint Value = PortText.toUInt(&Ok, 10);
+        if (!Ok || Value == 0 || Value > 65535)
+            return false;
+        Port = static_cast<quint16>(Value);
+    }
+    return true;
+}
+
+QStringList LocalAddresses()
+{
+    QStringList V4, V6;
+    for (const QHostAddress& A : QNetworkInterface::allAddresses()) {
+        if (A.isLoopback() || A.isLinkLocal())
+            continue;
+        (A.protocol() == QAbstractSocket::IPv4Protocol ? V4 : V6) << A.toString();
+    }
+    const QStringList All = V4 + V6;
+    return All.isEmpty() ? QStringList{QStringLiteral("127.0.0.1")} : All;
+}
+
+TRaceServer::TRaceServer(const QString& OwnName, TRaceConnection::TTimings Timings, QObject* Parent)
+    : QObject(Parent)
+    , FOwnName(OwnName)
+    , FTimings(Timings)
+{
+}
+
+TRaceServer::~TRaceServer() = default;
+
+bool TRaceServer::Listen(quint16 Port, QString* Error)
+{
+    Stop();
+    FServer = new QTcpServer(this);
+    connect(FServer, &QTcpServer::newConnection, this, [this] { OnNewConnection(); });
+    if (!FServer->listen(QHostAddress::Any, Port)) {
+        if (Error)
+            *Error = FServer->errorString();
+        delete FServer;
+        FServer = nullptr;
+        return false;
+    }
+    FTaken = false;
+    return true;
+}
+
+bool TRaceServer::Listening() const
+{
+    return FServer && FServer->isListening();
+}
+
+quint16 TRaceServer::Port() const
+{
+    return FServer ? FServer->serverPort() : 0;
+}
+
+void TRaceServer::Stop()
+{
+    if (FServer) {
+        FServer->close();
+        FServer->deleteLater();
+        FServer = nullptr;
+    }
+}
+
+void TRaceServer::OnNewConnection()
+{
+    while (FServer && FServer->hasPendingConnections()) {
+        QTcpSocket* Socket = FServer->nextPendingConnection();
+        auto* Connection = new TRaceConnection(Socket, true, FOwnName, FTimings, this);
+        connect(Connection, &TRaceConnection::Opened, this, [this, Connection] {
+            if (FTaken) {
+                // One race at a time: a second guest is told so and let go.
+                Connection->Send(TRefuse{QStringLiteral("this host is already racing")});
+                Connection->Close();
+                Connection->deleteLater();
+                return;
+            }
+            FTaken = true;
+            FJoined = Connection;
+            Stop(); // nobody else can join now
+            Q_EMIT Joined(Connection);
+        });
+        // One that never became the race goes once it is lost.
+        connect(Connection, &TRaceConnection::Lost, this, [this, Connection] {
+            if (Connection != FJoined)
+                Connection->deleteLater();
+        });
+    }
+}
+
+TRaceConnection* JoinRace(const QString& Host, quint16 Port, const QString& OwnName,
+                          TRaceConnection::TTimings Timings, QObject* Parent)
+{
+    auto* Socket = new QTcpSocket;
+    auto* Connection = new TRaceConnection(Socket, false, OwnName, Timings, Parent);
+    Socket->connectToHost(Host, Port);
+    return Connection;
+}
+
+} // namespace network

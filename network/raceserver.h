@@ -1,0 +1,62 @@
+#pragma once
+// Hosting and joining a race. The host listens for one guest: the first
+// connection whose hello arrives becomes the race; later ones are turned
+// away. Nothing listens until Listen is called, and the listening ends with
+// Stop or with the server.
+#include "network/raceconnection.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QTcpServer;
+
+namespace network {
+
+constexpr quint16 DefaultPort = 47251;
+
+// "HOST", "HOST:PORT", "[IPv6]" or "[IPv6]:PORT" (a bare IPv6 address has no
+// port). False for an empty host or a port that is not 1..65535.
+bool ParseAddress(const QString& Text, QString& Host, quint16& Port);
+
+// The machine's own addresses a guest can reach it by (not the loopback),
+// IPv4 first; the loopback alone when there is no other.
+QStringList LocalAddresses();
+
+class TRaceServer : public QObject {
+    Q_OBJECT
+public:
+    TRaceServer(const QString& OwnName, TRaceConnection::TTimings Timings, QObject* Parent = nullptr);
+    explicit TRaceServer(const QString& OwnName, QObject* Parent = nullptr)
+        : TRaceServer(OwnName, TRaceConnection::TTimings{}, Parent)
+    {
+    }
+    ~TRaceServer() override;
+
+    // Listens on every address at Port (0: any free port). False with the
+    // reason in Error when the port cannot be had.
+    bool Listen(quint16 Port, QString* Error = nullptr);
+    bool Listening() const;
+    quint16 Port() const;
+    void Stop();
+
+Q_SIGNALS:
+    // The guest's hello has arrived; the connection is the caller's now
+    // (reparent it or leave it to the server).
+    void Joined(network::TRaceConnection* Connection);
+
+private:
+    void OnNewConnection();
+
+    QString FOwnName;
+    TRaceConnection::TTimings FTimings;
+    QTcpServer* FServer = nullptr;
+    bool FTaken = false;
+    TRaceConnection* FJoined = nullptr;
+};
+
+// Starts joining Host at Port; the connection's Opened or Lost tells how it went.
+TRaceConnection* JoinRace(const QString& Host, quint16 Port, const QString& OwnName,
+                          TRaceConnection::TTimings Timings, QObject* Parent = nullptr);
+
+} // namespace network
