@@ -1,0 +1,224 @@
+#include "game/netracesession.h"
+
+#include <QCoreApplication>
+
+using namespace network;
+
+namespace {
+
+QString Tr(const char* Text)
+{
+    return QCoreApplication::translate("TNetRaceSession", Text);
+}
+
+} // namespace
+
+TNetRaceSession::TNetRaceSession(TRaceConnection* Connection, TNetRaceView& View, int Decks,
+                                 const std::function<int(int)>& Random, QObject* Parent)
+    : QObject(Parent)
+    , FConnection(Connection)
+    , FView(View)
+    , FDecks(Decks)
+    , FRandom(Random)
+    , FOwnSeat(Connection->IsHost() ? TTwoRace::HostSeat : TTwoRace::GuestSeat)
+    , FPeerName(Connection->PeerName())
+{
+    Connection->setParent(this);
+    connect(Connection, &TRaceConnection::Received, this, [this](const TMessage& M) { OnMessage(M); });
+    connect(Connection, &TRaceConnection::Lost, this, [this](const QString& Why) { OnLost(Why); });
+}
+
+TNetRaceSession::~TNetRaceSession() = default;
+
+void TNetRaceSession::Begin()
+{
+    if (IsHost() && !FEnded)
+        Deal();
+}
+
+void TNetRaceSession::Deal()
+{
+    FRace.Deal(FDecks, FRandom);
+    FTable = FRace.Snapshot();
+    FConnection->Send(TDealt{FTable});
+    AfterDeal();
+}
+
+void TNetRaceSession::AfterDeal()
+{
+    FOwnReady = FPeerReady = FRunning = FOver = false;
+    FOwnAgain.reset();
+    FPeerAgain.reset();
+    FPending = 0;
+    FView.ShowTable(FTable, FOwnSeat);
+    FView.AskReady();
+}
+
+void TNetRaceSession::Ready()
+{
+    if (FEnded || FOwnReady)
+        return;
+    FOwnReady = true;
+    FConnection->Send(TReady{});
+    StartIfBothReady();
+}
+
+void TNetRaceSession::StartIfBothReady()
+{
+    if (!FOwnReady || !FPeerReady || FRunning || FOver)
+        return;
+    FRunning = true;
+    FView.ShowRunning(true);
+    if (IsHost())
+        Publish(FRace.Start());
+}
+
+void TNetRaceSession::Play(int Slot, int Centre)
+{
+    if (!FRunning || Slot < 0 || Slot >= SlotCount || Centre < 0 || Centre >= CentrePiles)
+        return;
+    const std::uint8_t Card = FTable.Slots[static_cast<std::size_t>(FOwnSeat)][static_cast<std::size_t>(Slot)];
+    if (Card == NoCard)
+        return;
+    if (IsHost()) {
+        std::vector<TRaceEvent> Events;
+        if (FRace.Play(FOwnSeat, Slot, Centre, Card, Events) == TTwoRace::TRefusal::None)
+            Publish(Events);
+        return;
+    }
+    ++FPending;
+    FConnection->Send(TPlayRequest{static_cast<std::uint8_t>(Slot), static_cast<std::uint8_t>(Centre), Card});
+}
+
+void TNetRaceSession::Publish(const std::vector<TRaceEvent>& Events)
+{
+    for (const TRaceEvent& Event : Events) {
+        FConnection->Send(TEventMessage{Event});
+        Apply(Event);
+    }
+}
+
+void TNetRaceSession::Apply(const TRaceEvent& Event)
+{
+    if (!ApplyEvent(FTable, Event)) {
+        Violation(Tr("a move that does not fit the table"));
+        return;
+    }
+    if (!IsHost() && Event.Seat == FOwnSeat && Event.Kind == TRaceEvent::TKind::Played && FPending > 0)
+        --FPending;
+    FView.ShowEvent(Event, FTable, FOwnSeat);
+    if (Event.Kind == TRaceEvent::TKind::Won && !FOver) {
+        // A stalemate can bring both to the target at once: the host's
+        // events name every winner before the race stops, and the first
+        // named is the one shown.
+        FRunning = false;
+        FOver = true;
+        FView.ShowRunning(false);
+        const bool Own = Event.Seat == FOwnSeat;
+        FView.ShowEnd(Own ? Tr("You") : FPeerName, Own);
+    }
+}
+
+void TNetRaceSession::Again(bool Yes)
+{
+    if (FEnded || !FOver || FOwnAgain)
+        return;
+    FOwnAgain = Yes;
+    FConnection->Send(TAgain{Yes});
+    DecideAgain();
+}
+
+void TNetRaceSession::DecideAgain()
+{
+    if ((FOwnAgain && !*FOwnAgain) || (FPeerAgain && !*FPeerAgain)) {
+        const bool OwnNo = FOwnAgain && !*FOwnAgain;
+        End(OwnNo ? Tr("The race is over.") : Tr("%1 does not want to play again.").arg(FPeerName), true);
+        return;
+    }
+    if (FOwnAgain && FPeerAgain && IsHost())
+        Deal();
+}
+
+void TNetRaceSession::OnMessage(const TMessage& Message)
+{
+    if (FEnded)
+        return;
+    if (IsHost()) {
+        if (const auto* Request = std::get_if<TPlayRequest>(&Message)) {
+            std::vector<TRaceEvent> Events;
+            if (FRunning
+                && FRace.Play(TTwoRace::GuestSeat, Request->Slot, Request->Centre, Request->Card, Events)
+                    == TTwoRace::TRefusal::None)
+                Publish(Events);
+            else
+                FConnection->Send(TRefused{*Request});
+        } else if (std::holds_alternative<TReady>(Message)) {
+            FPeerReady = true;
+            StartIfBothReady();
+        } else if (const auto* Answer = std::get_if<TAgain>(&Message)) {
+            if (FOver && !FPeerAgain) {
+                FPeerAgain = Answer->Yes;
+                DecideAgain();
+            }
+        } else {
+            Violation(Tr("a message only a host sends"));
+        }
+        return;
+    }
+    if (const auto* Dealt = std::get_if<TDealt>(&Message)) {
+        if (FRunning) {
+            Violation(Tr("a deal in the middle of a race"));
+            return;
+        }
+        FTable = Dealt->Snapshot;
+        AfterDeal();
+    } else if (const auto* Event = std::get_if<TEventMessage>(&Message)) {
+        if (!FRunning && !(Event->Event.Kind == TRaceEvent::TKind::Won && FOver)) {
+            Violation(Tr("a move outside a race"));
+            return;
+        }
+        Apply(Event->Event);
+    } else if (const auto* Refused = std::get_if<TRefused>(&Message)) {
+        if (FPending > 0)
+            --FPending;
+        FView.ShowRefused(Refused->Request);
+    } else if (std::holds_alternative<TReady>(Message)) {
+        FPeerReady = true;
+        StartIfBothReady();
+    } else if (const auto* Answer = std::get_if<TAgain>(&Message)) {
+        if (FOver && !FPeerAgain) {
+            FPeerAgain = Answer->Yes;
+            DecideAgain();
+        }
+    } else {
+        Violation(Tr("a message only a guest sends"));
+    }
+}
+
+void TNetRaceSession::Violation(const QString& What)
+{
+    End(Tr("%1 sent %2; the race has ended.").arg(FPeerName, What), true);
+}
+
+void TNetRaceSession::OnLost(const QString& Why)
+{
+    End(Why, false);
+}
+
+void TNetRaceSession::Leave()
+{
+    End(QString(), true);
+}
+
+void TNetRaceSession::End(const QString& Why, bool Close)
+{
+    if (FEnded)
+        return;
+    FEnded = true;
+    FRunning = false;
+    if (Close && FConnection)
+        FConnection->Close();
+    FView.ShowRunning(false);
+    if (!Why.isEmpty())
+        FView.ShowEnded(Why);
+}

@@ -1,0 +1,103 @@
+#pragma once
+// A race between two people on two machines, one side of it: the host's
+// session holds the true race (TTwoRace), deals, takes its player's plays
+// and the guest's requests in the order they arrive and sends every change;
+// the guest's session keeps the table the host's changes describe and turns
+// its player's plays into requests. Both ask their window through
+// TNetRaceView and hear back through Ready, Play and Again, so the same
+// session runs against the real window and against a test's stand-in.
+//
+// A deal starts when both players have pressed OK; a new deal needs both to
+// say Yes, and a No on either side ends the race for both. Whatever the peer
+// sends is checked: a guest's request is only ever a request, and an event
+// from the host that does not fit the table ends the race with a message.
+#include "game/tworace.h"
+#include "network/raceconnection.h"
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+class TNetRaceView {
+public:
+    // The table as it now stands, from OwnSeat (a new deal, or the guest's
+    // first view of it).
+    virtual void ShowTable(const network::TRaceSnapshot& Table, int OwnSeat) = 0;
+    // One change, and the table after it.
+    virtual void ShowEvent(const network::TRaceEvent& Event, const network::TRaceSnapshot& After, int OwnSeat) = 0;
+    // The host refused the player's request: its card goes back.
+    virtual void ShowRefused(const network::TPlayRequest& Request) = 0;
+    // The start box: the window calls Ready once its player has pressed OK.
+    virtual void AskReady() = 0;
+    // The race is on (both pressed OK) or over.
+    virtual void ShowRunning(bool Running) = 0;
+    // The deal's end: who won ("You" is the window's to say when Winner is
+    // OwnSeat), then the window asks to play again and calls Again.
+    virtual void ShowEnd(const QString& WinnerName, bool OwnWin) = 0;
+    // The race has ended for good: the peer said No, left, or was lost.
+    virtual void ShowEnded(const QString& Why) = 0;
+
+protected:
+    ~TNetRaceView() = default;
+};
+
+class TNetRaceSession : public QObject {
+    Q_OBJECT
+public:
+    // Connection is open (its hello has arrived); the session takes it.
+    // The host deals Decks decks a seat.
+    TNetRaceSession(network::TRaceConnection* Connection, TNetRaceView& View, int Decks,
+                    const std::function<int(int)>& Random, QObject* Parent = nullptr);
+    ~TNetRaceSession() override;
+
+    bool IsHost() const { return FOwnSeat == TTwoRace::HostSeat; }
+    int OwnSeat() const { return FOwnSeat; }
+    const QString& PeerName() const { return FPeerName; }
+    // The table as this side knows it.
+    const network::TRaceSnapshot& Table() const { return FTable; }
+    bool Running() const { return FRunning; }
+    bool Ended() const { return FEnded; }
+    // Requests sent and not yet answered by an event or a refusal.
+    int PendingRequests() const { return FPending; }
+
+    // The host deals the first deal (the guest waits for it).
+    void Begin();
+    // The player pressed OK in the start box.
+    void Ready();
+    // The player plays the card in Slot (0..3) onto Centre (0..1, absolute).
+    // The host decides at once; the guest sends a request.
+    void Play(int Slot, int Centre);
+    // The answer to "play again?".
+    void Again(bool Yes);
+    // The player leaves: the peer is told.
+    void Leave();
+
+private:
+    void OnMessage(const network::TMessage& Message);
+    void OnLost(const QString& Why);
+    void Deal();
+    void StartIfBothReady();
+    void Publish(const std::vector<network::TRaceEvent>& Events);
+    void Apply(const network::TRaceEvent& Event);
+    void AfterDeal();
+    void DecideAgain();
+    void End(const QString& Why, bool Close);
+    void Violation(const QString& What);
+
+    QPointer<network::TRaceConnection> FConnection;
+    TNetRaceView& FView;
+    int FDecks;
+    std::function<int(int)> FRandom;
+    int FOwnSeat;
+    QString FPeerName;
+    TTwoRace FRace; // the host's only
+    network::TRaceSnapshot FTable;
+    bool FOwnReady = false;
+    bool FPeerReady = false;
+    bool FRunning = false;
+    bool FOver = false; // the deal has a winner; the question is open
+    std::optional<bool> FOwnAgain;
+    std::optional<bool> FPeerAgain;
+    bool FEnded = false;
+    int FPending = 0;
+};
