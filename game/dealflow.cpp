@@ -181,6 +181,22 @@ bool TDealFlow::CloseQuery()
     return true;
 }
 
+bool TDealFlow::GiveUp(const QString& Question)
+{
+    Host.StopComputer();
+    if (!State.InGame)
+        return true;
+    if (!Host.AskYesNo(Question, platform::MsgType::Confirmation)) {
+        Host.StartComputer();
+        return false;
+    }
+    CountEnd(false);
+    Flights.Settle();
+    State.InGame = false;
+    Host.ShowPauseButton(false);
+    return true;
+}
+
 void TDealFlow::StartCounting()
 {
     State.CountedDeal = {true, State.Decks, State.Level + 1, State.Scoring + 1, platform::ElapsedMilliseconds()};

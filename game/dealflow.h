@@ -5,6 +5,8 @@
 // offer, and the question before closing during a deal.
 #include "platform/systemclock.h"
 
+#include <QString>
+
 class TCardFlights;
 class TGameHost;
 class TRaceRules;
@@ -31,6 +33,10 @@ public:
     // False while the user keeps a running deal; stops the computer first.
     // When the window may close, no card stays in the air.
     bool CloseQuery();
+    // Ends a running deal for something else (a race against another
+    // player) once the user has said Yes to Question; it counts as lost.
+    // True when no deal runs any more.
+    bool GiveUp(const QString& Question);
 
 private:
     void DealSide(int Side);

@@ -1,11 +1,15 @@
 // The program: one window, the game table, until it closes.
+#include "game/commandline.h"
 #include "game/mainform.h"
+#include "game/netracewindow.h"
+#include "network/raceserver.h"
 #include "platform/application.h"
 #include "platform/soundpreloader.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
 
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +36,12 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // Read before Qt sees them: Qt takes "--name" for a window name of its own.
+    QStringList Arguments;
+    for (int I = 1; I < argc; ++I)
+        Arguments << QString::fromLocal8Bit(argv[I]);
+    const TCommandLine Line = TCommandLine::Parse(Arguments);
+
     platform::Application app(argc, argv);
     // Before the first window: every text is read as the window is made.
     platform::InstallUserLanguage();
@@ -43,8 +53,23 @@ int main(int argc, char** argv)
         icon.addFile(QStringLiteral(":/icons/velto-%1.png").arg(size), QSize(size, size));
     app.setWindowIcon(icon);
 
+    if (!Line.Error.isEmpty()) {
+        std::fprintf(stderr, "velto: %s\n", qPrintable(Line.Error));
+        return 2;
+    }
+
     TMainForm MainForm;
     MainForm.show();
+    // A race from the command line starts once the window is up.
+    if (Line.Host || !Line.Join.isEmpty()) {
+        const QString Name = Line.Name.isEmpty() ? DefaultPlayerName() : Line.Name;
+        QTimer::singleShot(0, &MainForm, [&MainForm, Line, Name] {
+            if (Line.Host)
+                MainForm.HostRace(Name, Line.Port ? Line.Port : network::DefaultPort);
+            else
+                MainForm.JoinRace(Name, Line.Join);
+        });
+    }
     // The end of the session closes the window as its close button does.
     const platform::TerminationRequests Termination;
     // The sound player loads on a thread of its own at the first click or

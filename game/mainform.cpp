@@ -9,6 +9,8 @@
 #include "game/gamedialogs.h"
 #include "game/gamerules.h"
 #include "game/image.h"
+#include "game/netracewindow.h"
+#include "network/raceserver.h"
 #include "platform/fonts.h"
 #include "platform/installpaths.h"
 #include "platform/jpegimage.h"
@@ -31,6 +33,7 @@ namespace {
 
 constexpr QColor Silver(192, 192, 192);
 constexpr int VersionTextId = 65154;
+constexpr int QuitAndExitId = 65139;
 
 constexpr int BevelWidth = 73, BevelHeight = 98;
 constexpr int BevelLefts[] = {53, 178, 272, 367, 462};
@@ -90,6 +93,7 @@ TMainForm::TMainForm(const QString& appDir, QWidget* parent)
     setCentralWidget(FClient);
 
     CreateComponents();
+    NetRace = std::make_unique<TNetRaceWindow>(*this, *this, *this, this);
     CreateMenu();
     // The window is exactly the menu and the table: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -175,6 +179,11 @@ void TMainForm::CreateMenu()
     DealMenu = item(bar, "DealMenu", tr("&Deal"), &TMainForm::DealMenuClick);
     OptionsMenu = item(bar, "OptionsMenu", tr("&Options"), &TMainForm::OptionsMenuClick);
     ScoresMenu = item(bar, "ScoresMenu", tr("&Scores"), &TMainForm::ScoresMenuClick);
+
+    RaceMenu = bar->addMenu(tr("&Race"));
+    RaceMenu->setObjectName(QStringLiteral("RaceMenu"));
+    HostRaceMenu = item(RaceMenu, "HostRaceMenu", tr("&Host a Race..."), &TMainForm::HostRaceMenuClick);
+    JoinRaceMenu = item(RaceMenu, "JoinRaceMenu", tr("&Join a Race..."), &TMainForm::JoinRaceMenuClick);
 
     HelpMenu = bar->addMenu(tr("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -316,11 +325,20 @@ bool TMainForm::SideCanPlay(int Side)
 void TMainForm::Play1Card1CardClick(TLuCardGroup* Sender, TLuSingleCard*, int, bool& PlayIt, TLuTablePos&, bool&,
                                     Qt::MouseButton)
 {
+    if (NetRace->Active()) {
+        PlayIt = false;
+        NetRace->Click(Sender);
+        return;
+    }
     Game.Rules.UserClick(Sender, PlayIt);
 }
 
 void TMainForm::FormKeyPress(QChar& Key)
 {
+    if (NetRace->Active()) {
+        NetRace->Key(Key);
+        return;
+    }
     Game.Rules.UserKey(Key);
 }
 
@@ -356,7 +374,36 @@ void TMainForm::ComputerPlay(TLuCardGroup* Slot, TLuCardTable* Pile)
 
 void TMainForm::DealMenuClick()
 {
+    if (NetRace->Active()) {
+        if (AskYesNo(tr("Leave the race?"), platform::MsgType::Confirmation))
+            NetRace->Leave();
+        return;
+    }
     Game.Flow.Deal();
+}
+
+// A race against another player replaces the race against the computer:
+// a deal in progress is given up first (and counted so).
+void TMainForm::HostRaceMenuClick()
+{
+    if (!NetRace->Active() && Game.Flow.GiveUp(tr("Quit game and race?")))
+        NetRace->HostRace(true, DefaultPlayerName(), network::DefaultPort);
+}
+
+void TMainForm::JoinRaceMenuClick()
+{
+    if (!NetRace->Active() && Game.Flow.GiveUp(tr("Quit game and race?")))
+        NetRace->JoinRace(true, DefaultPlayerName(), QString());
+}
+
+void TMainForm::HostRace(const QString& Name, quint16 Port)
+{
+    NetRace->HostRace(false, Name, Port);
+}
+
+void TMainForm::JoinRace(const QString& Name, const QString& Address)
+{
+    NetRace->JoinRace(false, Name, Address);
 }
 
 void TMainForm::GameOver()
@@ -425,6 +472,12 @@ void TMainForm::PauseBtnClick()
 
 void TMainForm::FormCloseQuery(bool& CanClose)
 {
+    if (NetRace->Active()) {
+        CanClose = AskYesNo(platform::LoadStr(QuitAndExitId), platform::MsgType::Confirmation);
+        if (CanClose)
+            NetRace->Leave();
+        return;
+    }
     CanClose = Game.Flow.CloseQuery();
 }
 

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 class QAction;
 class TLuCardGroup;
@@ -23,6 +24,7 @@ class TLuCardTable;
 class TLuSingleCard;
 class QLabel;
 class QMenu;
+class TNetRaceWindow;
 class QPushButton;
 class QTimer;
 class TBevel;
@@ -70,6 +72,9 @@ public:
     QAction* DealMenu = nullptr;
     QAction* OptionsMenu = nullptr;
     QAction* ScoresMenu = nullptr;
+    QMenu* RaceMenu = nullptr; // a race against another player, on another machine
+    QAction* HostRaceMenu = nullptr;
+    QAction* JoinRaceMenu = nullptr;
     QMenu* HelpMenu = nullptr; // enable or disable through HelpMenu->menuAction()
     QAction* ContentsMenu = nullptr;
     QAction* WebSiteMenu = nullptr;
@@ -87,6 +92,8 @@ public:
 
     // The race on this window's state and cards, with this window as its host.
     TRaceGame Game{*this, *this, *this};
+    // A race against another player over the network, when there is one.
+    std::unique_ptr<TNetRaceWindow> NetRace;
 
     // Score := Score + 1, then show it.
     void UpdateScoreLabel();
@@ -127,6 +134,11 @@ public:
     void DealMenuClick();
     void OptionsMenuClick();
     void ScoresMenuClick();
+    void HostRaceMenuClick();
+    void JoinRaceMenuClick();
+    // The command line's way in: hosting or joining at once, no questions.
+    void HostRace(const QString& Name, quint16 Port);
+    void JoinRace(const QString& Name, const QString& Address);
     void ContentsMenuClick();
     void WebSiteMenuClick();
     void ContactUsMenuClick();

@@ -4,15 +4,6 @@
 
 using namespace network;
 
-namespace {
-
-QString Tr(const char* Text)
-{
-    return QCoreApplication::translate("TNetRaceSession", Text);
-}
-
-} // namespace
-
 TNetRaceSession::TNetRaceSession(TRaceConnection* Connection, TNetRaceView& View, int Decks,
                                  const std::function<int(int)>& Random, QObject* Parent)
     : QObject(Parent)
@@ -101,7 +92,7 @@ void TNetRaceSession::Publish(const std::vector<TRaceEvent>& Events)
 void TNetRaceSession::Apply(const TRaceEvent& Event)
 {
     if (!ApplyEvent(FTable, Event)) {
-        Violation(Tr("a move that does not fit the table"));
+        Violation(tr("a move that does not fit the table"));
         return;
     }
     if (!IsHost() && Event.Seat == FOwnSeat && Event.Kind == TRaceEvent::TKind::Played && FPending > 0)
@@ -115,7 +106,7 @@ void TNetRaceSession::Apply(const TRaceEvent& Event)
         FOver = true;
         FView.ShowRunning(false);
         const bool Own = Event.Seat == FOwnSeat;
-        FView.ShowEnd(Own ? Tr("You") : FPeerName, Own);
+        FView.ShowEnd(Own ? tr("You") : FPeerName, Own);
     }
 }
 
@@ -132,7 +123,7 @@ void TNetRaceSession::DecideAgain()
 {
     if ((FOwnAgain && !*FOwnAgain) || (FPeerAgain && !*FPeerAgain)) {
         const bool OwnNo = FOwnAgain && !*FOwnAgain;
-        End(OwnNo ? Tr("The race is over.") : Tr("%1 does not want to play again.").arg(FPeerName), true);
+        End(OwnNo ? QString() : tr("%1 does not want to play again.").arg(FPeerName), true);
         return;
     }
     if (FOwnAgain && FPeerAgain && IsHost())
@@ -161,20 +152,20 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
                 DecideAgain();
             }
         } else {
-            Violation(Tr("a message only a host sends"));
+            Violation(tr("a message only a host sends"));
         }
         return;
     }
     if (const auto* Dealt = std::get_if<TDealt>(&Message)) {
         if (FRunning) {
-            Violation(Tr("a deal in the middle of a race"));
+            Violation(tr("a deal in the middle of a race"));
             return;
         }
         FTable = Dealt->Snapshot;
         AfterDeal();
     } else if (const auto* Event = std::get_if<TEventMessage>(&Message)) {
         if (!FRunning && !(Event->Event.Kind == TRaceEvent::TKind::Won && FOver)) {
-            Violation(Tr("a move outside a race"));
+            Violation(tr("a move outside a race"));
             return;
         }
         Apply(Event->Event);
@@ -191,13 +182,13 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
             DecideAgain();
         }
     } else {
-        Violation(Tr("a message only a guest sends"));
+        Violation(tr("a message only a guest sends"));
     }
 }
 
 void TNetRaceSession::Violation(const QString& What)
 {
-    End(Tr("%1 sent %2; the race has ended.").arg(FPeerName, What), true);
+    End(tr("%1 sent %2; the race has ended.").arg(FPeerName, What), true);
 }
 
 void TNetRaceSession::OnLost(const QString& Why)
@@ -219,6 +210,5 @@ void TNetRaceSession::End(const QString& Why, bool Close)
     if (Close && FConnection)
         FConnection->Close();
     FView.ShowRunning(false);
-    if (!Why.isEmpty())
-        FView.ShowEnded(Why);
+    FView.ShowEnded(Why);
 }

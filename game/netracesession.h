@@ -34,7 +34,8 @@ public:
     // The deal's end: who won ("You" is the window's to say when Winner is
     // OwnSeat), then the window asks to play again and calls Again.
     virtual void ShowEnd(const QString& WinnerName, bool OwnWin) = 0;
-    // The race has ended for good: the peer said No, left, or was lost.
+    // The race has ended for good: the peer said No, left, or was lost (Why
+    // says so), or this player said No or left (Why is empty).
     virtual void ShowEnded(const QString& Why) = 0;
 
 protected:

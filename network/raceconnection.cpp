@@ -5,15 +5,6 @@
 
 namespace network {
 
-namespace {
-
-QString Tr(const char* Text)
-{
-    return QCoreApplication::translate("TRaceConnection", Text);
-}
-
-} // namespace
-
 TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString& OwnName, TTimings Timings,
                                  QObject* Parent)
     : QObject(Parent)
@@ -32,14 +23,14 @@ TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString&
         if (Error == QAbstractSocket::RemoteHostClosedError)
             OnDisconnected();
         else if (FSocket)
-            Fail(Tr("The connection failed: %1").arg(FSocket->errorString()));
+            Fail(tr("The connection failed: %1").arg(FSocket->errorString()));
     });
     FHeartbeat.setInterval(FTimings.HeartbeatMs);
     connect(&FHeartbeat, &QTimer::timeout, this, [this] { OnHeartbeat(); });
     FSilence.setSingleShot(true);
     FSilence.setInterval(FTimings.SilenceMs);
     connect(&FSilence, &QTimer::timeout, this,
-            [this] { Fail(FOpen ? Tr("The other player stopped answering.") : Tr("The other player did not answer.")); });
+            [this] { Fail(FOpen ? tr("The other player stopped answering.") : tr("The other player did not answer.")); });
     FSilence.start();
     if (Socket->state() == QAbstractSocket::ConnectedState)
         OnConnected();
@@ -95,23 +86,23 @@ void TRaceConnection::OnReadyRead()
         Handle(Message);
     }
     if (FReader.Failed())
-        Fail(Tr("The other player sent something Velto cannot read (%1).").arg(FReader.Error()));
+        Fail(tr("The other player sent something Velto cannot read (%1).").arg(FReader.Error()));
 }
 
 void TRaceConnection::Handle(const TMessage& Message)
 {
     if (const auto* Refuse = std::get_if<TRefuse>(&Message)) {
-        Fail(Tr("The other player cannot race now: %1").arg(Refuse->Reason));
+        Fail(tr("The other player cannot race now: %1").arg(Refuse->Reason));
         return;
     }
     if (!FOpen) {
         const auto* Hello = std::get_if<THello>(&Message);
         if (!Hello) {
-            Fail(Tr("The other player did not say hello first."));
+            Fail(tr("The other player did not say hello first."));
             return;
         }
         if (Hello->Version != ProtocolVersion) {
-            const QString Why = Tr("The other player's Velto races by version %1 of the rules for two, this one by "
+            const QString Why = tr("The other player's Velto races by version %1 of the rules for two, this one by "
                                    "version %2. Both need the same version.")
                                     .arg(Hello->Version)
                                     .arg(ProtocolVersion);
@@ -121,18 +112,18 @@ void TRaceConnection::Handle(const TMessage& Message)
             return;
         }
         FOpen = true;
-        FPeerName = Hello->Name.trimmed().isEmpty() ? Tr("The other player") : Hello->Name.trimmed();
+        FPeerName = Hello->Name.trimmed().isEmpty() ? tr("The other player") : Hello->Name.trimmed();
         Q_EMIT Opened(FPeerName);
         return;
     }
     if (std::holds_alternative<THeartbeat>(Message))
         return;
     if (std::holds_alternative<THello>(Message)) {
-        Fail(Tr("The other player said hello twice."));
+        Fail(tr("The other player said hello twice."));
         return;
     }
     if (std::holds_alternative<TBye>(Message)) {
-        Fail(Tr("%1 left the race.").arg(FPeerName));
+        Fail(tr("%1 left the race.").arg(FPeerName));
         return;
     }
     Q_EMIT Received(Message);
@@ -142,7 +133,7 @@ void TRaceConnection::OnDisconnected()
 {
     if (FEnded)
         return;
-    Fail(FOpen ? Tr("%1 closed the connection.").arg(FPeerName) : Tr("The other player closed the connection."));
+    Fail(FOpen ? tr("%1 closed the connection.").arg(FPeerName) : tr("The other player closed the connection."));
 }
 
 void TRaceConnection::Fail(const QString& Why)

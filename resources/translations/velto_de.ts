@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>--host takes a port from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>--host erwartet einen Port von 1 bis 65535, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--host and --join cannot be given together</source>
+        <translation>--host und --join gehen nicht zusammen</translation>
+    </message>
+</context>
+<context>
     <name>TDealFlow</name>
     <message>
         <source>You</source>
@@ -280,6 +295,26 @@
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>&amp;Race</source>
+        <translation>Zu &amp;zweit</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Race...</source>
+        <translation>Rennen &amp;ausrichten...</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Race...</source>
+        <translation>Rennen &amp;beitreten...</translation>
+    </message>
+    <message>
+        <source>Leave the race?</source>
+        <translation>Das Rennen verlassen?</translation>
+    </message>
+    <message>
+        <source>Quit game and race?</source>
+        <translation>Spiel abbrechen und ein Rennen fahren?</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -294,6 +329,72 @@
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceSession</name>
+    <message>
+        <source>a move that does not fit the table</source>
+        <translation>einen Zug, der nicht zum Tisch passt</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>%1 does not want to play again.</source>
+        <translation>%1 möchte nicht noch einmal spielen.</translation>
+    </message>
+    <message>
+        <source>a message only a host sends</source>
+        <translation>eine Nachricht, die nur der Gastgeber sendet</translation>
+    </message>
+    <message>
+        <source>a deal in the middle of a race</source>
+        <translation>ein Geben mitten im Rennen</translation>
+    </message>
+    <message>
+        <source>a move outside a race</source>
+        <translation>einen Zug außerhalb eines Rennens</translation>
+    </message>
+    <message>
+        <source>a message only a guest sends</source>
+        <translation>eine Nachricht, die nur der Gast sendet</translation>
+    </message>
+    <message>
+        <source>%1 sent %2; the race has ended.</source>
+        <translation>%1 hat %2 gesendet; das Rennen ist beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceWindow</name>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Velto cannot host on port %1: %2</source>
+        <translation>Velto kann auf Port %1 kein Rennen ausrichten: %2</translation>
+    </message>
+    <message>
+        <source>Waiting for the other player to join at</source>
+        <translation>Warte auf den anderen Spieler unter</translation>
+    </message>
+    <message>
+        <source>Host a Race</source>
+        <translation>Rennen ausrichten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address to join: give HOST or HOST:PORT.</source>
+        <translation>&quot;%1&quot; ist keine Adresse: gib HOST oder HOST:PORT an.</translation>
+    </message>
+    <message>
+        <source>Join a Race</source>
+        <translation>Rennen beitreten</translation>
+    </message>
+    <message>
+        <source>Joining %1 ...</source>
+        <translation>Verbinde mit %1 ...</translation>
     </message>
 </context>
 <context>
@@ -428,6 +529,56 @@
     </message>
 </context>
 <context>
+    <name>TRaceSetupForm</name>
+    <message>
+        <source>Join a Race</source>
+        <translation>Rennen beitreten</translation>
+    </message>
+    <message>
+        <source>Host a Race</source>
+        <translation>Rennen ausrichten</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Dein Name:</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address:</source>
+        <translation>Gastgeber:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Ausrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter your name</source>
+        <translation>Bitte gib deinen Namen ein</translation>
+    </message>
+    <message>
+        <source>Please enter the host&apos;s address</source>
+        <translation>Bitte gib die Adresse des Gastgebers ein</translation>
+    </message>
+</context>
+<context>
+    <name>TRaceWaitForm</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TScoreForm</name>
     <message>
         <source>Scores</source>
@@ -477,6 +628,57 @@
     <message>
         <source>Reset all statistics?</source>
         <translation>Alle Statistiken zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>network::TRaceConnection</name>
+    <message>
+        <source>The connection failed: %1</source>
+        <translation>Die Verbindung ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>The other player stopped answering.</source>
+        <translation>Der andere Spieler antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The other player did not answer.</source>
+        <translation>Der andere Spieler hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The other player sent something Velto cannot read (%1).</source>
+        <translation>Der andere Spieler hat etwas gesendet, das Velto nicht lesen kann (%1).</translation>
+    </message>
+    <message>
+        <source>The other player cannot race now: %1</source>
+        <translation>Der andere Spieler kann jetzt kein Rennen fahren: %1</translation>
+    </message>
+    <message>
+        <source>The other player did not say hello first.</source>
+        <translation>Der andere Spieler hat sich nicht zuerst vorgestellt.</translation>
+    </message>
+    <message>
+        <source>The other player&apos;s Velto races by version %1 of the rules for two, this one by version %2. Both need the same version.</source>
+        <translation>Das Velto des anderen Spielers fährt nach Version %1 der Regeln für zwei, dieses nach Version %2. Beide brauchen dieselbe Version.</translation>
+    </message>
+    <message>
+        <source>The other player</source>
+        <translation>Der andere Spieler</translation>
+    </message>
+    <message>
+        <source>The other player said hello twice.</source>
+        <translation>Der andere Spieler hat sich zweimal vorgestellt.</translation>
+    </message>
+    <message>
+        <source>%1 left the race.</source>
+        <translation>%1 hat das Rennen verlassen.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection.</source>
+        <translation>%1 hat die Verbindung geschlossen.</translation>
+    </message>
+    <message>
+        <source>The other player closed the connection.</source>
+        <translation>Der andere Spieler hat die Verbindung geschlossen.</translation>
     </message>
 </context>
 <context>

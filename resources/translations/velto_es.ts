@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>--host takes a port from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>--host espera un puerto de 1 a 65535, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--host and --join cannot be given together</source>
+        <translation>--host y --join no pueden ir juntos</translation>
+    </message>
+</context>
+<context>
     <name>TDealFlow</name>
     <message>
         <source>You</source>
@@ -280,6 +295,26 @@
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>&amp;Race</source>
+        <translation>&amp;Carrera</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Race...</source>
+        <translation>&amp;Organizar una carrera...</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Race...</source>
+        <translation>&amp;Unirse a una carrera...</translation>
+    </message>
+    <message>
+        <source>Leave the race?</source>
+        <translation>¿Abandonar la carrera?</translation>
+    </message>
+    <message>
+        <source>Quit game and race?</source>
+        <translation>¿Abandonar la partida para una carrera?</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -294,6 +329,72 @@
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceSession</name>
+    <message>
+        <source>a move that does not fit the table</source>
+        <translation>una jugada que no encaja con la mesa</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Tú</translation>
+    </message>
+    <message>
+        <source>%1 does not want to play again.</source>
+        <translation>%1 no quiere jugar otra vez.</translation>
+    </message>
+    <message>
+        <source>a message only a host sends</source>
+        <translation>un mensaje que solo envía el anfitrión</translation>
+    </message>
+    <message>
+        <source>a deal in the middle of a race</source>
+        <translation>un reparto en mitad de la carrera</translation>
+    </message>
+    <message>
+        <source>a move outside a race</source>
+        <translation>una jugada fuera de una carrera</translation>
+    </message>
+    <message>
+        <source>a message only a guest sends</source>
+        <translation>un mensaje que solo envía el invitado</translation>
+    </message>
+    <message>
+        <source>%1 sent %2; the race has ended.</source>
+        <translation>%1 envió %2; la carrera ha terminado.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceWindow</name>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Velto cannot host on port %1: %2</source>
+        <translation>Velto no puede organizar en el puerto %1: %2</translation>
+    </message>
+    <message>
+        <source>Waiting for the other player to join at</source>
+        <translation>Esperando al otro jugador en</translation>
+    </message>
+    <message>
+        <source>Host a Race</source>
+        <translation>Organizar una carrera</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address to join: give HOST or HOST:PORT.</source>
+        <translation>&quot;%1&quot; no es una dirección: indica HOST o HOST:PUERTO.</translation>
+    </message>
+    <message>
+        <source>Join a Race</source>
+        <translation>Unirse a una carrera</translation>
+    </message>
+    <message>
+        <source>Joining %1 ...</source>
+        <translation>Conectando con %1 ...</translation>
     </message>
 </context>
 <context>
@@ -428,6 +529,56 @@
     </message>
 </context>
 <context>
+    <name>TRaceSetupForm</name>
+    <message>
+        <source>Join a Race</source>
+        <translation>Unirse a una carrera</translation>
+    </message>
+    <message>
+        <source>Host a Race</source>
+        <translation>Organizar una carrera</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Tu nombre:</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address:</source>
+        <translation>Dirección del anfitrión:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unirse</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Organizar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Please enter your name</source>
+        <translation>Introduce tu nombre, por favor</translation>
+    </message>
+    <message>
+        <source>Please enter the host&apos;s address</source>
+        <translation>Introduce la dirección del anfitrión, por favor</translation>
+    </message>
+</context>
+<context>
+    <name>TRaceWaitForm</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>TScoreForm</name>
     <message>
         <source>Scores</source>
@@ -477,6 +628,57 @@
     <message>
         <source>Reset all statistics?</source>
         <translation>¿Restablecer todas las estadísticas?</translation>
+    </message>
+</context>
+<context>
+    <name>network::TRaceConnection</name>
+    <message>
+        <source>The connection failed: %1</source>
+        <translation>La conexión ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>The other player stopped answering.</source>
+        <translation>El otro jugador ha dejado de responder.</translation>
+    </message>
+    <message>
+        <source>The other player did not answer.</source>
+        <translation>El otro jugador no ha respondido.</translation>
+    </message>
+    <message>
+        <source>The other player sent something Velto cannot read (%1).</source>
+        <translation>El otro jugador envió algo que Velto no puede leer (%1).</translation>
+    </message>
+    <message>
+        <source>The other player cannot race now: %1</source>
+        <translation>El otro jugador no puede correr ahora: %1</translation>
+    </message>
+    <message>
+        <source>The other player did not say hello first.</source>
+        <translation>El otro jugador no se presentó primero.</translation>
+    </message>
+    <message>
+        <source>The other player&apos;s Velto races by version %1 of the rules for two, this one by version %2. Both need the same version.</source>
+        <translation>El Velto del otro jugador sigue la versión %1 de las reglas para dos, este la versión %2. Ambos necesitan la misma versión.</translation>
+    </message>
+    <message>
+        <source>The other player</source>
+        <translation>El otro jugador</translation>
+    </message>
+    <message>
+        <source>The other player said hello twice.</source>
+        <translation>El otro jugador se presentó dos veces.</translation>
+    </message>
+    <message>
+        <source>%1 left the race.</source>
+        <translation>%1 ha abandonado la carrera.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection.</source>
+        <translation>%1 ha cerrado la conexión.</translation>
+    </message>
+    <message>
+        <source>The other player closed the connection.</source>
+        <translation>El otro jugador ha cerrado la conexión.</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>--host takes a port from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>--host attend un port de 1 à 65535, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>--host and --join cannot be given together</source>
+        <translation>--host et --join ne vont pas ensemble</translation>
+    </message>
+</context>
+<context>
     <name>TDealFlow</name>
     <message>
         <source>You</source>
@@ -280,6 +295,26 @@
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>&amp;Race</source>
+        <translation>&amp;Course</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Race...</source>
+        <translation>&amp;Organiser une course...</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Race...</source>
+        <translation>&amp;Rejoindre une course...</translation>
+    </message>
+    <message>
+        <source>Leave the race?</source>
+        <translation>Quitter la course ?</translation>
+    </message>
+    <message>
+        <source>Quit game and race?</source>
+        <translation>Abandonner la partie pour une course ?</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -294,6 +329,72 @@
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceSession</name>
+    <message>
+        <source>a move that does not fit the table</source>
+        <translation>un coup qui ne correspond pas à la table</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>%1 does not want to play again.</source>
+        <translation>%1 ne veut pas rejouer.</translation>
+    </message>
+    <message>
+        <source>a message only a host sends</source>
+        <translation>un message que seul l&apos;hôte envoie</translation>
+    </message>
+    <message>
+        <source>a deal in the middle of a race</source>
+        <translation>une donne en pleine course</translation>
+    </message>
+    <message>
+        <source>a move outside a race</source>
+        <translation>un coup hors d&apos;une course</translation>
+    </message>
+    <message>
+        <source>a message only a guest sends</source>
+        <translation>un message que seul l&apos;invité envoie</translation>
+    </message>
+    <message>
+        <source>%1 sent %2; the race has ended.</source>
+        <translation>%1 a envoyé %2 ; la course est terminée.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceWindow</name>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Velto cannot host on port %1: %2</source>
+        <translation>Velto ne peut pas organiser sur le port %1 : %2</translation>
+    </message>
+    <message>
+        <source>Waiting for the other player to join at</source>
+        <translation>En attente de l&apos;autre joueur à</translation>
+    </message>
+    <message>
+        <source>Host a Race</source>
+        <translation>Organiser une course</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address to join: give HOST or HOST:PORT.</source>
+        <translation>« %1 » n&apos;est pas une adresse : indiquez HÔTE ou HÔTE:PORT.</translation>
+    </message>
+    <message>
+        <source>Join a Race</source>
+        <translation>Rejoindre une course</translation>
+    </message>
+    <message>
+        <source>Joining %1 ...</source>
+        <translation>Connexion à %1 ...</translation>
     </message>
 </context>
 <context>
@@ -428,6 +529,56 @@
     </message>
 </context>
 <context>
+    <name>TRaceSetupForm</name>
+    <message>
+        <source>Join a Race</source>
+        <translation>Rejoindre une course</translation>
+    </message>
+    <message>
+        <source>Host a Race</source>
+        <translation>Organiser une course</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Votre nom :</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address:</source>
+        <translation>Adresse de l&apos;hôte :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Rejoindre</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Organiser</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Please enter your name</source>
+        <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Please enter the host&apos;s address</source>
+        <translation>Veuillez saisir l&apos;adresse de l&apos;hôte</translation>
+    </message>
+</context>
+<context>
+    <name>TRaceWaitForm</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
     <name>TScoreForm</name>
     <message>
         <source>Scores</source>
@@ -477,6 +628,57 @@
     <message>
         <source>Reset all statistics?</source>
         <translation>Réinitialiser toutes les statistiques ?</translation>
+    </message>
+</context>
+<context>
+    <name>network::TRaceConnection</name>
+    <message>
+        <source>The connection failed: %1</source>
+        <translation>La connexion a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The other player stopped answering.</source>
+        <translation>L&apos;autre joueur ne répond plus.</translation>
+    </message>
+    <message>
+        <source>The other player did not answer.</source>
+        <translation>L&apos;autre joueur n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The other player sent something Velto cannot read (%1).</source>
+        <translation>L&apos;autre joueur a envoyé quelque chose que Velto ne peut pas lire (%1).</translation>
+    </message>
+    <message>
+        <source>The other player cannot race now: %1</source>
+        <translation>L&apos;autre joueur ne peut pas faire la course maintenant : %1</translation>
+    </message>
+    <message>
+        <source>The other player did not say hello first.</source>
+        <translation>L&apos;autre joueur ne s&apos;est pas présenté d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>The other player&apos;s Velto races by version %1 of the rules for two, this one by version %2. Both need the same version.</source>
+        <translation>Le Velto de l&apos;autre joueur suit la version %1 des règles à deux, celui-ci la version %2. Les deux doivent avoir la même version.</translation>
+    </message>
+    <message>
+        <source>The other player</source>
+        <translation>L&apos;autre joueur</translation>
+    </message>
+    <message>
+        <source>The other player said hello twice.</source>
+        <translation>L&apos;autre joueur s&apos;est présenté deux fois.</translation>
+    </message>
+    <message>
+        <source>%1 left the race.</source>
+        <translation>%1 a quitté la course.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection.</source>
+        <translation>%1 a fermé la connexion.</translation>
+    </message>
+    <message>
+        <source>The other player closed the connection.</source>
+        <translation>L&apos;autre joueur a fermé la connexion.</translation>
     </message>
 </context>
 <context>

@@ -166,8 +166,11 @@ TEST_F(MainFormTest, MenuHasItsCaptionsAndMnemonics)
     QStringList top;
     for (QAction* a : form->menuBar()->actions())
         top << a->text();
-    EXPECT_EQ(top, (QStringList{"&Deal", "&Options", "&Scores", "&Help", "&Exit"}));
-    EXPECT_EQ(form->menuBar()->actions()[3], form->HelpMenu->menuAction());
+    EXPECT_EQ(top, (QStringList{"&Deal", "&Options", "&Scores", "&Race", "&Help", "&Exit"}));
+    EXPECT_EQ(form->menuBar()->actions()[3], form->RaceMenu->menuAction());
+    EXPECT_EQ(form->menuBar()->actions()[4], form->HelpMenu->menuAction());
+    EXPECT_EQ(form->HostRaceMenu->text(), "&Host a Race...");
+    EXPECT_EQ(form->JoinRaceMenu->text(), "&Join a Race...");
     EXPECT_TRUE(form->HelpMenu->menuAction()->isEnabled());
 
     QStringList help;

@@ -6,6 +6,8 @@
 #include "dialogs/halloffame.h"
 #include "dialogs/nameform.h"
 #include "dialogs/optionsform.h"
+#include "dialogs/racesetupform.h"
+#include "dialogs/racewaitform.h"
 #include "dialogs/scoreform.h"
 #include "dialogs/settingsfile.h"
 #include "dialogs/splashform.h"
@@ -131,6 +133,12 @@ TEST_P(TranslatedWindows, EveryTextFitsItsWindow)
     ExpectTextsFit(Name, Language);
     TSplashForm Splash;
     ExpectTextsFit(Splash, Language);
+    for (const bool Joining : {false, true}) {
+        TRaceSetupForm Setup(Joining, QStringLiteral("Ann"), QStringLiteral("47251"));
+        ExpectTextsFit(Setup, Language);
+    }
+    TRaceWaitForm Wait(QStringLiteral("Velto"), {QStringLiteral("192.168.100.200:47251")});
+    ExpectTextsFit(Wait, Language);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows, ::testing::Values("", "de", "fr", "es"),

@@ -1,0 +1,264 @@
+#include "game/netracewindow.h"
+
+#include "dialogs/racesetupform.h"
+#include "dialogs/racewaitform.h"
+#include "cardlib/lucarddeck.h"
+#include "game/cardcomponents.h"
+#include "game/gamehost.h"
+#include "game/gamestate.h"
+#include "game/netracetable.h"
+#include "network/raceserver.h"
+#include "platform/modal.h"
+#include "platform/random.h"
+#include "platform/stringtable.h"
+#include "platform/systemclock.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+using namespace network;
+
+namespace {
+
+constexpr int StartBoxId = 65136;
+constexpr int PlayAgainId = 65141;
+
+
+// The deal's shuffles draw from the process-wide generator, seeded once
+// from the clock when the race begins.
+int RaceRandom(int N)
+{
+    return platform::Random(N);
+}
+
+} // namespace
+
+QString DefaultPlayerName()
+{
+    for (const char* Name : {"USER", "LOGNAME"}) {
+        const QString Value = qEnvironmentVariable(Name).trimmed();
+        if (!Value.isEmpty())
+            return Value.left(20);
+    }
+    return TNetRaceWindow::tr("Player");
+}
+
+TNetRaceWindow::TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameHost& Host, QWidget* Window)
+    : State(State)
+    , Cards(Cards)
+    , Host(Host)
+    , FWindow(Window)
+{
+}
+
+TNetRaceWindow::~TNetRaceWindow() = default;
+
+bool TNetRaceWindow::Active() const
+{
+    return FSettingUp || (FSession && !FSession->Ended());
+}
+
+void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port)
+{
+    if (Active())
+        return;
+    QString PlayerName = Name;
+    quint16 PlayerPort = Port;
+    if (Ask) {
+        TRaceSetupForm Form(false, Name, QString::number(Port), FWindow);
+        if (platform::ExecModal(Form) != QDialog::Accepted)
+            return;
+        PlayerName = Form.Name();
+        PlayerPort = static_cast<quint16>(Form.Where().toUInt());
+        if (PlayerPort == 0)
+            PlayerPort = DefaultPort;
+    }
+    FSettingUp = true;
+    FServer = std::make_unique<TRaceServer>(PlayerName);
+    QString Error;
+    if (!FServer->Listen(PlayerPort, &Error)) {
+        FServer.reset();
+        FSettingUp = false;
+        Host.ShowMessage(tr("Velto cannot host on port %1: %2").arg(PlayerPort).arg(Error));
+        return;
+    }
+    QStringList Lines{tr("Waiting for the other player to join at")};
+    for (const QString& Address : LocalAddresses())
+        Lines << QStringLiteral("%1:%2").arg(Address.contains(u':') ? u'[' + Address + u']' : Address).arg(FServer->Port());
+    TRaceWaitForm Wait(tr("Host a Race"), Lines, FWindow);
+    TRaceConnection* Joined = nullptr;
+    connect(FServer.get(), &TRaceServer::Joined, &Wait, [&](TRaceConnection* Connection) {
+        Joined = Connection;
+        Wait.accept();
+    });
+    platform::ExecModal(Wait);
+    FSettingUp = false;
+    if (!Joined) {
+        FServer.reset(); // no one listens any more
+        return;
+    }
+    Joined->setParent(nullptr);
+    FServer.reset();
+    Begin(Joined);
+}
+
+void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Address)
+{
+    if (Active())
+        return;
+    QString PlayerName = Name;
+    QString Where = Address;
+    QString HostName;
+    quint16 Port = DefaultPort;
+    for (;;) {
+        if (Ask) {
+            TRaceSetupForm Form(true, PlayerName, Where, FWindow);
+            if (platform::ExecModal(Form) != QDialog::Accepted)
+                return;
+            PlayerName = Form.Name();
+            Where = Form.Where();
+        }
+        if (ParseAddress(Where, HostName, Port))
+            break;
+        Host.ShowMessage(tr("\"%1\" is not an address to join: give HOST or HOST:PORT.").arg(Where));
+        if (!Ask)
+            return;
+    }
+    FSettingUp = true;
+    TRaceConnection* Connection = network::JoinRace(HostName, Port, PlayerName, TRaceConnection::TTimings{});
+    TRaceWaitForm Wait(tr("Join a Race"), {tr("Joining %1 ...").arg(Where)}, FWindow);
+    QString Lost;
+    connect(Connection, &TRaceConnection::Opened, &Wait, [&] { Wait.accept(); });
+    connect(Connection, &TRaceConnection::Lost, &Wait, [&](const QString& Why) {
+        Lost = Why;
+        Wait.reject();
+    });
+    const bool Opened = platform::ExecModal(Wait) == QDialog::Accepted && Connection->Open();
+    FSettingUp = false;
+    if (!Opened) {
+        Connection->Close();
+        Connection->deleteLater();
+        if (!Lost.isEmpty())
+            Host.ShowMessage(Lost);
+        return;
+    }
+    Begin(Connection);
+}
+
+void TNetRaceWindow::Begin(TRaceConnection* Connection)
+{
+    Host.StopComputer();
+    Host.EnableHelpMenu(false);
+    const platform::SystemTime Now = platform::GetSystemTime();
+    platform::SetRandSeed(static_cast<std::uint32_t>(((Now.Hour * 60 + Now.Minute) * 60 + Now.Second) * 1000
+                                                     + Now.Milliseconds));
+    FSession = std::make_unique<TNetRaceSession>(Connection, *this, State.Decks, &RaceRandom);
+    FSession->Begin();
+}
+
+void TNetRaceWindow::Leave()
+{
+    if (FSession && !FSession->Ended())
+        FSession->Leave();
+    Finish();
+}
+
+void TNetRaceWindow::Finish()
+{
+    Host.ShowPauseButton(false);
+    Host.EnableHelpMenu(true);
+}
+
+void TNetRaceWindow::Key(QChar Key)
+{
+    if (Key >= u'1' && Key <= u'4')
+        PlaySlot(Key.unicode() - u'1');
+}
+
+void TNetRaceWindow::Click(TLuCardGroup* Slot)
+{
+    if (const int N = Cards.SlotNumber(UserSide, Slot); N > 0)
+        PlaySlot(N - 1);
+}
+
+void TNetRaceWindow::PlaySlot(int Slot)
+{
+    if (!FSession || !FSession->Running())
+        return;
+    if (const std::optional<int> Centre = netracetable::CentreFor(FSession->Table(), FSession->OwnSeat(), Slot))
+        FSession->Play(Slot, *Centre);
+}
+
+void TNetRaceWindow::ShowTable(const TRaceSnapshot& Table, int OwnSeat)
+{
+    // The deck has been dealt out, as in a deal against the computer.
+    Cards.Deck->SetDeckEmpty(true);
+    Lay(Table, OwnSeat);
+}
+
+// The table, the player's count of cards played so far as the score, and
+// the red lights of a seat that cannot play.
+void TNetRaceWindow::Lay(const TRaceSnapshot& Table, int OwnSeat)
+{
+    netracetable::Lay(Cards, Table, OwnSeat);
+    Host.ShowScore(Table.Played[static_cast<std::size_t>(OwnSeat)]);
+    const bool Over = Table.Won[0] || Table.Won[1];
+    Host.ShowWaitSign(UserSide, !Over && !netracetable::SeatCanPlay(Table, OwnSeat));
+    Host.ShowWaitSign(ComputerSide, !Over && !netracetable::SeatCanPlay(Table, 1 - OwnSeat));
+}
+
+void TNetRaceWindow::ShowEvent(const TRaceEvent& Event, const TRaceSnapshot& After, int OwnSeat)
+{
+    Lay(After, OwnSeat);
+    if (Event.Kind == TRaceEvent::TKind::Played && Event.Seat == OwnSeat && State.SoundsOn)
+        Host.PlaySound("PlayCard");
+    if (Event.Kind == TRaceEvent::TKind::Turned && Event.Seat == OwnSeat && State.SoundsOn)
+        Host.PlaySound("NoPlay");
+}
+
+void TNetRaceWindow::ShowRefused(const TPlayRequest&)
+{
+    // The card never left its slot on this table: the host took the pile
+    // for another card first. The table as the host has it stays.
+    if (FSession)
+        Lay(FSession->Table(), FSession->OwnSeat());
+}
+
+void TNetRaceWindow::AskReady()
+{
+    // After the message that brought the deal has been handled: the box
+    // runs an event loop of its own.
+    QTimer::singleShot(0, this, [this] {
+        if (!FSession || FSession->Ended())
+            return;
+        Host.ShowMessage(platform::LoadStr(StartBoxId));
+        if (FSession)
+            FSession->Ready();
+    });
+}
+
+void TNetRaceWindow::ShowRunning(bool Running)
+{
+    Host.ShowPauseButton(Running);
+}
+
+void TNetRaceWindow::ShowEnd(const QString& WinnerName, bool OwnWin)
+{
+    if (State.SoundsOn)
+        Host.PlaySound(OwnWin ? "YouWon" : "YouLost");
+    QTimer::singleShot(0, this, [this, WinnerName] {
+        if (!FSession || FSession->Ended())
+            return;
+        const bool Again = Host.AskYesNo(platform::LoadStr(PlayAgainId).replace(QStringLiteral("%s"), WinnerName),
+                                         platform::MsgType::Information);
+        if (FSession)
+            FSession->Again(Again);
+    });
+}
+
+void TNetRaceWindow::ShowEnded(const QString& Why)
+{
+    Finish();
+    if (!Why.isEmpty())
+        QTimer::singleShot(0, this, [this, Why] { Host.ShowMessage(Why); });
+}

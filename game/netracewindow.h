@@ -1,0 +1,69 @@
+#pragma once
+// The game window's side of a race between two machines: hosting and
+// joining with their small windows, the player's keys and clicks turned into
+// plays, and what the session shows (the table from this player's seat, the
+// start box, who won and the question to play again, the end) shown through
+// the window. While a race is on, the computer's clock does not run and the
+// race against the computer waits.
+#include "game/netracesession.h"
+
+#include <QObject>
+#include <memory>
+
+class TGameHost;
+class TLuCardGroup;
+struct TCardComponents;
+struct TGameState;
+
+namespace network {
+class TRaceServer;
+}
+
+class TNetRaceWindow : public QObject, public TNetRaceView {
+    Q_OBJECT
+public:
+    TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameHost& Host, QWidget* Window);
+    ~TNetRaceWindow() override;
+
+    // A race is set up or running: keys and clicks are the race's.
+    bool Active() const;
+    const TNetRaceSession* Session() const { return FSession.get(); }
+
+    // Asks for the name and port, then waits for a guest; Ask false starts
+    // at once with Name and Port (the command line).
+    void HostRace(bool Ask, const QString& Name, quint16 Port);
+    // Asks for the name and address, then joins; Ask false joins at once.
+    void JoinRace(bool Ask, const QString& Name, const QString& Address);
+    // Leaves the race (the other player is told).
+    void Leave();
+
+    // The player's key (1..4) and click on one of their slots.
+    void Key(QChar Key);
+    void Click(TLuCardGroup* Slot);
+
+    // TNetRaceView
+    void ShowTable(const network::TRaceSnapshot& Table, int OwnSeat) override;
+    void ShowEvent(const network::TRaceEvent& Event, const network::TRaceSnapshot& After, int OwnSeat) override;
+    void ShowRefused(const network::TPlayRequest& Request) override;
+    void AskReady() override;
+    void ShowRunning(bool Running) override;
+    void ShowEnd(const QString& WinnerName, bool OwnWin) override;
+    void ShowEnded(const QString& Why) override;
+
+private:
+    void Begin(network::TRaceConnection* Connection);
+    void Lay(const network::TRaceSnapshot& Table, int OwnSeat);
+    void PlaySlot(int Slot);
+    void Finish();
+
+    TGameState& State;
+    TCardComponents& Cards;
+    TGameHost& Host;
+    QWidget* FWindow;
+    std::unique_ptr<network::TRaceServer> FServer;
+    std::unique_ptr<TNetRaceSession> FSession;
+    bool FSettingUp = false;
+};
+
+// The login name, for a player who gives none.
+QString DefaultPlayerName();
