@@ -13,7 +13,7 @@
 #include "platform/stringtable.h"
 #include "platform/systemclock.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTimer>
 
 using namespace network;
@@ -249,8 +249,10 @@ void TNetRaceWindow::ShowEnd(const QString& WinnerName, bool OwnWin)
     QTimer::singleShot(0, this, [this, WinnerName] {
         if (!FSession || FSession->Ended())
             return;
+        FQuestion = true;
         const bool Again = Host.AskYesNo(platform::LoadStr(PlayAgainId).replace(QStringLiteral("%s"), WinnerName),
                                          platform::MsgType::Information);
+        FQuestion = false;
         if (FSession)
             FSession->Again(Again);
     });
@@ -259,6 +261,11 @@ void TNetRaceWindow::ShowEnd(const QString& WinnerName, bool OwnWin)
 void TNetRaceWindow::ShowEnded(const QString& Why)
 {
     Finish();
+    // A question to play again that is still open has no answer to wait
+    // for any more: it closes (as No) before the news shows.
+    if (FQuestion)
+        if (QWidget* Box = QApplication::activeModalWidget())
+            Box->close();
     if (!Why.isEmpty())
         QTimer::singleShot(0, this, [this, Why] { Host.ShowMessage(Why); });
 }

@@ -63,6 +63,7 @@ private:
     std::unique_ptr<network::TRaceServer> FServer;
     std::unique_ptr<TNetRaceSession> FSession;
     bool FSettingUp = false;
+    bool FQuestion = false; // the question to play again is open
 };
 
 // The login name, for a player who gives none.
