@@ -46,6 +46,9 @@ void TRaceConnection::OnConnected()
     if (FHelloSent || FEnded)
         return;
     FHelloSent = true;
+    // Options set before the connection existed are not kept everywhere.
+    if (FSocket)
+        FSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     Write(THello{ProtocolVersion, FOwnName});
     FHeartbeat.start();
 }
