@@ -134,7 +134,21 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
 {
     if (FEnded)
         return;
+    // What both sides send.
+    if (std::holds_alternative<TReady>(Message)) {
+        FPeerReady = true;
+        StartIfBothReady();
+        return;
+    }
+    if (const auto* Answer = std::get_if<TAgain>(&Message)) {
+        if (FOver && !FPeerAgain) {
+            FPeerAgain = Answer->Yes;
+            DecideAgain();
+        }
+        return;
+    }
     if (IsHost()) {
+        // From a guest, only requests: the host decides.
         if (const auto* Request = std::get_if<TPlayRequest>(&Message)) {
             std::vector<TRaceEvent> Events;
             if (FRunning
@@ -143,14 +157,6 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
                 Publish(Events);
             else
                 FConnection->Send(TRefused{*Request});
-        } else if (std::holds_alternative<TReady>(Message)) {
-            FPeerReady = true;
-            StartIfBothReady();
-        } else if (const auto* Answer = std::get_if<TAgain>(&Message)) {
-            if (FOver && !FPeerAgain) {
-                FPeerAgain = Answer->Yes;
-                DecideAgain();
-            }
         } else {
             Violation(tr("a message only a host sends"));
         }
@@ -173,14 +179,6 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
         if (FPending > 0)
             --FPending;
         FView.ShowRefused(Refused->Request);
-    } else if (std::holds_alternative<TReady>(Message)) {
-        FPeerReady = true;
-        StartIfBothReady();
-    } else if (const auto* Answer = std::get_if<TAgain>(&Message)) {
-        if (FOver && !FPeerAgain) {
-            FPeerAgain = Answer->Yes;
-            DecideAgain();
-        }
     } else {
         Violation(tr("a message only a guest sends"));
     }
