@@ -52,4 +52,10 @@ std::int32_t DealStartScore(std::int32_t scoring, bool freshRun, std::int32_t de
     return freshRun ? -dealCost : score - dealCost;
 }
 
+std::int32_t RaceScore(std::int32_t targetCount, std::int32_t ownPlayed, std::int32_t otherPlayed, bool won)
+{
+    const std::int32_t Left = won ? std::max(0, targetCount - otherPlayed) : 0;
+    return ownPlayed + PointsPerRemainingCard * Left;
+}
+
 } // namespace gamerules

@@ -52,4 +52,10 @@ std::int32_t WinPoints(std::int32_t level, std::int32_t targetCount, std::int32_
 // later ones.
 std::int32_t DealStartScore(std::int32_t scoring, bool freshRun, std::int32_t decks, std::int32_t score);
 
+// A player's score in a race against another player, by the normal rules
+// without a level (the levels set the computer's pace, and there is no
+// computer): a point for each card played and, for the winner, 100 for each
+// card the other has not played.
+std::int32_t RaceScore(std::int32_t targetCount, std::int32_t ownPlayed, std::int32_t otherPlayed, bool won);
+
 } // namespace gamerules

@@ -5,6 +5,7 @@
 #include "cardlib/lucarddeck.h"
 #include "game/cardcomponents.h"
 #include "game/gamehost.h"
+#include "game/gamerules.h"
 #include "game/gamestate.h"
 #include "game/netracetable.h"
 #include "network/raceserver.h"
@@ -201,7 +202,8 @@ void TNetRaceWindow::ShowTable(const TRaceSnapshot& Table, int OwnSeat)
 void TNetRaceWindow::Lay(const TRaceSnapshot& Table, int OwnSeat)
 {
     netracetable::Lay(Cards, Table, OwnSeat);
-    Host.ShowScore(Table.Played[static_cast<std::size_t>(OwnSeat)]);
+    const auto Own = static_cast<std::size_t>(OwnSeat), Other = static_cast<std::size_t>(1 - OwnSeat);
+    Host.ShowScore(gamerules::RaceScore(Table.Target, Table.Played[Own], Table.Played[Other], Table.Won[Own]));
     const bool Over = Table.Won[0] || Table.Won[1];
     Host.ShowWaitSign(UserSide, !Over && !netracetable::SeatCanPlay(Table, OwnSeat));
     Host.ShowWaitSign(ComputerSide, !Over && !netracetable::SeatCanPlay(Table, 1 - OwnSeat));

@@ -78,3 +78,27 @@ TEST(GameRules, DealStartScoreIsTheScoreADealStartsWith)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GameRules, ARacesScoreIsTheCardsPlayedAndTheWinnersHundreds)
+{
+    const struct {
+        int target, own, other;
+        bool won;
+        int score;
+    } cases[] = {
+        {25, 0, 0, false, 0},
+        {25, 12, 20, false, 12},     // no bonus before a win
+        {25, 25, 15, true, 1025},    // ten cards the other has left
+        {25, 25, 25, true, 25},      // both at the target in one stalemate
+        {51, 51, 50, true, 151},
+        {51, 30, 51, false, 30},     // the loser keeps its cards' points
+        {25, 25, 30, true, 25},      // never less than nothing for the other's cards
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(gamerules::RaceScore(c.target, c.own, c.other, c.won), c.score)
+            << c.target << ' ' << c.own << ' ' << c.other << ' ' << c.won;
+}
+
+} // namespace
