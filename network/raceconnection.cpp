@@ -39,6 +39,12 @@ TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString&
 TRaceConnection::~TRaceConnection()
 {
     FEnded = true;
+    // The socket goes first, while this object is whole: its last signals
+    // (a disconnection) must not reach a connection half taken apart.
+    if (FSocket) {
+        FSocket->disconnect(this);
+        delete FSocket;
+    }
 }
 
 void TRaceConnection::OnConnected()
