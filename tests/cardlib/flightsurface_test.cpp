@@ -6,12 +6,11 @@
 // ratios (a screen's ratio is fixed when the application starts).
 #include "cardlib/lucard.h"
 #include "cardlib/lucarditem.h"
+#include "tests/cardlib/scaledscreen.h"
 
 #include <QApplication>
 #include <QBackingStore>
 #include <QPainter>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,25 +20,12 @@
 
 namespace {
 
+using scaledscreen::SamePicture;
+using scaledscreen::StartedRatio;
+
 constexpr QRgb Felt = 0xFF208040;  // the window's colour
 constexpr QRgb Edge = 0xFF0000FF;  // the test image's one-pixel edge
 constexpr QRgb Inner = 0xFFFF0000; // and its inside
-
-// The first device pixel where two pictures differ (outside Spared, in
-// device pixels), for the failure message.
-::testing::AssertionResult SamePicture(const QImage& Actual, const QImage& Expected, const QRegion& Spared = {})
-{
-    if (Actual.size() != Expected.size())
-        return ::testing::AssertionFailure() << "sizes differ";
-    const QImage A = Actual.convertToFormat(QImage::Format_RGB32);
-    const QImage E = Expected.convertToFormat(QImage::Format_RGB32);
-    for (int Y = 0; Y < A.height(); ++Y)
-        for (int X = 0; X < A.width(); ++X)
-            if (A.pixel(X, Y) != E.pixel(X, Y) && !Spared.contains(QPoint(X, Y)))
-                return ::testing::AssertionFailure() << "device pixel (" << X << ", " << Y << ") is " << std::hex
-                                                     << A.pixel(X, Y) << ", drawn whole it is " << E.pixel(X, Y);
-    return ::testing::AssertionSuccess();
-}
 
 // An opaque image whose edge differs from its inside, so that a picture one
 // pixel off shows.
@@ -49,13 +35,6 @@ QImage Framed(QSize Size)
     Image.fill(Edge);
     QPainter(&Image).fillRect(Image.rect().adjusted(1, 1, -1, -1), QColor::fromRgb(Inner));
     return Image;
-}
-
-// The ratio this process was started with: QT_SCALE_FACTOR, 1 without it.
-qreal StartedRatio()
-{
-    const QByteArray Factor = qgetenv("QT_SCALE_FACTOR");
-    return Factor.isEmpty() ? 1.0 : Factor.toDouble();
 }
 
 // A window of the game's size with a card lying in a group across the
@@ -305,23 +284,12 @@ TEST_F(FlightScreenTest, TheLastFrameIsExactlyWhereTheImageLands)
 // Runs the screen tests in a child process started at each ratio.
 TEST(FlightScreenRunTest, AtTwiceAndAtFractionalRatios)
 {
-    for (const char* Factor : {"2", "1.5", "1.25", "1.75"}) {
-        SCOPED_TRACE(Factor);
-        QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-        Environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(Factor));
-        QProcess Child;
-        Child.setProcessEnvironment(Environment);
-        Child.setProcessChannelMode(QProcess::MergedChannels);
-        Child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=FlightScreenTest.*")});
-        ASSERT_TRUE(Child.waitForFinished(120000));
-        const std::string Output = Child.readAll().toStdString();
-        EXPECT_EQ(Child.exitStatus(), QProcess::NormalExit) << Output;
-        EXPECT_EQ(Child.exitCode(), 0) << Output;
+    scaledscreen::RunAtOtherRatios(QStringLiteral("FlightScreenTest.*"), [](const std::string& Output) {
         EXPECT_EQ(Output.find("FAILED"), std::string::npos) << Output;
         EXPECT_NE(Output.find("[       OK ] FlightScreenTest.EveryFrameLeavesThePictureOfAFullRepaint"),
                   std::string::npos)
             << Output;
-    }
+    });
 }
 
 } // namespace

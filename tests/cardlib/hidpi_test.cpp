@@ -8,11 +8,10 @@
 // A screen's ratio is fixed when the application starts, so the screen tests
 // run once more in child processes of this program with QT_SCALE_FACTOR set.
 #include "testcardowners.h"
+#include "tests/cardlib/scaledscreen.h"
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,20 +22,8 @@
 
 namespace {
 
-// The first device pixel where two pictures differ, for the failure message.
-::testing::AssertionResult SamePicture(const QImage& Actual, const QImage& Expected)
-{
-    if (Actual.size() != Expected.size())
-        return ::testing::AssertionFailure() << "sizes differ";
-    const QImage A = Actual.convertToFormat(QImage::Format_RGB32);
-    const QImage E = Expected.convertToFormat(QImage::Format_RGB32);
-    for (int Y = 0; Y < A.height(); ++Y)
-        for (int X = 0; X < A.width(); ++X)
-            if (A.pixel(X, Y) != E.pixel(X, Y))
-                return ::testing::AssertionFailure() << "device pixel (" << X << ", " << Y << ") is " << std::hex
-                                                     << A.pixel(X, Y) << ", drawn whole it is " << E.pixel(X, Y);
-    return ::testing::AssertionSuccess();
-}
+using scaledscreen::SamePicture;
+using scaledscreen::StartedRatio;
 
 // Every device pixel that shows a logical pixel of Buffer (placed at Origin,
 // Ratio device pixels per logical pixel) is the colour of one of the logical
@@ -202,13 +189,6 @@ protected:
     TTestGroup* Column = nullptr;
 };
 
-// The ratio this process was started with: QT_SCALE_FACTOR, 1 without it.
-qreal StartedRatio()
-{
-    const QByteArray Factor = qgetenv("QT_SCALE_FACTOR");
-    return Factor.isEmpty() ? 1.0 : Factor.toDouble();
-}
-
 TEST_F(ScaledScreenTest, CardChangesLeaveThePictureOfAFullRepaint)
 {
     ASSERT_DOUBLE_EQ(Window.devicePixelRatio(), StartedRatio());
@@ -287,21 +267,10 @@ TEST_F(ScaledScreenTest, AFlightOverTheCardsLeavesNoTrail)
 // Runs the screen tests in a child process started at each ratio.
 TEST(ScaledScreenRunTest, AtTwiceAndAtFractionalRatios)
 {
-    for (const char* Factor : {"2", "1.5", "1.25", "1.75"}) {
-        SCOPED_TRACE(Factor);
-        QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-        Environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(Factor));
-        QProcess Child;
-        Child.setProcessEnvironment(Environment);
-        Child.setProcessChannelMode(QProcess::MergedChannels);
-        Child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=ScaledScreenTest.*")});
-        ASSERT_TRUE(Child.waitForFinished(120000));
-        const std::string Output = Child.readAll().toStdString();
-        EXPECT_EQ(Child.exitStatus(), QProcess::NormalExit) << Output;
-        EXPECT_EQ(Child.exitCode(), 0) << Output;
+    scaledscreen::RunAtOtherRatios(QStringLiteral("ScaledScreenTest.*"), [](const std::string& Output) {
         EXPECT_NE(Output.find("[  PASSED  ] 3 tests."), std::string::npos) << Output;
         EXPECT_EQ(Output.find("SKIPPED"), std::string::npos) << Output;
-    }
+    });
 }
 
 } // namespace
