@@ -11,6 +11,7 @@
 #include "dialogs/nameform.h"
 #include "dialogs/optionsform.h"
 #include "dialogs/optionshost.h"
+#include "dialogs/racerecords.h"
 #include "dialogs/scoreform.h"
 #include "dialogs/settingsfile.h"
 #include "dialogs/splashform.h"

@@ -60,9 +60,8 @@ const TStatisticsRecord& TGameStatistics::At(int Deck, int Level) const
     return FRecords[Index(Deck, Level)];
 }
 
-void TGameStatistics::RecordWin(int Deck, int Level, int Scoring, std::int64_t Milliseconds, std::int32_t Score)
+void CountWin(TStatisticsRecord& R, int Scoring, std::int64_t Milliseconds, std::int32_t Score)
 {
-    TStatisticsRecord& R = At(Deck, Level);
     CountOne(R.Played);
     CountOne(R.Won);
     CountOne(R.Streak);
@@ -75,11 +74,20 @@ void TGameStatistics::RecordWin(int Deck, int Level, int Scoring, std::int64_t M
         Best = Score;
 }
 
-void TGameStatistics::RecordLoss(int Deck, int Level)
+void CountLoss(TStatisticsRecord& R)
 {
-    TStatisticsRecord& R = At(Deck, Level);
     CountOne(R.Played);
     R.Streak = 0;
+}
+
+void TGameStatistics::RecordWin(int Deck, int Level, int Scoring, std::int64_t Milliseconds, std::int32_t Score)
+{
+    CountWin(At(Deck, Level), Scoring, Milliseconds, Score);
+}
+
+void TGameStatistics::RecordLoss(int Deck, int Level)
+{
+    CountLoss(At(Deck, Level));
 }
 
 void TGameStatistics::Clear()

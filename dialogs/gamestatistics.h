@@ -31,6 +31,13 @@ struct TStatisticsRecord {
     friend bool operator==(const TStatisticsRecord&, const TStatisticsRecord&) = default;
 };
 
+// A won deal counted in R: Milliseconds from the start to the win, Score the
+// score after it, Scoring 1 normal or 2 Las Vegas. Counts stop at their
+// largest value instead of turning negative.
+void CountWin(TStatisticsRecord& R, int Scoring, std::int64_t Milliseconds, std::int32_t Score);
+// A lost deal, or one given up, counted in R.
+void CountLoss(TStatisticsRecord& R);
+
 class TGameStatistics {
 public:
     static constexpr int DeckCount = 2;

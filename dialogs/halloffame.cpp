@@ -80,3 +80,16 @@ QStringList HallOfFameLines(const THallOfFameTable& Table)
     }
     return Lines;
 }
+
+QStringList RaceHallOfFameLines(const TRaceRecords& Records)
+{
+    QStringList Lines;
+    const QString Heading = platform::LoadStr(HeadingId);
+    for (int Deck = 1; Deck <= TRaceRecords::DeckCount; ++Deck) {
+        Lines << TRaceRecords::DisplayTitle(Deck) << Heading;
+        for (int Rank = 1; Rank <= TRaceRecords::RankCount; ++Rank)
+            Lines << RankLine(Rank, Records.At(Deck, Rank));
+        Lines << QString();
+    }
+    return Lines;
+}

@@ -3,6 +3,7 @@
 // window lists. Indexes are 1-based as in halloffametable.h: Deck = Decks,
 // Scoring = Scoring + 1, Level = Level + 1 of the game's settings.
 #include "dialogs/halloffametable.h"
+#include "dialogs/racerecords.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,3 +35,7 @@ QString RankLine(int Rank, const THallOfFameEntry& Entry);
 // canonical order its title, the heading, its five rank lines and an empty
 // line; 160 lines.
 QStringList HallOfFameLines(const THallOfFameTable& Table);
+
+// The race tables' lines, in the form of the computer's: for each deck size
+// its title, the heading, five rank lines and an empty line.
+QStringList RaceHallOfFameLines(const TRaceRecords& Records);

@@ -42,27 +42,31 @@ TScoreForm::TScoreForm(QWidget* Parent)
     StatisticsBtn->hide();
     connect(StatisticsBtn, &QPushButton::clicked, this, [this] {
         if (FStatistics)
-            ShowStatistics(*FStatistics, this);
+            ShowStatistics(*FStatistics, FRaces, this);
     });
 }
 
-void TScoreForm::SetStatistics(TGameStatistics* Statistics)
+void TScoreForm::SetStatistics(TGameStatistics* Statistics, TRaceRecords* Races)
 {
     FStatistics = Statistics;
+    FRaces = Races;
     StatisticsBtn->setVisible(Statistics != nullptr);
 }
 
 TScoreForm::~TScoreForm() = default;
 
-void TScoreForm::Fill(const THallOfFameTable& Table)
+void TScoreForm::Fill(const THallOfFameTable& Table, const TRaceRecords* Races)
 {
-    FillList(List, HallOfFameLines(Table), LineHeight);
+    QStringList Lines = HallOfFameLines(Table);
+    if (Races && Races->HasEntries())
+        Lines += RaceHallOfFameLines(*Races);
+    FillList(List, Lines, LineHeight);
 }
 
-void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics)
+void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics, TRaceRecords& Races)
 {
     TScoreForm ScoreForm;
-    ScoreForm.Fill(Table);
-    ScoreForm.SetStatistics(&Statistics);
+    ScoreForm.Fill(Table, &Races);
+    ScoreForm.SetStatistics(&Statistics, &Races);
     platform::ExecModal(ScoreForm);
 }

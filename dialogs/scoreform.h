@@ -1,8 +1,10 @@
 #pragma once
 // The Hall of Fame window: the twenty tables, one under the other, in a list
-// with a fixed-pitch font so that the names line up under the heading.
+// with a fixed-pitch font so that the names line up under the heading; below
+// them the races' two tables, once a race has entered one.
 #include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
+#include "dialogs/racerecords.h"
 
 #include <QDialog>
 
@@ -28,15 +30,19 @@ public:
     // statistics to open (SetStatistics).
     QPushButton* StatisticsBtn = nullptr;
 
-    // Replaces the list's lines by those of the table.
-    void Fill(const THallOfFameTable& Table);
-    // The statistics the button opens (and may reset); none hides the button.
-    void SetStatistics(TGameStatistics* Statistics);
+    // Replaces the list's lines by those of the table, and of the races'
+    // tables when they have an entry.
+    void Fill(const THallOfFameTable& Table, const TRaceRecords* Races = nullptr);
+    // The statistics the button opens (and may reset), with the races'
+    // when given; none hides the button.
+    void SetStatistics(TGameStatistics* Statistics, TRaceRecords* Races = nullptr);
 
 private:
     TGameStatistics* FStatistics = nullptr;
+    TRaceRecords* FRaces = nullptr;
 };
 
-// Shows the Hall of Fame window modally, listing the twenty tables of Table;
-// its Statistics button opens Statistics.
-void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics);
+// Shows the Hall of Fame window modally, listing the twenty tables of Table
+// and the races' tables; its Statistics button opens Statistics and the
+// races' statistics.
+void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics, TRaceRecords& Races);

@@ -89,6 +89,20 @@ QList<platform::IniFile::KeyValue> StatisticsValues(const TGameStatistics& stati
     return values;
 }
 
+// The two race tables, then the race statistics.
+QList<platform::IniFile::KeyValue> RaceValues(const TRaceRecords& races)
+{
+    QList<platform::IniFile::KeyValue> values;
+    for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck)
+        for (int rank = 1; rank <= TRaceRecords::RankCount; ++rank)
+            values.append({TRaceRecords::TableTitle(deck), QString::number(rank),
+                           TSettingsFile::EncodeEntry(races.At(deck, rank))});
+    const QString section = QString::fromLatin1(TRaceRecords::StatisticsSection);
+    for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck)
+        values.append({section, TRaceRecords::StatisticsKey(deck), TGameStatistics::Encode(races.Statistics(deck))});
+    return values;
+}
+
 // Stops at the first key that cannot be written.
 bool WriteKeyByKey(const QString& path, const QList<platform::IniFile::KeyValue>& values)
 {
@@ -149,6 +163,20 @@ TGameStatistics TSettingsFile::ReadStatistics() const
     return statistics;
 }
 
+TRaceRecords TSettingsFile::ReadRaceRecords() const
+{
+    platform::IniFile ini(FFilePath);
+    ini.TakeSnapshot();
+    TRaceRecords races;
+    const QString section = QString::fromLatin1(TRaceRecords::StatisticsSection);
+    for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck) {
+        for (int rank = 1; rank <= TRaceRecords::RankCount; ++rank)
+            races.At(deck, rank) = DecodeEntry(ini.ReadString(TRaceRecords::TableTitle(deck), QString::number(rank), QString()));
+        races.Statistics(deck) = TGameStatistics::Decode(ini.ReadString(section, TRaceRecords::StatisticsKey(deck), QString()));
+    }
+    return races;
+}
+
 bool TSettingsFile::ReportFailure(bool written) const
 {
     if (!written)
@@ -182,6 +210,16 @@ bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTab
     QList<platform::IniFile::KeyValue> values = SettingsValues(settings);
     values += HallOfFameValues(table);
     values += StatisticsValues(statistics);
+    return ReportFailure(platform::IniFile(FFilePath).WriteStrings(values));
+}
+
+bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTable& table,
+                             const TGameStatistics& statistics, const TRaceRecords& races)
+{
+    QList<platform::IniFile::KeyValue> values = SettingsValues(settings);
+    values += HallOfFameValues(table);
+    values += StatisticsValues(statistics);
+    values += RaceValues(races);
     return ReportFailure(platform::IniFile(FFilePath).WriteStrings(values));
 }
 

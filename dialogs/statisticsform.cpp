@@ -10,9 +10,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-TStatisticsForm::TStatisticsForm(TGameStatistics& Statistics, QWidget* Parent)
+TStatisticsForm::TStatisticsForm(TGameStatistics& Statistics, TRaceRecords* Races, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , FStatistics(Statistics)
+    , FRaces(Races)
 {
     setObjectName(QStringLiteral("StatisticsForm"));
     setWindowTitle(tr("Statistics"));
@@ -43,7 +44,10 @@ TStatisticsForm::~TStatisticsForm() = default;
 
 void TStatisticsForm::Fill()
 {
-    FillList(List, StatisticsLines(FStatistics), LineHeight);
+    QStringList Lines = StatisticsLines(FStatistics);
+    if (FRaces && FRaces->HasStatistics())
+        Lines += RaceStatisticsLines(*FRaces);
+    FillList(List, Lines, LineHeight);
 }
 
 bool TStatisticsForm::Reset()
@@ -53,12 +57,14 @@ bool TStatisticsForm::Reset()
         != platform::MsgResult::Yes)
         return false;
     FStatistics.Clear();
+    if (FRaces)
+        FRaces->ClearStatistics();
     Fill();
     return true;
 }
 
-void ShowStatistics(TGameStatistics& Statistics, QWidget* Parent)
+void ShowStatistics(TGameStatistics& Statistics, TRaceRecords* Races, QWidget* Parent)
 {
-    TStatisticsForm Form(Statistics, Parent);
+    TStatisticsForm Form(Statistics, Races, Parent);
     platform::ExecModal(Form);
 }

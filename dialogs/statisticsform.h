@@ -1,8 +1,11 @@
 #pragma once
 // The Statistics window, opened from the Hall of Fame window: the lines of
 // StatisticsLines in a fixed-pitch list like the Hall of Fame's, with a
-// button that clears every record once the player has said Yes.
+// button that clears every record once the player has said Yes. The races'
+// statistics follow the computer's once a race has been counted, and the
+// reset clears them too.
 #include "dialogs/gamestatistics.h"
+#include "dialogs/racerecords.h"
 
 #include <QDialog>
 
@@ -18,7 +21,7 @@ public:
     static constexpr int ClientHeight = 360;
     static constexpr int LineHeight = 16;
 
-    explicit TStatisticsForm(TGameStatistics& Statistics, QWidget* Parent = nullptr);
+    explicit TStatisticsForm(TGameStatistics& Statistics, TRaceRecords* Races = nullptr, QWidget* Parent = nullptr);
     ~TStatisticsForm() override;
 
     QLabel* Label1 = nullptr;        // "Statistics"
@@ -34,7 +37,8 @@ public:
 
 private:
     TGameStatistics& FStatistics;
+    TRaceRecords* FRaces;
 };
 
 // Shows the Statistics window modally; its reset changes Statistics.
-void ShowStatistics(TGameStatistics& Statistics, QWidget* Parent = nullptr);
+void ShowStatistics(TGameStatistics& Statistics, TRaceRecords* Races = nullptr, QWidget* Parent = nullptr);

@@ -35,6 +35,9 @@ const char* const NormalHeading = QT_TRANSLATE_NOOP("StatisticsText", "Normal");
 const char* const LasVegasHeading = QT_TRANSLATE_NOOP("StatisticsText", "Las Vegas");
 const char* const DealsTitle = QT_TRANSLATE_NOOP("StatisticsText", "Deals");
 const char* const RecordsTitle = QT_TRANSLATE_NOOP("StatisticsText", "Streaks, Fastest Win and Best Scores");
+const char* const RacesTitle = QT_TRANSLATE_NOOP("StatisticsText", "Races");
+const char* const DeckHeading = QT_TRANSLATE_NOOP("StatisticsText", "Deck");
+const char* const BestHeading = QT_TRANSLATE_NOOP("StatisticsText", "Best");
 
 const QString None = QStringLiteral("-");
 
@@ -116,5 +119,24 @@ QStringList StatisticsLines(const TGameStatistics& Statistics)
               << DeckTitles[Deck - 1] + QStringLiteral(" - ") + Tr(RecordsTitle)
               << Columns(Records) << QString();
     }
+    return Lines;
+}
+
+QStringList RaceStatisticsLines(const TRaceRecords& Races)
+{
+    const QString DeckTitles[TRaceRecords::DeckCount] = {Tr(SingleDeck), Tr(DoubleDeck)};
+    std::vector<QStringList> Deals{{Tr(DeckHeading), Tr(PlayedHeading), Tr(WonHeading), Tr(LostHeading), Tr(WinRateHeading)}};
+    std::vector<QStringList> Records{
+        {Tr(DeckHeading), Tr(StreakHeading), Tr(LongestHeading), Tr(FastestHeading), Tr(BestHeading)}};
+    for (int Deck = 1; Deck <= TRaceRecords::DeckCount; ++Deck) {
+        const TStatisticsRecord& R = Races.Statistics(Deck);
+        const QString& Name = DeckTitles[Deck - 1];
+        Deals.push_back({Name, CountText(R.Played), CountText(R.Won), CountText(R.Lost()), RateText(R)});
+        Records.push_back({Name, CountText(R.Streak), CountText(R.LongestStreak), DurationText(R.FastestWinMs),
+                           BestText(R.BestScore[0])});
+    }
+    QStringList Lines;
+    Lines << Tr(RacesTitle) + QStringLiteral(" - ") + Tr(DealsTitle) << Columns(Deals) << QString()
+          << Tr(RacesTitle) + QStringLiteral(" - ") + Tr(RecordsTitle) << Columns(Records) << QString();
     return Lines;
 }

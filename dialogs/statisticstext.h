@@ -4,6 +4,7 @@
 // fastest win and the best scores), a row per level, in columns that line up
 // in a fixed-pitch font whatever the language's headings.
 #include "dialogs/gamestatistics.h"
+#include "dialogs/racerecords.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,3 +15,7 @@
 QString DurationText(std::int64_t Milliseconds);
 
 QStringList StatisticsLines(const TGameStatistics& Statistics);
+
+// The races' lines: a table of the deals and one of the records, a row per
+// deck size (a race has no level and scores by the normal rules).
+QStringList RaceStatisticsLines(const TRaceRecords& Races);

@@ -70,7 +70,7 @@ void ShowHallOfFame(TGameState& State, TGameHost& Host)
 {
     const bool WasRunning = Host.ComputerRunning();
     Host.StopComputer();
-    ShowScores(State.HallOfFame, State.Statistics);
+    ShowScores(State.HallOfFame, State.Statistics, State.RaceRecords);
     if (WasRunning)
         Host.StartComputer();
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The state of the game, apart from the cards on the table: the settings in
 // force, the counts and flags of the deal in progress, the score and its run,
-// the Hall of Fame and the statistics. The window holds one; the rules, the computer and the
+// the Hall of Fame and the statistics, and the races' own records. The window holds one; the rules, the computer and the
 // flow of a deal read and change it.
 #include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
+#include "dialogs/racerecords.h"
 
 #include <cstdint>
 
@@ -48,4 +49,6 @@ struct TGameState {
     };
     TCountedDeal CountedDeal;
     TGameStatistics Statistics;
+    // Races against another player count here, never in the tables above.
+    TRaceRecords RaceRecords;
 };

@@ -227,6 +227,7 @@ void TMainForm::FormCreate()
 
     settingsFile.ReadHallOfFame(HallOfFame);
     Statistics = settingsFile.ReadStatistics();
+    RaceRecords = settingsFile.ReadRaceRecords();
 
     PrepareCardsAtStartUp();
 }
@@ -484,11 +485,12 @@ void TMainForm::FormCloseQuery(bool& CanClose)
 void TMainForm::FormClose()
 {
     // One replacement of the file for the settings, all twenty tables and
-    // the statistics: a failed write leaves the old file whole.
+    // the statistics and the races' records: a failed write leaves the old
+    // file whole.
     TSettingsFile settingsFile(DataDir);
     const TGameSettings settings{Scoring, Decks, Level, SoundsOn, static_cast<std::int32_t>(Deck->CardBack()),
                                  AnimateCards};
-    settingsFile.WriteAll(settings, HallOfFame, Statistics);
+    settingsFile.WriteAll(settings, HallOfFame, Statistics, RaceRecords);
 }
 
 bool TMainForm::event(QEvent* event)

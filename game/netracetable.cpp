@@ -7,6 +7,8 @@
 #include "game/cardcomponents.h"
 #include "game/gamerules.h"
 
+#include <array>
+
 namespace netracetable {
 
 namespace {
@@ -77,6 +79,28 @@ bool SeatCanPlay(const network::TRaceSnapshot& Table, int Seat)
         if (CentreFor(Table, Seat, Slot))
             return true;
     return false;
+}
+
+network::TRaceSnapshot PresentedTable(const network::TRaceSnapshot& Table, const std::vector<TCardInFlight>& Flights)
+{
+    network::TRaceSnapshot Shown = Table;
+    std::array<bool, network::CentrePiles> Covered{};
+    for (const TCardInFlight& F : Flights) {
+        const auto Seat = static_cast<std::size_t>(F.Seat & 1);
+        const bool InSlot = F.Slot >= 0 && F.Slot < network::SlotCount;
+        if (F.Into == TCardInFlight::TInto::Centre) {
+            const auto Centre = static_cast<std::size_t>(F.Centre & 1);
+            // The oldest flight onto a pile decides what it shows: the later
+            // ones land on the cards before them.
+            if (!Covered[Centre]) {
+                Covered[Centre] = true;
+                Shown.CentreTop[Centre] = F.Under;
+            }
+        } else if (InSlot) {
+            Shown.Slots[Seat][static_cast<std::size_t>(F.Slot)] = network::NoCard;
+        }
+    }
+    return Shown;
 }
 
 TLuCardTable* CentreTable(const TCardComponents& Cards, int OwnSeat, int Centre)

@@ -6,6 +6,7 @@
 #include "network/racemessages.h"
 
 #include <optional>
+#include <vector>
 
 struct TCardComponents;
 class TLuCardTable;
@@ -25,6 +26,25 @@ bool SeatCanPlay(const network::TRaceSnapshot& Table, int Seat);
 // Lays the whole table out: the piles face down by their counts, the hands
 // face up, the top card of each centre pile.
 void Lay(TCardComponents& Cards, const network::TRaceSnapshot& Table, int OwnSeat);
+
+// A card in the air over a race's table, as the table shows it meanwhile: a
+// card bound for a centre pile leaves the card it lands on (Under) on top
+// until it arrives; a card bound for a hand slot leaves the slot empty; and
+// the player's own card, out on a request the host has not answered yet,
+// leaves its slot empty and the centre piles as the host has them.
+struct TCardInFlight {
+    enum class TInto { Centre, Slot, Answer };
+    TInto Into = TInto::Centre;
+    int Seat = 0;
+    int Slot = -1;   // the hand slot it goes into, or left on a request
+    int Centre = 0;  // the centre pile it goes onto
+    std::uint8_t Under = network::NoCard;
+};
+
+// What the screen shows of Table while Flights (oldest first) are in the
+// air: Table itself once they have all landed, so the screen never shows
+// anything but the host's table once the cards are still.
+network::TRaceSnapshot PresentedTable(const network::TRaceSnapshot& Table, const std::vector<TCardInFlight>& Flights);
 
 // The centre pile's control for an absolute centre pile.
 TLuCardTable* CentreTable(const TCardComponents& Cards, int OwnSeat, int Centre);

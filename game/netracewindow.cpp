@@ -49,6 +49,7 @@ TNetRaceWindow::TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameH
     , Cards(Cards)
     , Host(Host)
     , FWindow(Window)
+    , FFlights(State, Cards, [this] { Relay(); })
 {
 }
 
@@ -100,7 +101,7 @@ void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port)
     }
     Joined->setParent(nullptr);
     FServer.reset();
-    Begin(Joined);
+    Begin(Joined, PlayerName);
 }
 
 void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Address)
@@ -143,11 +144,13 @@ void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Addr
             Host.ShowMessage(Lost);
         return;
     }
-    Begin(Connection);
+    Begin(Connection, PlayerName);
 }
 
-void TNetRaceWindow::Begin(TRaceConnection* Connection)
+void TNetRaceWindow::Begin(TRaceConnection* Connection, const QString& OwnName)
 {
+    FOwnName = OwnName;
+    FCounted = {};
     Host.StopComputer();
     Host.EnableHelpMenu(false);
     const platform::SystemTime Now = platform::GetSystemTime();
@@ -184,16 +187,27 @@ void TNetRaceWindow::Click(TLuCardGroup* Slot)
 
 void TNetRaceWindow::PlaySlot(int Slot)
 {
-    if (!FSession || !FSession->Running())
+    if (!FSession || !FSession->Running() || FFlights.Busy(Slot, FSession->OwnSeat()))
         return;
-    if (const std::optional<int> Centre = netracetable::CentreFor(FSession->Table(), FSession->OwnSeat(), Slot))
-        FSession->Play(Slot, *Centre);
+    const int Own = FSession->OwnSeat();
+    const std::optional<int> Centre = netracetable::CentreFor(FSession->Table(), Own, Slot);
+    if (!Centre)
+        return;
+    // The host decides its own play at once (the change arrives in Play);
+    // the guest's card leaves for the host's answer.
+    if (!FSession->IsHost())
+        FFlights.Request(Slot, *Centre, Own);
+    FSession->Play(Slot, *Centre);
+    if (!FSession->IsHost())
+        Lay(FSession->Table(), Own);
 }
 
 void TNetRaceWindow::ShowTable(const TRaceSnapshot& Table, int OwnSeat)
 {
     // The deck has been dealt out, as in a deal against the computer.
     Cards.Deck->SetDeckEmpty(true);
+    FFlights.Clear();
+    FShownBefore = Table;
     Lay(Table, OwnSeat);
 }
 
@@ -201,7 +215,7 @@ void TNetRaceWindow::ShowTable(const TRaceSnapshot& Table, int OwnSeat)
 // the red lights of a seat that cannot play.
 void TNetRaceWindow::Lay(const TRaceSnapshot& Table, int OwnSeat)
 {
-    netracetable::Lay(Cards, Table, OwnSeat);
+    netracetable::Lay(Cards, FFlights.Presented(Table), OwnSeat);
     const auto Own = static_cast<std::size_t>(OwnSeat), Other = static_cast<std::size_t>(1 - OwnSeat);
     Host.ShowScore(gamerules::RaceScore(Table.Target, Table.Played[Own], Table.Played[Other], Table.Won[Own]));
     const bool Over = Table.Won[0] || Table.Won[1];
@@ -209,8 +223,16 @@ void TNetRaceWindow::Lay(const TRaceSnapshot& Table, int OwnSeat)
     Host.ShowWaitSign(ComputerSide, !Over && !netracetable::SeatCanPlay(Table, 1 - OwnSeat));
 }
 
+void TNetRaceWindow::Relay()
+{
+    if (FSession)
+        Lay(FSession->Table(), FSession->OwnSeat());
+}
+
 void TNetRaceWindow::ShowEvent(const TRaceEvent& Event, const TRaceSnapshot& After, int OwnSeat)
 {
+    FFlights.Event(Event, FShownBefore, OwnSeat);
+    FShownBefore = After;
     Lay(After, OwnSeat);
     if (Event.Kind == TRaceEvent::TKind::Played && Event.Seat == OwnSeat && State.SoundsOn)
         Host.PlaySound("PlayCard");
@@ -218,12 +240,14 @@ void TNetRaceWindow::ShowEvent(const TRaceEvent& Event, const TRaceSnapshot& Aft
         Host.PlaySound("NoPlay");
 }
 
-void TNetRaceWindow::ShowRefused(const TPlayRequest&)
+void TNetRaceWindow::ShowRefused(const TPlayRequest& Request)
 {
-    // The card never left its slot on this table: the host took the pile
-    // for another card first. The table as the host has it stays.
-    if (FSession)
-        Lay(FSession->Table(), FSession->OwnSeat());
+    // The host took the pile for another card first: the card goes back to
+    // its slot, which in the host's table it never left.
+    if (!FSession)
+        return;
+    FFlights.Refused(Request.Slot, FSession->OwnSeat());
+    Lay(FSession->Table(), FSession->OwnSeat());
 }
 
 void TNetRaceWindow::AskReady()
@@ -242,10 +266,31 @@ void TNetRaceWindow::AskReady()
 void TNetRaceWindow::ShowRunning(bool Running)
 {
     Host.ShowPauseButton(Running);
+    if (Running && FSession)
+        FCounted = {true, FSession->Table().Decks, platform::ElapsedMilliseconds()};
+}
+
+// A won race enters the player's own records under the name they race by;
+// a lost one, or one this player gave up, counts as lost.
+void TNetRaceWindow::CountEnd(bool OwnWin)
+{
+    if (!FCounted.Open || !FSession)
+        return;
+    FCounted.Open = false;
+    if (!OwnWin) {
+        State.RaceRecords.RecordLoss(FCounted.Deck);
+        return;
+    }
+    const TRaceSnapshot& Table = FSession->Table();
+    const auto Own = static_cast<std::size_t>(FSession->OwnSeat()), Other = 1 - Own;
+    State.RaceRecords.RecordWin(FCounted.Deck, platform::ElapsedMilliseconds() - FCounted.StartedMs,
+                                gamerules::RaceScore(Table.Target, Table.Played[Own], Table.Played[Other], true),
+                                FOwnName);
 }
 
 void TNetRaceWindow::ShowEnd(const QString& WinnerName, bool OwnWin)
 {
+    CountEnd(OwnWin);
     if (State.SoundsOn)
         Host.PlaySound(OwnWin ? "YouWon" : "YouLost");
     QTimer::singleShot(0, this, [this, WinnerName] {
@@ -262,6 +307,13 @@ void TNetRaceWindow::ShowEnd(const QString& WinnerName, bool OwnWin)
 
 void TNetRaceWindow::ShowEnded(const QString& Why)
 {
+    // Leaving during a deal gives it up; a deal the other player left, or
+    // the line lost, has no winner and is not counted.
+    if (Why.isEmpty())
+        CountEnd(false);
+    FCounted.Open = false;
+    FFlights.Clear();
+    Relay();
     Finish();
     // A question to play again that is still open has no answer to wait
     // for any more: it closes (as No) before the news shows.

@@ -5,9 +5,11 @@
 // start box, who won and the question to play again, the end) shown through
 // the window. While a race is on, the computer's clock does not run and the
 // race against the computer waits.
+#include "game/netraceflights.h"
 #include "game/netracesession.h"
 
 #include <QObject>
+#include <cstdint>
 #include <memory>
 
 class TGameHost;
@@ -28,6 +30,7 @@ public:
     // A race is set up or running: keys and clicks are the race's.
     bool Active() const;
     const TNetRaceSession* Session() const { return FSession.get(); }
+    const TNetRaceFlights& Flights() const { return FFlights; }
 
     // Asks for the name and port, then waits for a guest; Ask false starts
     // at once with Name and Port (the command line).
@@ -51,8 +54,10 @@ public:
     void ShowEnded(const QString& Why) override;
 
 private:
-    void Begin(network::TRaceConnection* Connection);
+    void Begin(network::TRaceConnection* Connection, const QString& OwnName);
+    void CountEnd(bool OwnWin);
     void Lay(const network::TRaceSnapshot& Table, int OwnSeat);
+    void Relay();
     void PlaySlot(int Slot);
     void Finish();
 
@@ -62,8 +67,17 @@ private:
     QWidget* FWindow;
     std::unique_ptr<network::TRaceServer> FServer;
     std::unique_ptr<TNetRaceSession> FSession;
+    TNetRaceFlights FFlights;
+    network::TRaceSnapshot FShownBefore; // the table before the next change
     bool FSettingUp = false;
     bool FQuestion = false; // the question to play again is open
+    QString FOwnName;       // as the other player knows this one
+    // The deal the race records will count, from both OKs to its end.
+    struct TCountedRace {
+        bool Open = false;
+        int Deck = 1;
+        std::int64_t StartedMs = 0;
+    } FCounted;
 };
 
 // The login name, for a player who gives none.

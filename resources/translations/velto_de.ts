@@ -125,6 +125,18 @@
         <source>Streaks, Fastest Win and Best Scores</source>
         <translation>Serien, schnellster Sieg und Bestwerte</translation>
     </message>
+    <message>
+        <source>Races</source>
+        <translation>Rennen</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Deck</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -526,6 +538,17 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Rennen - Ein Deck</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Rennen - Zwei Decks</translation>
     </message>
 </context>
 <context>

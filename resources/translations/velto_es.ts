@@ -125,6 +125,18 @@
         <source>Streaks, Fastest Win and Best Scores</source>
         <translation>Rachas, victoria más rápida y mejores puntos</translation>
     </message>
+    <message>
+        <source>Races</source>
+        <translation>Carreras</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Baraja</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -526,6 +538,17 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Carrera - Una baraja</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Carrera - Dos barajas</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,18 @@
         <source>Streaks, Fastest Win and Best Scores</source>
         <translation>Séries, victoire la plus rapide, meilleurs scores</translation>
     </message>
+    <message>
+        <source>Races</source>
+        <translation>Courses</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -526,6 +538,17 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Course - Un jeu</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Course - Deux jeux</translation>
     </message>
 </context>
 <context>

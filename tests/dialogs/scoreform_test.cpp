@@ -86,7 +86,8 @@ TEST(ScoreForm, ShowScoresListsTheTableAndOkCloses)
         return Press(form, form.OkBtn);
     })};
     TGameStatistics Statistics;
-    ShowScores(SomeEntries(), Statistics);
+    TRaceRecords Races; // no race entered: the window is the computer's alone
+    ShowScores(SomeEntries(), Statistics, Races);
     EXPECT_EQ(modals.Titles(), QStringList{QStringLiteral("Scores")});
 }
 

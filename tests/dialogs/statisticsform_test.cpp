@@ -131,7 +131,8 @@ TEST(StatisticsForm, OpenedFromTheHallOfFameWindow)
         Form.ResetBtn->click();
         return Press(Form, Form.OkBtn);
     }));
-    ShowScores(THallOfFameTable(), S);
+    TRaceRecords Races;
+    ShowScores(THallOfFameTable(), S, Races);
     EXPECT_EQ(Modals.Titles(), (QStringList{QStringLiteral("Scores"), QStringLiteral("Statistics")}));
     EXPECT_EQ(S, TGameStatistics()); // the reset reached the game's statistics
 }

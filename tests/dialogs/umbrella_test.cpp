@@ -27,6 +27,7 @@ TEST(DialogsUmbrella, BringsInEveryHeaderOfTheLayer)
     EXPECT_EQ(TGameSettings().Normalised(), TGameSettings()); // gamesettings.h
     EXPECT_EQ(TGameStatistics().At(1, 1).Played, 0);         // gamestatistics.h
     EXPECT_EQ(DurationText(0), QStringLiteral("-"));          // statisticstext.h
+    EXPECT_FALSE(TRaceRecords().HasEntries());                // racerecords.h
 }
 
 } // namespace

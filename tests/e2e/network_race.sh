@@ -6,7 +6,7 @@
 # both show the question to play again; the screenshots of both sides must
 # show the same centre cards, mirrored (the host's left pile is the guest's
 # right). Then the host says No, the guest is told, and both close cleanly
-# with their settings written.
+# with their settings written and the deal counted in their race records.
 #
 # Usage: network_race.sh VELTO OUTDIR. Exits 77 (skipped) when Xvfb, xdotool
 # or ImageMagick is missing; scripts/deps.sh installs them.
@@ -174,4 +174,18 @@ for side in host guest; do
     [ "$Status" = 0 ] || fail "the $side's program ended with status $Status"
     grep -q '^\[Statistics\]' "$Tmp/$side/Data/Config.INI" || fail "the $side's settings were not written"
 done
+# The deal counts in each side's own race records, one win between them,
+# and never among the deals against the computer.
+Wins=0
+for side in host guest; do
+    Race=$(sed -n '/^\[Race Statistics\]/,/^\[/s/^Deck1=//p' "$Tmp/$side/Data/Config.INI")
+    case $Race in
+        1,1,1,1,*) Wins=$((Wins + 1)) ;;
+        1,0,0,0,0,,) ;;
+        *) fail "the $side's race statistics read \"$Race\"" ;;
+    esac
+    ! grep -q '^Deck1Level[1-5]=[1-9]' "$Tmp/$side/Data/Config.INI" || fail "the race was counted against the computer on the $side's side"
+done
+[ "$Wins" = 1 ] || fail "$Wins wins were counted between the two sides"
+log "the race counted once on each side, one win between them"
 log "PASS"

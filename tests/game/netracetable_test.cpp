@@ -95,6 +95,42 @@ TEST(RaceTable, EachPlayerSeesThePilesAsAcrossATable)
     EXPECT_FALSE(netracetable::SeatCanPlay(S, 1));
 }
 
+TEST(RaceTable, WhileCardsFlyTheTableShowsWhatTheyLeftAndNotYetWhereTheyGo)
+{
+    using netracetable::TCardInFlight;
+    using TInto = TCardInFlight::TInto;
+    const TRaceSnapshot S = Table();
+    const struct {
+        const char* what;
+        std::vector<TCardInFlight> flights;
+        std::array<std::uint8_t, 2> centres;
+        std::array<std::uint8_t, 4> hostSlots;
+    } cases[] = {
+        {"nothing in the air", {}, {Club(7), Diamond(2)}, {Club(8), Heart(3), 0, Spade(14)}},
+        // A played card: the pile shows the card it will land on.
+        {"a play", {{TInto::Centre, 0, 0, 0, Club(6)}}, {Club(6), Diamond(2)}, {Club(8), Heart(3), 0, Spade(14)}},
+        // Two onto one pile: the oldest decides, the later lands on it.
+        {"two plays onto one pile",
+         {{TInto::Centre, 1, 2, 1, Spade(3)}, {TInto::Centre, 0, 3, 1, Diamond(3)}},
+         {Club(7), Spade(3)},
+         {Club(8), Heart(3), 0, Spade(14)}},
+        // A refill: the slot stays empty until it lands.
+        {"a refill", {{TInto::Slot, 0, 1, 0, 0}}, {Club(7), Diamond(2)}, {Club(8), 0, 0, Spade(14)}},
+        // The player's card out for the host's answer: its slot empty, the
+        // piles as the host has them.
+        {"a request", {{TInto::Answer, 0, 3, 1, 0}}, {Club(7), Diamond(2)}, {Club(8), Heart(3), 0, 0}},
+        {"a flight of the other seat", {{TInto::Slot, 1, 1, 0, 0}}, {Club(7), Diamond(2)}, {Club(8), Heart(3), 0, Spade(14)}},
+    };
+    for (const auto& c : cases) {
+        const TRaceSnapshot Shown = netracetable::PresentedTable(S, c.flights);
+        EXPECT_EQ(Shown.CentreTop, c.centres) << c.what;
+        EXPECT_EQ(Shown.Slots[0], c.hostSlots) << c.what;
+        // Counts and the other things the screen shows are the host's.
+        EXPECT_EQ(Shown.PileCount, S.PileCount) << c.what;
+        EXPECT_EQ(Shown.Played, S.Played) << c.what;
+    }
+}
+
 class RaceTableLayout : public GameTest {};
 
 TEST_F(RaceTableLayout, TheGuestSeesItsOwnRowBelowAndThePilesMirrored)
