@@ -7,6 +7,7 @@
 #include "game/netracetable.h"
 #include "game/netracewindow.h"
 #include "cardlib/lucardtable.h"
+#include "cardlib/luflightlayer.h"
 #include "cardlib/lusinglecard.h"
 #include "dialogs/racewaitform.h"
 #include "dialogs/settingsfile.h"
@@ -164,6 +165,11 @@ TEST_P(NetRaceWindowTest, LeavingMidDealCountsAsLostForTheOneWhoLeaves)
 
     Bo.Form->NetRace->Leave();
     ASSERT_TRUE(WaitFor([&] { return !Ann.Racing(); }));
+    // Whatever was in the air is gone with the race, on both sides.
+    for (TPlayer* P : {&Ann, &Bo}) {
+        EXPECT_EQ(P->Form->NetRace->Flights().Count(), 0);
+        EXPECT_EQ(TLuFlightLayer::Of(P->Form->ClientArea())->Count(), 0);
+    }
     EXPECT_EQ(Bo.Form->RaceRecords.Statistics(1).Played, 1);
     EXPECT_EQ(Bo.Form->RaceRecords.Statistics(1).Won, 0);
     // Left on her own, Ann's deal has no winner, so it is not counted.
