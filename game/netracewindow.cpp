@@ -291,6 +291,10 @@ void TNetRaceWindow::CountEnd(bool OwnWin)
 void TNetRaceWindow::ShowEnd(const QString& WinnerName, bool OwnWin)
 {
     CountEnd(OwnWin);
+    // The last cards lie where they go before the question opens: under a
+    // modal box flights hold still, and the table must show how it ended.
+    FFlights.Clear();
+    Relay();
     if (State.SoundsOn)
         Host.PlaySound(OwnWin ? "YouWon" : "YouLost");
     QTimer::singleShot(0, this, [this, WinnerName] {

@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   xvfb xauth xdotool
   imagemagick x11-utils             # the end-to-end tests read the screen and watch the windows
+  iproute2 iputils-ping             # the race over a slow line: network namespaces, and its round trip
   desktop-file-utils appstream      # the packaging tests validate the desktop files
   pulseaudio pulseaudio-utils       # a sound test plays through a private server and records it
 )
