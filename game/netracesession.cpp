@@ -83,8 +83,12 @@ void TNetRaceSession::Play(int Slot, int Centre)
 
 void TNetRaceSession::Publish(const std::vector<TRaceEvent>& Events)
 {
-    for (const TRaceEvent& Event : Events) {
+    // Every change on its way to the guest before this side paints any.
+    for (const TRaceEvent& Event : Events)
         FConnection->Send(TEventMessage{Event});
+    for (const TRaceEvent& Event : Events) {
+        if (FEnded)
+            return;
         Apply(Event);
     }
 }

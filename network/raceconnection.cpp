@@ -71,6 +71,9 @@ void TRaceConnection::Write(const TMessage& Message)
         return;
     const QByteArray Frame = EncodeFrame(Message);
     FSocket->write(Frame);
+    // Out now, not when the event loop comes round: the caller goes on to
+    // paint the move, and the other player would wait for that painting.
+    FSocket->flush();
     FBytesSent += Frame.size();
     // Something went out: the next heartbeat is a whole interval away.
     if (FHeartbeat.isActive())

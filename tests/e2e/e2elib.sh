@@ -587,7 +587,9 @@ e2e_hall_sections()
 # empty except rank 1 of NAMED_SECTION, which holds NAME and a positive score
 # (no named entry when NAME is empty), then [Statistics] with its ten keys,
 # every record empty except STAT_KEY's, which counts PLAYED deals and WON
-# wins. Sets E2E_SCORE to the score of the named entry.
+# wins, then the races' two tables and their statistics, all empty: a game
+# against the computer never counts as a race. Sets E2E_SCORE to the score
+# of the named entry.
 E2E_SCORE=""
 e2e_check_config()
 {
@@ -597,7 +599,8 @@ e2e_check_config()
     text=$(tr -d '\r' <"$file")
 
     local want got
-    want=$(printf '[Settings]\n'; e2e_hall_sections | sed 's/.*/[&]/'; printf '[Statistics]\n')
+    want=$(printf '[Settings]\n'; e2e_hall_sections | sed 's/.*/[&]/'
+           printf '[Statistics]\n[Race - Single Deck]\n[Race - Double Deck]\n[Race Statistics]\n')
     got=$(grep '^\[' <<<"$text")
     [ "$got" = "$want" ] || e2e_fail "sections of the written file are not the expected ones:
 $(diff <(echo "$want") <(echo "$got"))"
@@ -645,4 +648,13 @@ $got"
             e2e_fail "[Statistics] $key is \"$fields\" instead of empty"
         fi
     done <<<"$got"
+
+    for section in "Race - Single Deck" "Race - Double Deck"; do
+        got=$(awk -v s="[$section]" '/^\[/ { inside = ($0 == s); next } inside && NF' <<<"$text")
+        [ "$got" = "$(printf '%s=`0\n' 1 2 3 4 5)" ] || e2e_fail "[$section] is not five empty entries:
+$got"
+    done
+    got=$(awk '/^\[/ { inside = ($0 == "[Race Statistics]"); next } inside && NF' <<<"$text")
+    [ "$got" = "$(printf 'Deck1=0,0,0,0,0,,\nDeck2=0,0,0,0,0,,')" ] || e2e_fail "[Race Statistics] is not empty:
+$got"
 }
