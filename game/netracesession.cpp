@@ -17,6 +17,7 @@ TNetRaceSession::TNetRaceSession(TRaceConnection* Connection, TNetRaceView& View
     Connection->setParent(this);
     connect(Connection, &TRaceConnection::Received, this, [this](const TMessage& M) { OnMessage(M); });
     connect(Connection, &TRaceConnection::Lost, this, [this](const QString& Why) { OnLost(Why); });
+    Connection->Deliver();
 }
 
 TNetRaceSession::~TNetRaceSession() = default;

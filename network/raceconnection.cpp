@@ -138,7 +138,30 @@ void TRaceConnection::Handle(const TMessage& Message)
         Fail(tr("%1 left the race.").arg(FPeerName));
         return;
     }
+    if (!FDelivering || !FWaiting.empty()) {
+        FWaiting.push_back(Message);
+        return;
+    }
     Q_EMIT Received(Message);
+}
+
+void TRaceConnection::Deliver()
+{
+    if (FDelivering)
+        return;
+    FDelivering = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const std::vector<TMessage> Waiting = std::move(FWaiting);
+            FWaiting.clear();
+            for (const TMessage& Message : Waiting) {
+                if (FEnded)
+                    return;
+                Q_EMIT Received(Message);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TRaceConnection::OnDisconnected()

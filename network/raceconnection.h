@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <vector>
+
 class QTcpSocket;
 
 namespace network {
@@ -49,6 +51,11 @@ public:
     void Send(const TMessage& Message);
     // Says goodbye and closes; Lost is not emitted for a close of our own.
     void Close();
+    // Messages after the hello wait here until their receiver listens: the
+    // peer may send its first ones while this side is still between the
+    // hello and the race that handles them. Deliver lets the waiting ones
+    // out from the event loop, in order, and every later one as it comes.
+    void Deliver();
 
 Q_SIGNALS:
     // The peer's hello has arrived in our version.
@@ -77,6 +84,8 @@ private:
     bool FHelloSent = false;
     bool FOpen = false;
     bool FEnded = false;
+    bool FDelivering = false;
+    std::vector<TMessage> FWaiting;
     QString FPeerName;
     qint64 FBytesSent = 0;
 };

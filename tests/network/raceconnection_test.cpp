@@ -34,11 +34,13 @@ struct TEnd {
     QString Opened;
     QStringList Lost;
     std::vector<TMessage> Received;
-    void Watch(TRaceConnection* C)
+    void Watch(TRaceConnection* C, bool Listening = true)
     {
         QObject::connect(C, &TRaceConnection::Opened, C, [this](const QString& Name) { Opened = Name; });
         QObject::connect(C, &TRaceConnection::Lost, C, [this](const QString& Why) { Lost << Why; });
         QObject::connect(C, &TRaceConnection::Received, C, [this](const TMessage& M) { Received.push_back(M); });
+        if (Listening)
+            C->Deliver();
     }
 };
 
@@ -57,14 +59,15 @@ protected:
             HostEnd.Opened = C->PeerName();
             QObject::connect(C, &TRaceConnection::Lost, C, [this](const QString& Why) { HostEnd.Lost << Why; });
             QObject::connect(C, &TRaceConnection::Received, C, [this](const TMessage& M) { HostEnd.Received.push_back(M); });
+            C->Deliver();
         });
     }
 
     // A guest of ours, joined and opened.
-    std::unique_ptr<TRaceConnection> Join(TEnd& End, const QString& Name = QStringLiteral("Guest"))
+    std::unique_ptr<TRaceConnection> Join(TEnd& End, const QString& Name = QStringLiteral("Guest"), bool Listening = true)
     {
         std::unique_ptr<TRaceConnection> Guest(JoinRace(QStringLiteral("127.0.0.1"), Server.Port(), Name, Quick));
-        End.Watch(Guest.get());
+        End.Watch(Guest.get(), Listening);
         EXPECT_TRUE(WaitFor([&] { return !End.Opened.isEmpty() && Host; }));
         return Guest;
     }
@@ -100,6 +103,24 @@ TEST_F(RaceConnectionTest, TheHandshakeNamesBothAndMessagesGoBothWays)
     EXPECT_TRUE(Host->Open());
     EXPECT_EQ(HostEnd.Received.size(), 1u);
     EXPECT_TRUE(GuestEnd.Lost.isEmpty() && HostEnd.Lost.isEmpty());
+}
+
+TEST_F(RaceConnectionTest, WhatComesBeforeItsReceiverListensWaitsForIt)
+{
+    // The host may deal before the guest's race exists: nothing is lost,
+    // and what waited comes first, in order.
+    TEnd GuestEnd;
+    auto Guest = Join(GuestEnd, QStringLiteral("Bo"), false);
+    Host->Send(TReady{});
+    Host->Send(TAgain{true});
+    WaitFor([] { return false; }, 100);
+    EXPECT_TRUE(GuestEnd.Received.empty());
+    Guest->Deliver();
+    Host->Send(TAgain{false});
+    ASSERT_TRUE(WaitFor([&] { return GuestEnd.Received.size() == 3; }));
+    EXPECT_TRUE(GuestEnd.Received[0] == TMessage(TReady{}));
+    EXPECT_TRUE(GuestEnd.Received[1] == TMessage(TAgain{true}));
+    EXPECT_TRUE(GuestEnd.Received[2] == TMessage(TAgain{false}));
 }
 
 TEST_F(RaceConnectionTest, AGoodbyeOrAClosedSocketEndsItWithAMessage)
