@@ -194,12 +194,13 @@ void TNetRaceWindow::PlaySlot(int Slot)
     if (!Centre)
         return;
     // The host decides its own play at once (the change arrives in Play);
-    // the guest's card leaves for the host's answer.
-    if (!FSession->IsHost())
-        FFlights.Request(Slot, *Centre, Own);
+    // the guest's request goes out first, and only then does its card
+    // leave for the answer (its slot still shows it until Lay).
     FSession->Play(Slot, *Centre);
-    if (!FSession->IsHost())
+    if (!FSession->IsHost()) {
+        FFlights.Request(Slot, *Centre, Own);
         Lay(FSession->Table(), Own);
+    }
 }
 
 void TNetRaceWindow::ShowTable(const TRaceSnapshot& Table, int OwnSeat)
