@@ -75,17 +75,9 @@ QPoint TNetRaceFlights::CentrePlace(int OwnSeat, int Centre) const
 
 void TNetRaceFlights::Launch(TFlight Flight, QPoint Start, int Duration)
 {
-    TLuFlightLayer* L = Layer();
-    const QImage Image = Flight.Image;
-    const QPoint End = Flight.End;
+    // The layer lands a flight from its frame timer, never inside Launch.
+    Flight.Id = Layer()->Launch(Flight.Image, Start, Flight.End, Duration, [this](int Id) { Landed(Id); });
     FFlights.push_back(std::move(Flight));
-    // The id is known only once launched; the flight is listed first so that
-    // a layer that lands it at once still finds it.
-    FFlights.back().Id = -1;
-    const int Id = L->Launch(Image, Start, End, Duration, [this](int Landed) { this->Landed(Landed); });
-    for (TFlight& F : FFlights)
-        if (F.Id == -1)
-            F.Id = Id;
 }
 
 std::vector<TNetRaceFlights::TFlight>::iterator TNetRaceFlights::Find(int Seat, int Slot, TCardInFlight::TInto Into)
@@ -176,13 +168,7 @@ void TNetRaceFlights::Landed(int Id)
     if (It->Shown.Into == TCardInFlight::TInto::Answer) {
         // No answer yet: the card waits where it arrived, still drawn.
         It->Waiting = true;
-        It->Id = -1;
-        const QImage Image = It->Image;
-        const QPoint End = It->End;
-        const int Again = Layer()->Launch(Image, End, End, WaitMs, [this](int Landed) { this->Landed(Landed); });
-        for (TFlight& F : FFlights)
-            if (F.Id == -1)
-                F.Id = Again;
+        It->Id = Layer()->Launch(It->Image, It->End, It->End, WaitMs, [this](int Again) { Landed(Again); });
         return;
     }
     FFlights.erase(It);
