@@ -11,6 +11,7 @@
 #include "platform/jpegimage.h"
 #include "platform/messagebox.h"
 #include "platform/modal.h"
+#include "platform/playername.h"
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/sound.h"

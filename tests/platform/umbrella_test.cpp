@@ -31,6 +31,7 @@ TEST(PlatformUmbrella, BringsInEveryHeaderTheOtherLayersUse)
     EXPECT_EQ(platform::LoadStr(65139), QStringLiteral("Quit game and exit?")); // stringtable.h
     EXPECT_TRUE(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11, true).bold()); // fonts.h
     EXPECT_TRUE(platform::DecodeJpeg(QByteArray("not a picture")).isNull()); // jpegimage.h
+    EXPECT_EQ(platform::CutName(QStringLiteral("Ann"), 2), QStringLiteral("An")); // playername.h
     EXPECT_TRUE(platform::HelpDocumentPath(QStringLiteral("/opt/velto"))     // installpaths.h
                     .endsWith(QStringLiteral(".html")));
 }
