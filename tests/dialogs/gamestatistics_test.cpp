@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -128,13 +129,98 @@ TEST(GameStatistics, StoredValuesReadAsNoMoreThanTheyCanMean)
         {"9,4,6,2,100,,", Rec(9, 4, 4, 4, 100)},              // streak past the wins, longest below it
         {"9,0,0,0,500,800,900", Rec(9, 0, 0, 0, 0)},          // no win: no fastest, no best
         {"99999999999,1,1,1,1,x,", Rec(2147483647, 1, 1, 1, 1)}, // beyond 32 bits stops at the largest
-        {"1,1,1,1,1,1,1,1", Rec(0, 0, 0, 0, 0)},              // not a record of ours
+        {"9223372036854775808,1,1,1,1,,", Rec(2147483647, 1, 1, 1, 1)}, // 2^63 too
         {"0x10,0,0,0,0,,", Rec(0, 0, 0, 0, 0)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         EXPECT_EQ(TGameStatistics::Decode(QString::fromLatin1(c.value)), c.expected);
     }
+}
+
+// A record from a later version has more fields than this one knows, and
+// one from another program may hold numbers too large for a field: what is
+// known reads as much as it can mean, the rest is written back unchanged.
+TEST(GameStatistics, OddRecordsReadWhatTheyCanAndKeepTheFieldsOfALaterVersion)
+{
+    constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t Min32 = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t Max64 = std::numeric_limits<std::int64_t>::max();
+    using L = TRecordLayout;
+    const struct {
+        L layout;
+        const char* value;
+        std::int32_t played, won, tied, streak;
+        std::int64_t fastest;
+        std::optional<std::int32_t> normal, vegas;
+        const char* later;
+        const char* written; // nullptr: the value as read
+    } cases[] = {
+        {L::Computer, "5,3,1,2,40000,700,-20,9,x,,7", 5, 3, 0, 1, 40000, 700, -20, ",9,x,,7", nullptr},
+        {L::Computer, "1,1,1,1,1,1,1,1", 1, 1, 0, 1, 1, 1, 1, ",1", nullptr},
+        {L::Computer, "4,2,2,2,10,5,, 7 ,  x ", 4, 2, 0, 2, 10, 5, {}, ", 7 ,  x ", nullptr},
+        {L::Computer, "4,2,2,2,10,5,,", 4, 2, 0, 2, 10, 5, {}, ",", nullptr}, // an empty later field
+        {L::Computer, "6,3,0,1,9,,,2", 6, 3, 0, 0, 9, {}, {}, ",2", nullptr}, // a computer's deal is never tied
+        {L::Race, "6,3,1,2,40000,700,,2", 6, 3, 2, 1, 40000, 700, {}, "", nullptr},
+        {L::Race, "6,3,1,2,40000,700,,2,new,1", 6, 3, 2, 1, 40000, 700, {}, ",new,1", nullptr},
+        {L::Race, "6,3,1,2,40000,700,", 6, 3, 0, 1, 40000, 700, {}, "", nullptr}, // before ties were counted
+        {L::Race, "6,3,1,2,40000,700,,9", 6, 3, 3, 1, 40000, 700, {}, "", "6,3,1,2,40000,700,,3"},
+        {L::Race, "6,3,1,2,40000,700,,0,z", 6, 3, 0, 1, 40000, 700, {}, ",z", nullptr},
+        {L::Race, "x,1,1,1,1,1,1,1,1", 0, 0, 0, 0, 0, {}, {}, ",1", "0,0,0,0,0,,,0,1"},
+        // numbers too large for their fields stop at the field's largest
+        {L::Computer, "9223372036854775808,5,5,5,100,,", Max32, 5, 0, 5, 100, {}, {}, "", "2147483647,5,5,5,100,,"},
+        {L::Computer, "2147483648,2147483648,1,1,100,,", Max32, Max32, 0, 1, 100, {}, {}, "", "2147483647,2147483647,1,1,100,,"},
+        {L::Computer, "99999999999999999999999,1,1,1,99999999999999999999,,", Max32, 1, 0, 1, Max64, {}, {}, "",
+         "2147483647,1,1,1,9223372036854775807,,"},
+        {L::Computer, "3,3,3,3,1,2147483648,-99999999999", 3, 3, 0, 3, 1, Max32, Min32, "", "3,3,3,3,1,2147483647,-2147483648"},
+        {L::Race, "9,1,1,1,1,,,18446744073709551616", 9, 1, 8, 1, 1, {}, {}, "", "9,1,1,1,1,,,8"},
+        // garbage still reads as nothing, for its field only
+        {L::Computer, "5,x,1,1,1,,", 5, 0, 0, 0, 0, {}, {}, "", "5,0,0,0,0,,"},
+        {L::Computer, "+5,2,1,1,1,1e3,", 5, 2, 0, 1, 1, {}, {}, "", "5,2,1,1,1,,"},
+        {L::Computer, "5,2,1,1,--1,+-3,", 5, 2, 0, 1, 0, {}, {}, "", "5,2,1,1,0,,"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        const TStatisticsRecord R = TGameStatistics::Decode(QString::fromLatin1(c.value), c.layout);
+        EXPECT_EQ(R.Played, c.played);
+        EXPECT_EQ(R.Won, c.won);
+        EXPECT_EQ(R.Tied, c.tied);
+        EXPECT_EQ(R.Streak, c.streak);
+        EXPECT_EQ(R.FastestWinMs, c.fastest);
+        EXPECT_EQ(R.BestScore[0], c.normal);
+        EXPECT_EQ(R.BestScore[1], c.vegas);
+        EXPECT_EQ(R.LaterFields, QString::fromLatin1(c.later));
+        EXPECT_EQ(TGameStatistics::Encode(R, c.layout), QString::fromLatin1(c.written ? c.written : c.value));
+        EXPECT_EQ(TGameStatistics::Decode(TGameStatistics::Encode(R, c.layout), c.layout), R);
+    }
+
+    // Deals counted on such a record leave its later fields as they were.
+    TStatisticsRecord R = TGameStatistics::Decode(QStringLiteral("2,1,1,1,500,40,,1,later"), L::Race);
+    CountWin(R, 1, 400, 50);
+    CountTie(R);
+    EXPECT_EQ(TGameStatistics::Encode(R, L::Race), QStringLiteral("4,2,0,2,400,50,,2,later"));
+}
+
+// A tie between two people in a race: played, neither won nor lost, and the
+// end of a winning streak.
+TEST(GameStatistics, ATieCountsAsPlayedAndEndsTheStreak)
+{
+    TStatisticsRecord R;
+    CountWin(R, 1, 1000, 10);
+    CountWin(R, 1, 1000, 10);
+    CountTie(R);
+    CountWin(R, 1, 1000, 10);
+    EXPECT_EQ(R.Played, 4);
+    EXPECT_EQ(R.Won, 3);
+    EXPECT_EQ(R.Tied, 1);
+    EXPECT_EQ(R.Lost(), 0);
+    EXPECT_EQ(R.Streak, 1);
+    EXPECT_EQ(R.LongestStreak, 2);
+    EXPECT_DOUBLE_EQ(R.WinRate(), 75.0);
+    R.Tied = std::numeric_limits<std::int32_t>::max();
+    R.Played = std::numeric_limits<std::int32_t>::max();
+    CountTie(R); // counts stop at their largest
+    EXPECT_EQ(R.Tied, std::numeric_limits<std::int32_t>::max());
 }
 
 } // namespace
