@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace network {
@@ -22,8 +23,6 @@ enum TType : std::uint8_t {
     ByeType = 10,
 };
 
-constexpr int MaxNameBytes = 4 * MaxNameLength;
-constexpr int MaxReasonBytes = 200;
 constexpr std::uint8_t NoSlot = 0xFF;
 
 // Writes fields one after another.
@@ -36,18 +35,15 @@ public:
         U8(static_cast<std::uint8_t>(Value >> 8));
         U8(static_cast<std::uint8_t>(Value & 0xFF));
     }
-    // A text cut to MaxBytes of UTF-8, never inside a character.
-    void Text(const QString& Value, int MaxBytes)
+    // A text already within its bounds (WireText), after its length.
+    void Text(const QString& Value)
     {
-        QString Cut = Value;
-        QByteArray Bytes = Cut.toUtf8();
-        while (Bytes.size() > MaxBytes) {
-            Cut.chop(Cut.size() >= 2 && Cut.back().isLowSurrogate() ? 2 : 1);
-            Bytes = Cut.toUtf8();
-        }
-        U8(static_cast<std::uint8_t>(Bytes.size()));
+        const QByteArray Bytes = Value.toUtf8();
+        U8(static_cast<std::uint8_t>(std::min<qsizetype>(Bytes.size(), 0xFF)));
         FBody.append(Bytes);
     }
+    void Raw(const QByteArray& Bytes) { FBody.append(Bytes); }
+    qsizetype BodySize() const { return FBody.size(); }
     QByteArray Frame() const
     {
         QByteArray Frame(4, '\0');
@@ -95,28 +91,50 @@ public:
             Fail(QStringLiteral("not a card (%1)").arg(Value));
         return Value;
     }
-    QString Text(int MaxBytes)
+    // A text as WireText leaves it, and only that: the writer's bounds, and
+    // the one way of writing it in UTF-8.
+    QString Text(int MaxLength, int MaxBytes)
     {
         const int Size = U8();
-        if (Size > MaxBytes || FPos + Size > FBody.size()) {
-            Fail(QStringLiteral("a text too long"));
+        if (!FError.isEmpty())
+            return QString();
+        if (FPos + Size > FBody.size()) {
+            Fail(QStringLiteral("a text longer than its message"));
+            return QString();
+        }
+        if (Size > MaxBytes) {
+            Fail(QStringLiteral("a text of %1 bytes").arg(Size));
             return QString();
         }
         const QByteArray Bytes = FBody.mid(FPos, Size);
         FPos += Size;
-        QStringDecoder Decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString Value = Decoder(Bytes);
-        if (Decoder.hasError()) {
+        // A byte order mark at the start is a character like any other here
+        // (and a forbidden one), not something to drop unseen.
+        QStringDecoder Decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString Value = Decoder(Bytes);
+        // Overlong forms and encoded surrogates would let two bodies read
+        // as one text: only the bytes the text is written as are taken.
+        if (Decoder.hasError() || Value.toUtf8() != Bytes) {
             Fail(QStringLiteral("a text that is not UTF-8"));
             return QString();
         }
-        for (const QChar C : Value) {
-            if (C.category() == QChar::Other_Control || C == QChar::LineSeparator || C == QChar::ParagraphSeparator) {
-                Fail(QStringLiteral("a control character in a text"));
-                return QString();
-            }
+        if (!platform::IsCleanName(Value)) {
+            Fail(QStringLiteral("a forbidden character in a text"));
+            return QString();
+        }
+        if (platform::NameLength(Value) > MaxLength) {
+            Fail(QStringLiteral("a text of more than %1 characters").arg(MaxLength));
+            return QString();
         }
         return Value;
+    }
+    // Everything left in the body.
+    QByteArray Rest()
+    {
+        const QByteArray Bytes = FBody.mid(FPos);
+        FPos = FBody.size();
+        return Bytes;
     }
     bool Done()
     {
@@ -200,19 +218,21 @@ TRaceEvent ReadEvent(TReader& R)
     const std::uint8_t Kind = R.Range("an event", 1, 4);
     E.Kind = static_cast<TRaceEvent::TKind>(Kind);
     E.Seat = R.Range("a seat", 0, SeatCount - 1);
+    // A slot or none (a turn from the pile, a win); no other byte, so that
+    // every slot travels one way only.
     const std::uint8_t Slot = R.U8();
+    if (Slot != NoSlot && Slot >= SlotCount)
+        R.Fail(QStringLiteral("a slot out of range (%1)").arg(Slot));
     E.Slot = Slot == NoSlot ? -1 : static_cast<std::int8_t>(Slot);
     E.Centre = R.Range("a centre pile", 0, CentrePiles - 1);
     switch (E.Kind) {
     case TRaceEvent::TKind::Played:
     case TRaceEvent::TKind::Refilled:
-        if (E.Slot < 0 || E.Slot >= SlotCount)
+        if (E.Slot < 0)
             R.Fail(QStringLiteral("a slot out of range (%1)").arg(Slot));
         E.Card = R.Card(false);
         break;
     case TRaceEvent::TKind::Turned:
-        if (E.Slot >= SlotCount)
-            R.Fail(QStringLiteral("a slot out of range (%1)").arg(Slot));
         E.Card = R.Card(false);
         break;
     case TRaceEvent::TKind::Won:
@@ -224,9 +244,8 @@ TRaceEvent ReadEvent(TReader& R)
     return E;
 }
 
-} // namespace
-
-QByteArray EncodeFrame(const TMessage& Message)
+// The frame as the fields are, in range or not.
+QByteArray Write(const TMessage& Message)
 {
     return std::visit(
         [](const auto& M) -> QByteArray {
@@ -234,11 +253,14 @@ QByteArray EncodeFrame(const TMessage& Message)
             if constexpr (std::is_same_v<T, THello>) {
                 TWriter W(HelloType);
                 W.U16(M.Version);
-                W.Text(M.Name.left(MaxNameLength), MaxNameBytes);
+                if (M.Version == ProtocolVersion)
+                    W.Text(M.Name);
+                else
+                    W.Raw(M.Unread);
                 return W.Frame();
             } else if constexpr (std::is_same_v<T, TRefuse>) {
                 TWriter W(RefuseType);
-                W.Text(M.Reason, MaxReasonBytes);
+                W.Text(M.Reason);
                 return W.Frame();
             } else if constexpr (std::is_same_v<T, THeartbeat>) {
                 return TWriter(HeartbeatType).Frame();
@@ -276,6 +298,41 @@ QByteArray EncodeFrame(const TMessage& Message)
         Message);
 }
 
+// The message with its texts as they go on the wire.
+TMessage WithWireTexts(const TMessage& Message)
+{
+    if (const auto* Hello = std::get_if<THello>(&Message); Hello && Hello->Version == ProtocolVersion)
+        return THello{Hello->Version, WireText(Hello->Name, MaxNameLength, MaxNameBytes), Hello->Unread};
+    if (const auto* Refuse = std::get_if<TRefuse>(&Message))
+        return TRefuse{WireText(Refuse->Reason, MaxReasonLength, MaxReasonBytes)};
+    return Message;
+}
+
+} // namespace
+
+QString WireText(const QString& Text, int MaxLength, int MaxBytes)
+{
+    // Cleaned first: a character made a space may part what was one.
+    QString Cut = platform::CutName(platform::CleanName(Text), MaxLength);
+    for (int Length = platform::NameLength(Cut); Cut.toUtf8().size() > MaxBytes;)
+        Cut = platform::CutName(Cut, --Length);
+    return Cut;
+}
+
+QByteArray EncodeFrame(const TMessage& Message)
+{
+    const TMessage Wire = WithWireTexts(Message);
+    const QByteArray Frame = Write(Wire);
+    // The reader is the one judge of range: a message that would not read
+    // back as itself is not written at all, so the two never disagree.
+    if (Frame.size() > 4 + MaxFrameSize)
+        return QByteArray();
+    const std::optional<TMessage> Back = DecodeBody(Frame.mid(4));
+    if (!Back || !(*Back == Wire))
+        return QByteArray();
+    return Frame;
+}
+
 std::optional<TMessage> DecodeBody(const QByteArray& Body, QString* Error)
 {
     const auto Failed = [Error](const QString& Why) -> std::optional<TMessage> {
@@ -293,16 +350,16 @@ std::optional<TMessage> DecodeBody(const QByteArray& Body, QString* Error)
         Hello.Version = R.U16();
         // Another version's hello may go on differently: its version is
         // all that is read, so that the mismatch can be named.
-        if (R.Error().isEmpty() && Hello.Version != ProtocolVersion)
+        if (R.Error().isEmpty() && Hello.Version != ProtocolVersion) {
+            Hello.Unread = R.Rest();
             return TMessage(Hello);
-        Hello.Name = R.Text(MaxNameBytes);
-        if (Hello.Name.size() > 2 * MaxNameLength)
-            R.Fail(QStringLiteral("a name too long"));
+        }
+        Hello.Name = R.Text(MaxNameLength, MaxNameBytes);
         Message = Hello;
         break;
     }
     case RefuseType:
-        Message = TRefuse{R.Text(MaxReasonBytes)};
+        Message = TRefuse{R.Text(MaxReasonLength, MaxReasonBytes)};
         break;
     case HeartbeatType:
         Message = THeartbeat{};

@@ -8,9 +8,17 @@
 // long, of an unknown type, of the wrong length for its type or with a field
 // out of range is an error, and the connection is closed with a message.
 //
+// Reading and writing are each other's inverse: a body that reads as a
+// message is exactly the body that message is written as, so no two bodies
+// mean the same and nothing read is ever sent on changed. Texts (names and
+// reasons) travel clean: no control, format or separator character, within
+// their bounds in characters as seen and in bytes.
+//
 // Seats are absolute: 0 the host, 1 the guest. Cards are the card library's
 // IDs of the standard cards (2..53), 0 for no card. Only what both players
 // may see ever travels: the face-down piles go as counts, never as cards.
+#include "platform/playername.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -24,7 +32,10 @@ namespace network {
 
 constexpr std::uint16_t ProtocolVersion = 1;
 constexpr int MaxFrameSize = 256;
-constexpr int MaxNameLength = 20; // characters, as the Hall of Fame's names
+constexpr int MaxNameLength = platform::MaxPlayerNameLength; // characters as seen
+constexpr int MaxNameBytes = 80;                                // of UTF-8
+constexpr int MaxReasonLength = 100;                            // characters as seen
+constexpr int MaxReasonBytes = 200;                             // of UTF-8
 constexpr int SeatCount = 2;
 constexpr int SlotCount = 4;
 constexpr int CentrePiles = 2;
@@ -63,10 +74,13 @@ struct TRaceEvent {
     friend bool operator==(const TRaceEvent&, const TRaceEvent&) = default;
 };
 
-// The first message each side sends.
+// The first message each side sends. Another version's hello is read only
+// as far as its version, so that the mismatch can be named; what follows
+// is kept in Unread as it came, and its Name stays empty.
 struct THello {
     std::uint16_t Version = ProtocolVersion;
-    QString Name;
+    QString Name{};
+    QByteArray Unread{};
     friend bool operator==(const THello&, const THello&) = default;
 };
 // The host's answer to a hello it cannot take (another version), then it closes.
@@ -117,8 +131,15 @@ struct TBye {
 using TMessage = std::variant<THello, TRefuse, THeartbeat, TDealt, TReady, TPlayRequest, TRefused, TEventMessage,
                               TAgain, TBye>;
 
-// The frame of a message, length prefix included.
+// The frame of a message, length prefix included. Texts are cleaned (a
+// forbidden character becomes a space) and cut to their bounds first, so a
+// peer never refuses what this side writes; anything else out of the wire's
+// range gives an empty array, and nothing is to be sent.
 QByteArray EncodeFrame(const TMessage& Message);
+
+// Text as it goes on the wire: cleaned, then cut to MaxLength characters as
+// seen and to MaxBytes of UTF-8, never inside a character.
+QString WireText(const QString& Text, int MaxLength, int MaxBytes);
 
 // The message in a frame's body (the bytes after the length prefix), or an
 // error in Error (English, for the log and the message box).
