@@ -1,5 +1,6 @@
 #include "dialogs/nameform.h"
 
+#include "dialogs/namevalidator.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/modal.h"
@@ -32,7 +33,7 @@ TNameForm::TNameForm(QWidget* Parent)
     Edit = new QLineEdit(this);
     Edit->setObjectName(QStringLiteral("Edit"));
     Edit->setGeometry(66, 48, 121, 21);
-    Edit->setMaxLength(MaxNameLength);
+    Edit->setValidator(new TNameValidator(MaxNameLength, Edit));
 
     Button1 = new QPushButton(tr("&Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -14,13 +14,14 @@ class TNameForm : public QDialog
 public:
     static constexpr int ClientWidth = 254;
     static constexpr int ClientHeight = 123;
+    // In characters as the player sees them (TNameValidator).
     static constexpr int MaxNameLength = 17;
 
     explicit TNameForm(QWidget* Parent = nullptr);
     ~TNameForm() override;
 
     QLabel* Label1 = nullptr;       // "Enter your name for the Hall of Fame"
-    QLineEdit* Edit = nullptr;      // at most 17 characters
+    QLineEdit* Edit = nullptr;      // at most 17 characters as seen
     QPushButton* Button1 = nullptr; // "&Ok", the default button
 
     // OK: an empty name is refused with an error box and the dialog stays

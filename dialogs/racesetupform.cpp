@@ -1,7 +1,9 @@
 #include "dialogs/racesetupform.h"
 
+#include "dialogs/namevalidator.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
+#include "platform/playername.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@ QLabel* MakeLabel(QWidget* Parent, const char* Name, const QString& Text, const 
 {
     auto* Label = new QLabel(Text, Parent);
     Label->setObjectName(QString::fromLatin1(Name));
+    Label->setTextFormat(Qt::PlainText);
     Label->setGeometry(Bounds);
     return Label;
 }
@@ -29,10 +32,13 @@ TRaceSetupForm::TRaceSetupForm(bool Joining, const QString& Name, const QString&
     setFixedSize(ClientWidth, ClientHeight);
 
     NameLabel = MakeLabel(this, "NameLabel", tr("Your name:"), QRect(12, 14, 110, 16));
-    NameEdit = new QLineEdit(Name, this);
+    NameEdit = new QLineEdit(this);
     NameEdit->setObjectName(QStringLiteral("NameEdit"));
     NameEdit->setGeometry(126, 12, 162, 21);
-    NameEdit->setMaxLength(20);
+    // The name given (from the command line, or kept from the last race)
+    // passes the limit like a typed one.
+    NameEdit->setValidator(new TNameValidator(platform::MaxPlayerNameLength, NameEdit));
+    NameEdit->setText(Name);
 
     WhereLabel = MakeLabel(this, "WhereLabel", Joining ? tr("Host's address:") : tr("Port:"), QRect(12, 48, 110, 16));
     WhereEdit = new QLineEdit(Where, this);
