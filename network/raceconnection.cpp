@@ -1,5 +1,7 @@
 #include "network/raceconnection.h"
 
+#include "platform/playername.h"
+
 #include <QCoreApplication>
 #include <QTcpSocket>
 
@@ -16,6 +18,9 @@ TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString&
     Socket->setParent(this);
     // A play is a few bytes that must leave at once.
     Socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // What the peer sends beyond this stays with the system, which stops the
+    // peer once its own buffers are full: a flood costs this side nothing.
+    Socket->setReadBufferSize(4 * ReadChunk);
     connect(Socket, &QTcpSocket::connected, this, [this] { OnConnected(); });
     connect(Socket, &QTcpSocket::readyRead, this, [this] { OnReadyRead(); });
     connect(Socket, &QTcpSocket::disconnected, this, [this] { OnDisconnected(); });
@@ -23,15 +28,26 @@ TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString&
         if (Error == QAbstractSocket::RemoteHostClosedError)
             OnDisconnected();
         else if (FSocket)
-            Fail(tr("The connection failed: %1").arg(FSocket->errorString()));
+            Fail(tr("The connection failed: %1")
+                     .arg(platform::CutName(platform::CleanName(FSocket->errorString()), MaxReasonLength)));
     });
     FHeartbeat.setInterval(FTimings.HeartbeatMs);
     connect(&FHeartbeat, &QTimer::timeout, this, [this] { OnHeartbeat(); });
     FSilence.setSingleShot(true);
     FSilence.setInterval(FTimings.SilenceMs);
-    connect(&FSilence, &QTimer::timeout, this,
-            [this] { Fail(FOpen ? tr("The other player stopped answering.") : tr("The other player did not answer.")); });
+    connect(&FSilence, &QTimer::timeout, this, [this] {
+        Fail(FOpen ? tr("%1 stopped answering.").arg(FPeerName) : tr("The other player did not answer."));
+    });
     FSilence.start();
+    // Silence alone would let a peer that sends a byte now and then, never
+    // a whole hello, hold the connection for ever.
+    FHelloDeadline.setSingleShot(true);
+    FHelloDeadline.setInterval(FTimings.HelloMs);
+    connect(&FHelloDeadline, &QTimer::timeout, this, [this] {
+        if (!FOpen)
+            Fail(tr("The other player did not answer."));
+    });
+    FHelloDeadline.start();
     if (Socket->state() == QAbstractSocket::ConnectedState)
         OnConnected();
 }
@@ -55,6 +71,7 @@ void TRaceConnection::OnConnected()
     // Options set before the connection existed are not kept everywhere.
     if (FSocket)
         FSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // The name goes cleaned and cut (EncodeFrame), as the peer reads it.
     Write(THello{ProtocolVersion, FOwnName});
     FHeartbeat.start();
 }
@@ -65,19 +82,44 @@ void TRaceConnection::Send(const TMessage& Message)
         Write(Message);
 }
 
+QString TRaceConnection::PeerOrOther() const
+{
+    return FPeerName.isEmpty() ? tr("The other player") : FPeerName;
+}
+
 void TRaceConnection::Write(const TMessage& Message)
 {
-    if (!FSocket)
+    if (!FSocket || FEnded || FEnding)
         return;
     const QByteArray Frame = EncodeFrame(Message);
+    if (Frame.isEmpty()) {
+        // A message of ours out of the wire's range is a fault of this side;
+        // left out quietly, the two tables would part without a word.
+        FailLater(tr("Velto could not send its own move; the race has ended."));
+        return;
+    }
     FSocket->write(Frame);
     // Out now, not when the event loop comes round: the caller goes on to
     // paint the move, and the other player would wait for that painting.
     FSocket->flush();
     FBytesSent += Frame.size();
+    // What the system could not take waits in the socket: a peer that lets
+    // it pile up is not reading, and is not waited for.
+    if (FSocket->bytesToWrite() > MaxUnsentBytes) {
+        FailLater(tr("%1 is not reading what this side sends; the race has ended.").arg(PeerOrOther()));
+        return;
+    }
     // Something went out: the next heartbeat is a whole interval away.
     if (FHeartbeat.isActive())
         FHeartbeat.start();
+}
+
+void TRaceConnection::FailLater(const QString& Why)
+{
+    // Write runs inside the caller's Send: the connection ends from the
+    // event loop, not under the caller's feet. Nothing more is written.
+    FEnding = true;
+    QMetaObject::invokeMethod(this, [this, Why] { Fail(Why); }, Qt::QueuedConnection);
 }
 
 void TRaceConnection::OnHeartbeat()
@@ -88,17 +130,25 @@ void TRaceConnection::OnHeartbeat()
 
 void TRaceConnection::OnReadyRead()
 {
-    if (FEnded || !FSocket)
-        return;
-    FSilence.start();
-    const std::vector<TMessage> Messages = FReader.Feed(FSocket->readAll());
-    for (const TMessage& Message : Messages) {
-        if (FEnded)
+    const QPointer<TRaceConnection> Alive(this);
+    // A piece at a time: however much the peer has sent, this side holds
+    // one piece and the messages in it.
+    while (Alive && !FEnded && FSocket && FSocket->bytesAvailable() > 0) {
+        const std::vector<TMessage> Messages = FReader.Feed(FSocket->read(ReadChunk));
+        // Only whole messages are a sign of life: bytes that never make one
+        // must not keep the connection open.
+        if (!Messages.empty())
+            FSilence.start();
+        for (const TMessage& Message : Messages) {
+            Handle(Message);
+            if (!Alive || FEnded)
+                return;
+        }
+        if (FReader.Failed()) {
+            Fail(tr("The other player sent something Velto cannot read (%1).").arg(FReader.Error()));
             return;
-        Handle(Message);
+        }
     }
-    if (FReader.Failed())
-        Fail(tr("The other player sent something Velto cannot read (%1).").arg(FReader.Error()));
 }
 
 void TRaceConnection::Handle(const TMessage& Message)
@@ -124,6 +174,7 @@ void TRaceConnection::Handle(const TMessage& Message)
             return;
         }
         FOpen = true;
+        FHelloDeadline.stop();
         FPeerName = Hello->Name.trimmed().isEmpty() ? tr("The other player") : Hello->Name.trimmed();
         Q_EMIT Opened(FPeerName);
         return;
@@ -139,6 +190,12 @@ void TRaceConnection::Handle(const TMessage& Message)
         return;
     }
     if (!FDelivering || !FWaiting.empty()) {
+        // Before the race listens, a few messages can come (a deal, a
+        // ready); a peer that sends many more is not racing.
+        if (FWaiting.size() >= MaxWaiting) {
+            Fail(tr("%1 sent too many messages at once; the race has ended.").arg(FPeerName));
+            return;
+        }
         FWaiting.push_back(Message);
         return;
     }
@@ -155,8 +212,9 @@ void TRaceConnection::Deliver()
         [this] {
             const std::vector<TMessage> Waiting = std::move(FWaiting);
             FWaiting.clear();
+            const QPointer<TRaceConnection> Alive(this);
             for (const TMessage& Message : Waiting) {
-                if (FEnded)
+                if (!Alive || FEnded)
                     return;
                 Q_EMIT Received(Message);
             }
@@ -168,21 +226,35 @@ void TRaceConnection::OnDisconnected()
 {
     if (FEnded)
         return;
-    Fail(FOpen ? tr("%1 closed the connection.").arg(FPeerName) : tr("The other player closed the connection."));
+    // Closed without a goodbye: the peer may have given up on this side as
+    // well as gone, so the message blames no one.
+    Fail(FOpen ? tr("The connection to %1 was lost.").arg(FPeerName)
+               : tr("The connection to the other player was lost."));
+}
+
+void TRaceConnection::Shut()
+{
+    FEnded = true;
+    FOpen = false;
+    FHeartbeat.stop();
+    FSilence.stop();
+    FHelloDeadline.stop();
+    if (!FSocket)
+        return;
+    FSocket->flush();
+    // What the system cannot take now the peer is not reading: dropped with
+    // the connection rather than held until it is.
+    if (FSocket->bytesToWrite() > 0)
+        FSocket->abort();
+    else
+        FSocket->disconnectFromHost();
 }
 
 void TRaceConnection::Fail(const QString& Why)
 {
     if (FEnded)
         return;
-    FEnded = true;
-    FOpen = false;
-    FHeartbeat.stop();
-    FSilence.stop();
-    if (FSocket) {
-        FSocket->flush();
-        FSocket->disconnectFromHost();
-    }
+    Shut();
     Q_EMIT Lost(Why);
 }
 
@@ -192,14 +264,7 @@ void TRaceConnection::Close()
         return;
     if (FOpen)
         Write(TBye{});
-    FEnded = true;
-    FOpen = false;
-    FHeartbeat.stop();
-    FSilence.stop();
-    if (FSocket) {
-        FSocket->flush();
-        FSocket->disconnectFromHost();
-    }
+    Shut();
 }
 
 } // namespace network

@@ -5,15 +5,21 @@
 // only through TFrameReader, so that nothing unchecked reaches the game.
 //
 // Whatever ends it (the peer leaves or closes, stops answering, speaks
-// another version, or sends what cannot be read), Lost is emitted once with
-// a message for the player, the socket is closed, and nothing is received
-// after it. Never a hang: a peer that says nothing is given up on.
+// another version, sends what cannot be read, or stops reading what this
+// side sends), Lost is emitted once with a message for the player, the
+// socket is closed, and nothing is received after it. Never a hang: a peer
+// that says nothing, or too little to make a whole message, is given up on.
+//
+// What a peer can make this side hold is bounded whatever it does: the
+// bytes read at a time, the messages waiting for Deliver and the bytes
+// waiting to be sent to it. Nothing here waits in an event loop of its own.
 #include "network/racemessages.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
+#include <cstddef>
 #include <vector>
 
 class QTcpSocket;
@@ -23,12 +29,22 @@ namespace network {
 class TRaceConnection : public QObject {
     Q_OBJECT
 public:
-    // How often to say something when there is nothing to say, and how long
-    // a silent peer is waited for (tests make them short).
+    // How often to say something when there is nothing to say, how long a
+    // silent peer is waited for, and how long the hello may take from the
+    // start, whatever else arrives (tests make them short).
     struct TTimings {
         int HeartbeatMs = 1000;
         int SilenceMs = 6000;
+        int HelloMs = 5000;
     };
+    // Bytes for the peer that it has not taken yet; a peer that lets more
+    // pile up is not reading, and is dropped.
+    static constexpr qint64 MaxUnsentBytes = 64 * 1024;
+    // Messages waiting for Deliver; a peer that sends more before this side
+    // listens is dropped.
+    static constexpr std::size_t MaxWaiting = 64;
+    // Bytes read from the socket at a time.
+    static constexpr qint64 ReadChunk = 4096;
 
     // Takes Socket (connected or connecting); sends our hello once it is
     // connected. As the host (IsHost), a hello of another version is
@@ -47,7 +63,8 @@ public:
     // Bytes sent so far, frames and prefixes included.
     qint64 BytesSent() const { return FBytesSent; }
 
-    // Sends a message; nothing happens before the handshake or after the loss.
+    // Sends a message; nothing happens before the handshake or after the
+    // loss. Our texts are cleaned and cut as the wire wants them.
     void Send(const TMessage& Message);
     // Says goodbye and closes; Lost is not emitted for a close of our own.
     void Close();
@@ -73,6 +90,9 @@ private:
     void Handle(const TMessage& Message);
     void Write(const TMessage& Message);
     void Fail(const QString& Why);
+    void FailLater(const QString& Why);
+    void Shut();
+    QString PeerOrOther() const;
 
     QPointer<QTcpSocket> FSocket;
     bool FIsHost;
@@ -81,9 +101,11 @@ private:
     TFrameReader FReader;
     QTimer FHeartbeat;
     QTimer FSilence;
+    QTimer FHelloDeadline;
     bool FHelloSent = false;
     bool FOpen = false;
     bool FEnded = false;
+    bool FEnding = false; // Lost is on its way
     bool FDelivering = false;
     std::vector<TMessage> FWaiting;
     QString FPeerName;

@@ -101,8 +101,18 @@ void TRaceServer::OnNewConnection()
 {
     while (FServer && FServer->hasPendingConnections()) {
         QTcpSocket* Socket = FServer->nextPendingConnection();
+        if (static_cast<int>(FGreeting.size()) >= MaxGreeting) {
+            // Nothing is said to it: a word would be one more thing to
+            // hold for a peer that may not read it.
+            Socket->abort();
+            Socket->deleteLater();
+            continue;
+        }
         auto* Connection = new TRaceConnection(Socket, true, FOwnName, FTimings, this);
-        connect(Connection, &TRaceConnection::Opened, this, [this, Connection] {
+        FGreeting.push_back(Connection);
+        const auto Greeted = [this, Connection] { std::erase(FGreeting, Connection); };
+        connect(Connection, &TRaceConnection::Opened, this, [this, Connection, Greeted] {
+            Greeted();
             if (FTaken) {
                 // One race at a time: a second guest is told so and let go.
                 Connection->Send(TRefuse{QStringLiteral("this host is already racing")});
@@ -116,10 +126,12 @@ void TRaceServer::OnNewConnection()
             Q_EMIT Joined(Connection);
         });
         // One that never became the race goes once it is lost.
-        connect(Connection, &TRaceConnection::Lost, this, [this, Connection] {
+        connect(Connection, &TRaceConnection::Lost, this, [this, Connection, Greeted] {
+            Greeted();
             if (Connection != FJoined)
                 Connection->deleteLater();
         });
+        connect(Connection, &QObject::destroyed, this, Greeted);
     }
 }
 

@@ -2,12 +2,16 @@
 // Hosting and joining a race. The host listens for one guest: the first
 // connection whose hello arrives becomes the race; later ones are turned
 // away. Nothing listens until Listen is called, and the listening ends with
-// Stop or with the server.
+// Stop or with the server. Only a few connections may be waiting for their
+// hello at once (each has TTimings::HelloMs for it); one more is closed at
+// once, so that connecting and saying nothing cannot use the host up.
 #include "network/raceconnection.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 class QTcpServer;
 
@@ -26,6 +30,8 @@ QStringList LocalAddresses();
 class TRaceServer : public QObject {
     Q_OBJECT
 public:
+    static constexpr int MaxGreeting = 8;
+
     TRaceServer(const QString& OwnName, TRaceConnection::TTimings Timings, QObject* Parent = nullptr);
     explicit TRaceServer(const QString& OwnName, QObject* Parent = nullptr)
         : TRaceServer(OwnName, TRaceConnection::TTimings{}, Parent)
@@ -39,6 +45,8 @@ public:
     bool Listening() const;
     quint16 Port() const;
     void Stop();
+    // Connections accepted whose hello has not arrived yet.
+    int Greeting() const { return static_cast<int>(FGreeting.size()); }
 
 Q_SIGNALS:
     // The guest's hello has arrived; the connection is the caller's now
@@ -53,6 +61,7 @@ private:
     QTcpServer* FServer = nullptr;
     bool FTaken = false;
     TRaceConnection* FJoined = nullptr;
+    std::vector<TRaceConnection*> FGreeting;
 };
 
 // Starts joining Host at Port; the connection's Opened or Lost tells how it went.
