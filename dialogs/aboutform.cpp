@@ -12,6 +12,8 @@ QLabel* MakeLabel(QWidget* Parent, const char* Name, const QString& Text, const 
 {
     auto* Label = new QLabel(Text, Parent);
     Label->setObjectName(QString::fromLatin1(Name));
+    // The version text comes from the string table, whatever it holds.
+    Label->setTextFormat(Qt::PlainText);
     Label->setGeometry(Bounds);
     return Label;
 }

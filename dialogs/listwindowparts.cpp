@@ -9,6 +9,7 @@ QLabel* MakeListTitle(QWidget* Parent, const QString& Text)
 {
     auto* Label = new QLabel(Text, Parent);
     Label->setObjectName(QStringLiteral("Label1"));
+    Label->setTextFormat(Qt::PlainText);
     Label->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), 16, true));
     QPalette Palette = Label->palette();
     Palette.setColor(QPalette::WindowText, Qt::blue);

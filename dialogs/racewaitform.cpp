@@ -15,6 +15,8 @@ TRaceWaitForm::TRaceWaitForm(const QString& Title, const QStringList& Lines, QWi
     setFixedSize(ClientWidth, TextHeight + 64);
     Text = new QLabel(Lines.join(u'\n'), this);
     Text->setObjectName(QStringLiteral("Text"));
+    // The lines carry addresses and what the player typed: never markup.
+    Text->setTextFormat(Qt::PlainText);
     Text->setGeometry(12, 12, ClientWidth - 24, TextHeight);
     Text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Text->setTextInteractionFlags(Qt::TextSelectableByMouse);

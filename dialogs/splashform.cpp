@@ -17,6 +17,7 @@ QLabel* MakeLabel(QWidget* Parent, const char* Name, const QString& Text, const 
 {
     auto* Label = new QLabel(Text, Parent);
     Label->setObjectName(QString::fromLatin1(Name));
+    Label->setTextFormat(Qt::PlainText);
     Label->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), PixelHeight, true));
     QPalette Palette = Label->palette();
     Palette.setColor(QPalette::WindowText, Color);

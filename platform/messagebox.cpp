@@ -80,6 +80,10 @@ MsgResult showRealBox(const QString& text, MsgType type, MsgButtons buttons)
     const bool yesNo = buttons == MsgButtons::YesNo;
     QMessageBox box(iconFor(type), caption(), text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    // A box's text often carries what the other player sent (a name, the
+    // reason of a refusal): shown as rich text, a name could be a link that
+    // opens the browser, or a heading.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     ButtonIcons::Share(box);
     const int pressed = RunModal(box);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QTimer>
@@ -145,6 +146,48 @@ TEST(MessageBox, EveryBoxShowsTheSameIconForTheSameButton)
     }
     ASSERT_EQ(firstKeys.size(), 3u);
     EXPECT_NE(firstKeys[QMessageBox::Yes], firstKeys[QMessageBox::No]);
+}
+
+// A box's text may carry what the other player sent: a name that is a link
+// must not become one (a click would open the browser), nor a reason a
+// heading. Every label of the box shows the text as it is.
+TEST(MessageBox, MarkupFromOutsideShowsLiterally)
+{
+    const char* texts[] = {
+        "<a href=http://x.invalid>Ann</a> left the race.",
+        "<h1>Refused</h1>",
+        "<b>Ann</b> Won, Do you want to play again?",
+        "Ann &amp; Bob <img src=x>",
+    };
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        const QString literal = QString::fromUtf8(text);
+        QTimer reader;
+        reader.setInterval(5);
+        bool seen = false;
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            reader.stop();
+            seen = true;
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            int shown = 0;
+            for (const QLabel* label : box->findChildren<QLabel*>()) {
+                if (label->text().isEmpty())
+                    continue; // the icon
+                ++shown;
+                EXPECT_EQ(label->text(), literal);
+                // Plain text has no anchors, so no linkActivated and no browser.
+                EXPECT_EQ(label->textFormat(), Qt::PlainText);
+            }
+            EXPECT_EQ(shown, 1);
+            box->reject();
+        });
+        reader.start();
+        MessageDlg(literal, MsgType::Information, MsgButtons::YesNo);
+        EXPECT_TRUE(seen);
+    }
 }
 
 TEST(MessageBox, ScriptedAnswersAndRecord)
