@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <utility>
 
@@ -79,6 +80,66 @@ private:
     QPointer<QWidget> m_window;
 };
 
+bool canOwnDialogs(const QWidget* window, const QDialog& dialog)
+{
+    if (!window || window == &dialog || !window->isVisible())
+        return false;
+    const Qt::WindowType type = window->windowType();
+    return type == Qt::Window || type == Qt::Dialog;
+}
+
+// The window a dialog without a parent blocks: the modal dialog it opens
+// from, else the active window, else the first normal window shown (the
+// game's, when it is minimised or another program has the focus).
+QWidget* ownerOf(const QDialog& dialog)
+{
+    for (QWidget* window : {QApplication::activeModalWidget(), QApplication::activeWindow()})
+        if (canOwnDialogs(window, dialog))
+            return window;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        if (canOwnDialogs(window, dialog) && window->windowType() == Qt::Window)
+            return window;
+    return nullptr;
+}
+
+void keepWithItsWindow(QDialog& dialog)
+{
+    const Qt::WindowFlags noButtons = Qt::WindowMinMaxButtonsHint | Qt::WindowFullscreenButtonHint;
+    if (dialog.windowFlags() & noButtons)
+        dialog.setWindowFlags(dialog.windowFlags() & ~noButtons);
+    // Qt makes a parent's window the transient parent by itself.
+    if (dialog.parentWidget())
+        return;
+    QWidget* owner = ownerOf(dialog);
+    if (!owner || !owner->windowHandle())
+        return;
+    dialog.createWinId();
+    dialog.windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+// Puts its window back to normal after a maximised or full-screen state,
+// once the change has gone through.
+class NormalStateKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->windowState() & unwanted)
+                QTimer::singleShot(0, window, [window] { window->setWindowState(window->windowState() & ~unwanted); });
+        }
+        return false;
+    }
+
+private:
+    static constexpr Qt::WindowStates unwanted = Qt::WindowMaximized | Qt::WindowFullScreen;
+};
+
 } // namespace
 
 void CentreOnScreen(QWidget& window)
@@ -93,9 +154,19 @@ void CentreOnScreen(QWidget& window)
 
 int RunModal(QDialog& dialog)
 {
+    keepWithItsWindow(dialog);
     dialog.installEventFilter(new ShowCentredWithFocus(&dialog));
     const ActiveWindowRestorer restorer;
     return dialog.exec();
+}
+
+void KeepAtOneSize(QWidget& window)
+{
+    window.setFixedSize(window.size());
+    const Qt::WindowFlags noButtons = Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint;
+    if (window.windowFlags() & noButtons)
+        window.setWindowFlags(window.windowFlags() & ~noButtons);
+    window.installEventFilter(new NormalStateKeeper(&window));
 }
 
 int ExecModal(QDialog& dialog)

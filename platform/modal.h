@@ -25,11 +25,24 @@ int ExecModal(QDialog& dialog);
 // manager usually does the placing and the focus for a new dialog, but
 // without one (or with one that prevents focus stealing) the dialog would
 // sit where Qt guesses and Enter and Esc would still go to the window behind.
+// The window manager is told whose dialog it is: a dialog without a parent
+// gets the window it blocks (the active one, else the game's window) as its
+// transient parent, and no dialog asks for a minimise or maximise button, so
+// that a dialog is never minimised on its own, leaving its window blocked
+// with nothing to show why.
 int RunModal(QDialog& dialog);
 
 // Moves the window so that its frame is centred on the primary screen's
 // available area, by the size it has now.
 void CentreOnScreen(QWidget& window);
+
+// For a window of one size (the game's): tells the window manager that its
+// least and its most size are both the present one and that it has no
+// maximise button, and puts it back to normal whenever it is maximised or
+// made full screen all the same (by a window manager's key or menu, or
+// another program's request), where it would sit in a corner of a black
+// screen. Call it before the window shows.
+void KeepAtOneSize(QWidget& window);
 
 // Replaces the real modal run; an empty handler restores it. Returns the
 // previous handler.

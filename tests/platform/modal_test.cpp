@@ -12,8 +12,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -235,6 +237,127 @@ TEST(Modal, ScriptedStepsRunInOrderAndThePreviousHandlerComesBack)
     EXPECT_EQ(platform::ExecModal(third), QDialog::Rejected);
     EXPECT_EQ(outerCalls, 1);
     platform::SetModalHandler(before);
+}
+
+// Looks at the modal window other than Under once it is up (looking again
+// until it is, so the test cannot hang on it), then closes it.
+class WhenUp
+{
+public:
+    explicit WhenUp(std::function<void(QDialog&)> look, const QWidget* under = nullptr)
+    {
+        m_looker.setInterval(5);
+        QObject::connect(&m_looker, &QTimer::timeout, [this, look = std::move(look), under] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog == under)
+                return;
+            m_looker.stop();
+            look(*dialog);
+            dialog->reject();
+        });
+        m_looker.start();
+    }
+
+private:
+    QTimer m_looker;
+};
+
+// A window manager offers a minimise button on a dialog it takes for a window
+// of its own, and minimising it left the game window blocked with nothing
+// showing why. Every box and dialog is the transient of the window it
+// blocks, and asks for no minimise or maximise button.
+TEST(Modal, EveryBoxAndDialogBelongsToTheWindowItBlocks)
+{
+    QWidget game;
+    game.setWindowTitle(QStringLiteral("Velto"));
+    game.resize(300, 200);
+    game.show();
+    game.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&game));
+
+    const auto expectOwnedBy = [](QDialog& dialog, const QWidget& owner) {
+        ASSERT_NE(dialog.windowHandle(), nullptr);
+        EXPECT_EQ(dialog.windowHandle()->transientParent(), owner.windowHandle());
+        EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    };
+    const Qt::WindowFlags withButtons = Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    {
+        SCOPED_TRACE("a dialog without a parent");
+        QDialog dialog(nullptr, withButtons);
+        const WhenUp look([&](QDialog& d) { expectOwnedBy(d, game); });
+        platform::ExecModal(dialog);
+    }
+    {
+        SCOPED_TRACE("a dialog with the window as parent");
+        QDialog dialog(&game, withButtons);
+        const WhenUp look([&](QDialog& d) { expectOwnedBy(d, game); });
+        platform::ExecModal(dialog);
+    }
+    {
+        SCOPED_TRACE("a message box");
+        bool seen = false;
+        const WhenUp look([&](QDialog& box) {
+            seen = qobject_cast<QMessageBox*>(&box) != nullptr;
+            expectOwnedBy(box, game);
+        });
+        platform::MessageDlg(QStringLiteral("Quit game and exit?"), platform::MsgType::Confirmation,
+                             platform::MsgButtons::YesNo);
+        EXPECT_TRUE(seen);
+    }
+    {
+        SCOPED_TRACE("a message box over a dialog");
+        QDialog options(nullptr, withButtons);
+        bool seen = false;
+        const WhenUp look([&](QDialog& d) {
+            const WhenUp inner(
+                [&](QDialog& box) {
+                    seen = true;
+                    expectOwnedBy(box, d);
+                },
+                &d);
+            platform::MessageDlg(QStringLiteral("Changes require starting a new game, continue?"),
+                                 platform::MsgType::Warning, platform::MsgButtons::YesNo);
+        });
+        platform::ExecModal(options);
+        EXPECT_TRUE(seen);
+    }
+}
+
+// The game's window has one size: the window manager learns it from the size
+// hints, and a maximised or full-screen state returns to normal; minimised
+// stays minimised.
+TEST(Modal, AWindowOfOneSizeGoesBackToNormal)
+{
+    QWidget window(nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    window.resize(320, 240);
+    platform::KeepAtOneSize(window);
+    EXPECT_EQ(window.minimumSize(), QSize(320, 240));
+    EXPECT_EQ(window.maximumSize(), QSize(320, 240));
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    const struct
+    {
+        Qt::WindowStates asked;
+        Qt::WindowStates kept;
+    } cases[] = {
+        {Qt::WindowMaximized, Qt::WindowNoState},
+        {Qt::WindowFullScreen, Qt::WindowNoState},
+        {Qt::WindowMaximized | Qt::WindowFullScreen, Qt::WindowNoState},
+        {Qt::WindowMinimized | Qt::WindowMaximized, Qt::WindowMinimized},
+        {Qt::WindowMinimized, Qt::WindowMinimized},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.asked));
+        window.setWindowState(Qt::WindowNoState);
+        window.setWindowState(c.asked);
+        // The state goes back once the change has gone through.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowState() == c.kept; }))
+            << int(window.windowState());
+        EXPECT_EQ(window.size(), QSize(320, 240));
+    }
 }
 
 } // namespace
