@@ -9,6 +9,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 TStatisticsForm::TStatisticsForm(TGameStatistics& Statistics, TRaceRecords* Races, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -23,11 +27,11 @@ TStatisticsForm::TStatisticsForm(TGameStatistics& Statistics, TRaceRecords* Race
     Label1 = MakeListTitle(this, tr("Statistics"));
     Label1->move((ClientWidth - Label1->width()) / 2, 1);
 
-    List = MakeFixedPitchList(this, QRect(14, 25, ClientWidth - 28, 287));
+    List = MakeFixedPitchList(this, QRect(ListMargin, 25, ClientWidth - 2 * ListMargin, 287));
 
     ResetBtn = new QPushButton(tr("&Reset"), this);
     ResetBtn->setObjectName(QStringLiteral("ResetBtn"));
-    ResetBtn->setGeometry(14, 326, 75, 25);
+    ResetBtn->setGeometry(ListMargin, 326, 75, 25);
     ResetBtn->setAutoDefault(false);
     connect(ResetBtn, &QPushButton::clicked, this, [this] { Reset(); });
 
@@ -48,6 +52,32 @@ void TStatisticsForm::Fill()
     if (FRaces && FRaces->HasStatistics())
         Lines += RaceStatisticsLines(*FRaces);
     FillList(List, Lines, LineHeight);
+    FitWidth(Lines);
+}
+
+void TStatisticsForm::FitWidth(const QStringList& Lines)
+{
+    // A line wider than the list is elided by the list ("Las Veg…"): the
+    // tables are as wide as their headings and values in the user's
+    // language, so the window grows to them instead (it never shrinks
+    // while open, and is centred by the size it shows with).
+    const QFontMetrics Metrics(List->font());
+    int Widest = 0;
+    for (const QString& Line : Lines)
+        Widest = std::max(Widest, Metrics.horizontalAdvance(Line));
+    QStyle* Style = List->style();
+    // The room an item's text leaves on each side, the list's frame and its
+    // scroll bar, always there with the tables longer than the list.
+    const int TextMargin = Style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List) + 1;
+    const int ScrollBar = Style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List->verticalScrollBar());
+    const int ListWidth = Widest + 2 * TextMargin + 2 * List->frameWidth() + ScrollBar;
+    const int Width = std::max(ListWidth + 2 * ListMargin, ClientWidth);
+    if (Width <= width())
+        return;
+    setFixedSize(Width, ClientHeight);
+    List->resize(Width - 2 * ListMargin, List->height());
+    Label1->move((Width - Label1->width()) / 2, Label1->y());
+    OkBtn->move((Width - OkBtn->width()) / 2, OkBtn->y());
 }
 
 bool TStatisticsForm::Reset()

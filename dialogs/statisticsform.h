@@ -17,9 +17,11 @@ class TStatisticsForm : public QDialog
 {
     Q_OBJECT
 public:
+    // The least width: wider when a language's tables need it (FitWidth).
     static constexpr int ClientWidth = 520;
     static constexpr int ClientHeight = 360;
     static constexpr int LineHeight = 16;
+    static constexpr int ListMargin = 14; // beside the list, left and right
 
     explicit TStatisticsForm(TGameStatistics& Statistics, TRaceRecords* Races = nullptr, QWidget* Parent = nullptr);
     ~TStatisticsForm() override;
@@ -36,6 +38,9 @@ public:
     bool Reset();
 
 private:
+    // Widens the window until every line fits the list uncut.
+    void FitWidth(const QStringList& Lines);
+
     TGameStatistics& FStatistics;
     TRaceRecords* FRaces;
 };

@@ -27,6 +27,7 @@ const char* const LevelHeading = QT_TRANSLATE_NOOP("StatisticsText", "Level");
 const char* const PlayedHeading = QT_TRANSLATE_NOOP("StatisticsText", "Played");
 const char* const WonHeading = QT_TRANSLATE_NOOP("StatisticsText", "Won");
 const char* const LostHeading = QT_TRANSLATE_NOOP("StatisticsText", "Lost");
+const char* const TiedHeading = QT_TRANSLATE_NOOP("StatisticsText", "Tied");
 const char* const WinRateHeading = QT_TRANSLATE_NOOP("StatisticsText", "Win rate");
 const char* const StreakHeading = QT_TRANSLATE_NOOP("StatisticsText", "Streak");
 const char* const LongestHeading = QT_TRANSLATE_NOOP("StatisticsText", "Longest");
@@ -125,13 +126,16 @@ QStringList StatisticsLines(const TGameStatistics& Statistics)
 QStringList RaceStatisticsLines(const TRaceRecords& Races)
 {
     const QString DeckTitles[TRaceRecords::DeckCount] = {Tr(SingleDeck), Tr(DoubleDeck)};
-    std::vector<QStringList> Deals{{Tr(DeckHeading), Tr(PlayedHeading), Tr(WonHeading), Tr(LostHeading), Tr(WinRateHeading)}};
+    // Only a race between two people can end in a tie.
+    std::vector<QStringList> Deals{
+        {Tr(DeckHeading), Tr(PlayedHeading), Tr(WonHeading), Tr(LostHeading), Tr(TiedHeading), Tr(WinRateHeading)}};
     std::vector<QStringList> Records{
         {Tr(DeckHeading), Tr(StreakHeading), Tr(LongestHeading), Tr(FastestHeading), Tr(BestHeading)}};
     for (int Deck = 1; Deck <= TRaceRecords::DeckCount; ++Deck) {
         const TStatisticsRecord& R = Races.Statistics(Deck);
         const QString& Name = DeckTitles[Deck - 1];
-        Deals.push_back({Name, CountText(R.Played), CountText(R.Won), CountText(R.Lost()), RateText(R)});
+        Deals.push_back({Name, CountText(R.Played), CountText(R.Won), CountText(R.Lost()), CountText(R.Tied),
+                         RateText(R)});
         Records.push_back({Name, CountText(R.Streak), CountText(R.LongestStreak), DurationText(R.FastestWinMs),
                            BestText(R.BestScore[0])});
     }

@@ -16,6 +16,7 @@ QString DurationText(std::int64_t Milliseconds);
 
 QStringList StatisticsLines(const TGameStatistics& Statistics);
 
-// The races' lines: a table of the deals and one of the records, a row per
-// deck size (a race has no level and scores by the normal rules).
+// The races' lines: a table of the deals (with the tied ones, which only a
+// race has) and one of the records, a row per deck size (a race has no
+// level and scores by the normal rules).
 QStringList RaceStatisticsLines(const TRaceRecords& Races);

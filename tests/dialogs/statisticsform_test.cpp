@@ -80,6 +80,25 @@ TEST(StatisticsText, ColumnsWidenForLongValues)
     EXPECT_TRUE(Lines[28].endsWith(QStringLiteral("4:00:00  -2147483647          -"))) << Lines[28].toStdString();
 }
 
+// Only a race between two people can end in a tie: the races' deals have a
+// column of their own for it, the computer's have none.
+TEST(StatisticsText, TiesHaveAColumnInTheRaceTablesOnly)
+{
+    TRaceRecords Races;
+    Races.RecordWin(1, 64000, 2650, QStringLiteral("Ann"));
+    Races.RecordTie(1);
+    Races.RecordLoss(1);
+    Races.RecordTie(2);
+    const QStringList Lines = RaceStatisticsLines(Races);
+    EXPECT_EQ(Lines[1], QStringLiteral("Deck         Played  Won  Lost  Tied  Win rate"));
+    EXPECT_EQ(Lines[2], QStringLiteral("Single Deck       3    1     1     1     33.3%"));
+    EXPECT_EQ(Lines[3], QStringLiteral("Double Deck       1    0     0     1      0.0%"));
+    // The records: a tie ended the streak.
+    EXPECT_EQ(Lines[7], QStringLiteral("Single Deck       0        1   1:04.0  2650"));
+    for (const QString& Line : StatisticsLines(SomeDeals()))
+        EXPECT_FALSE(Line.contains(QStringLiteral("Tied"))) << Line.toStdString();
+}
+
 TEST(StatisticsForm, LayoutAndLines)
 {
     TGameStatistics S = SomeDeals();
