@@ -19,8 +19,9 @@ int HallOfFameRank(const THallOfFameTable& Table, int Deck, int Scoring, int Lev
 // Offers Score to the table. Nothing happens when HallEntryDone is set, when
 // Score is not positive or when it ranks nowhere. Otherwise the ranks from
 // the new one down move one place (the old rank 5 is lost), the score takes
-// its rank, and AskName is asked for the player's name: a name is stored cut
-// to 20 characters, HallEntryDone is set and the result is true. A player who
+// its rank, and AskName is asked for the player's name: a name is stored as
+// the file will hold it (TSettingsFile::StorableName: cleaned, cut to 20
+// characters), HallEntryDone is set and the result is true. A player who
 // declines (AskName gives nothing) leaves the table exactly as it was and
 // HallEntryDone unchanged, and the result is false.
 bool EnterHallOfFame(THallOfFameTable& Table, int Deck, int Scoring, int Level, std::int32_t Score,

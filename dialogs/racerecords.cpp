@@ -58,13 +58,18 @@ int TRaceRecords::RecordWin(int Deck, std::int64_t Milliseconds, std::int32_t Sc
     if (Place == Table.end())
         return 0;
     std::move_backward(Place, Table.end() - 1, Table.end());
-    *Place = THallOfFameEntry{Score, TSettingsFile::CutName(Name)};
+    *Place = THallOfFameEntry{Score, TSettingsFile::StorableName(Name)};
     return static_cast<int>(Place - Table.begin()) + 1;
 }
 
 void TRaceRecords::RecordLoss(int Deck)
 {
     CountLoss(Statistics(Deck));
+}
+
+void TRaceRecords::RecordTie(int Deck)
+{
+    CountTie(Statistics(Deck));
 }
 
 bool TRaceRecords::HasEntries() const

@@ -8,7 +8,8 @@
 // In the settings file: a section a deck size ("Race - Single Deck",
 // "Race - Double Deck") with the keys 1..5 in the Hall of Fame's format, and
 // a section "Race Statistics" with the keys Deck1 and Deck2 in the
-// statistics' format. Both are data, the same in every language.
+// statistics' format, the tied deals after the computer's fields
+// (TRecordLayout::Race). Both are data, the same in every language.
 #include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
 
@@ -30,12 +31,17 @@ public:
 
     // A race deal won by this side's player, Name, with Score after
     // Milliseconds of racing: counted, and offered to the deck size's Hall
-    // of Fame. No name is asked: the player gave it to race. The result is
+    // of Fame. No name is asked: the player gave it to race; it is stored as
+    // the file holds it (TSettingsFile::StorableName). The result is
     // the rank the score took (a score equal to a stored one ranks below
     // it), 0 when it took none or was not positive.
     int RecordWin(int Deck, std::int64_t Milliseconds, std::int32_t Score, const QString& Name);
     // A race deal lost, or given up by this side's player.
     void RecordLoss(int Deck);
+    // A race deal that ended with both players at their target in the same
+    // stalemate round: played and tied, neither won nor lost, no Hall of
+    // Fame entry, and the end of the winning streak.
+    void RecordTie(int Deck);
 
     // Any Hall of Fame entry, and any deal counted.
     bool HasEntries() const;

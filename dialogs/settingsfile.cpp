@@ -2,12 +2,12 @@
 
 #include "platform/inifile.h"
 #include "platform/messagebox.h"
+#include "platform/playername.h"
 #include "platform/stringtable.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -37,19 +37,6 @@ void ForEachEntry(F&& f)
                 for (int rank = 1; rank <= THallOfFameTable::RankCount; ++rank)
                     if (!f(deck, scoring, level, rank))
                         return;
-}
-
-QString StorableName(const QString& name)
-{
-    QString s = TSettingsFile::CutName(name);
-    for (QChar& c : s) {
-        if (c == TSettingsFile::ScoreSeparator)
-            c = TSettingsFile::BackquoteStandIn;
-        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
-                 || c == QChar::ParagraphSeparator)
-            c = QChar(u' ');
-    }
-    return s;
 }
 
 // The six settings in the order they are written.
@@ -99,7 +86,8 @@ QList<platform::IniFile::KeyValue> RaceValues(const TRaceRecords& races)
                            TSettingsFile::EncodeEntry(races.At(deck, rank))});
     const QString section = QString::fromLatin1(TRaceRecords::StatisticsSection);
     for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck)
-        values.append({section, TRaceRecords::StatisticsKey(deck), TGameStatistics::Encode(races.Statistics(deck))});
+        values.append({section, TRaceRecords::StatisticsKey(deck),
+                       TGameStatistics::Encode(races.Statistics(deck), TRecordLayout::Race)});
     return values;
 }
 
@@ -172,7 +160,8 @@ TRaceRecords TSettingsFile::ReadRaceRecords() const
     for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck) {
         for (int rank = 1; rank <= TRaceRecords::RankCount; ++rank)
             races.At(deck, rank) = DecodeEntry(ini.ReadString(TRaceRecords::TableTitle(deck), QString::number(rank), QString()));
-        races.Statistics(deck) = TGameStatistics::Decode(ini.ReadString(section, TRaceRecords::StatisticsKey(deck), QString()));
+        races.Statistics(deck) = TGameStatistics::Decode(ini.ReadString(section, TRaceRecords::StatisticsKey(deck), QString()),
+                                                         TRecordLayout::Race);
     }
     return races;
 }
@@ -247,20 +236,18 @@ THallOfFameEntry TSettingsFile::DecodeEntry(const QString& value)
     const qsizetype p = value.indexOf(ScoreSeparator);
     const QString number = p < 0 ? value : value.mid(p + 1);
     if (p >= 0)
-        entry.Name = CutName(value.left(p));
+        entry.Name = StorableName(value.left(p));
     bool ok = false;
     const int score = number.trimmed().toInt(&ok, 10);
     entry.Score = ok ? score : 0;
     return entry;
 }
 
-QString TSettingsFile::CutName(const QString& name)
+QString TSettingsFile::StorableName(const QString& name)
 {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name);
-    int characters = 0;
-    while (finder.toNextBoundary() >= 0) {
-        if (++characters == THallOfFameTable::MaxNameLength)
-            return name.left(finder.position());
-    }
-    return name;
+    // Cleaned before the cut: a character made a space may have joined its
+    // neighbours into one character as seen.
+    QString s = platform::CleanName(name);
+    s.replace(ScoreSeparator, BackquoteStandIn);
+    return platform::CutName(s, THallOfFameTable::MaxNameLength);
 }

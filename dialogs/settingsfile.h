@@ -7,9 +7,11 @@
 //
 // A Hall of Fame value is the name, a backquote and the score in decimal
 // ("Ann`1526"; an empty entry is "`0"). Since the reader splits at the first
-// backquote, a name cannot carry one: the writer stores a backquote in a name
-// as an apostrophe, and line breaks or other control characters as spaces
-// (they would otherwise break the line structure of the file).
+// backquote, a name cannot carry one: a backquote in a name is stored as an
+// apostrophe, and line breaks, other control characters and the rest of what
+// a name may not hold (platform/playername.h) as spaces. A name takes that
+// form wherever it enters a table (the name box, a race, the file), so the
+// windows show a name as the file holds it.
 #include "dialogs/gamesettings.h"
 #include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
@@ -70,15 +72,16 @@ public:
     static QString DisplayTitle(int deck, int scoring, int level);
 
     // The stored text of an entry, and back. Decoding: the name is the text
-    // before the first backquote (none without one), cut to 20 characters; the
-    // score is the decimal number after it (the whole value without one), 0
-    // when that is not a 32-bit number.
+    // before the first backquote (none without one) as StorableName makes
+    // it; the score is the decimal number after it (the whole value without
+    // one), 0 when that is not a 32-bit number.
     static QString EncodeEntry(const THallOfFameEntry& entry);
     static THallOfFameEntry DecodeEntry(const QString& value);
 
-    // A name cut to at most 20 characters; a character is what the user sees
-    // as one (a letter with its accents, a surrogate pair), never split.
-    static QString CutName(const QString& name);
+    // A name as the file holds it: what a name may not carry made spaces, a
+    // backquote an apostrophe, then cut to 20 characters as the player sees
+    // them (never inside an emoji or a letter with its accents).
+    static QString StorableName(const QString& name);
 
 private:
     bool ReportFailure(bool written) const;

@@ -79,6 +79,27 @@ TEST(RaceRecords, DealsAreCountedByDeckSize)
     EXPECT_EQ(R.At(2, 1).Score, 300);
 }
 
+TEST(RaceRecords, ATieIsPlayedNeitherWonNorLostAndEndsTheStreak)
+{
+    TRaceRecords R;
+    R.RecordTie(2);
+    EXPECT_TRUE(R.HasStatistics());
+    EXPECT_FALSE(R.HasEntries()); // no Hall of Fame entry for a tie
+    R.RecordWin(2, 50000, 400, QStringLiteral("Ann"));
+    R.RecordWin(2, 60000, 300, QStringLiteral("Ann"));
+    R.RecordTie(2);
+    R.RecordLoss(2);
+    const TStatisticsRecord& S = R.Statistics(2);
+    EXPECT_EQ(S.Played, 5);
+    EXPECT_EQ(S.Won, 2);
+    EXPECT_EQ(S.Tied, 2);
+    EXPECT_EQ(S.Lost(), 1);
+    EXPECT_EQ(S.Streak, 0);
+    EXPECT_EQ(S.LongestStreak, 2);
+    EXPECT_EQ(Scores(R, 2), (QStringList{"Ann 400", "Ann 300", " 0", " 0", " 0"}));
+    EXPECT_EQ(R.Statistics(1), TStatisticsRecord());
+}
+
 class RaceRecordsFileTest : public ::testing::Test {
 protected:
     QTemporaryDir Dir;
@@ -106,7 +127,11 @@ TEST_F(RaceRecordsFileTest, KeptInSectionsOfTheirOwnBesideTheComputersTables)
     EXPECT_EQ(Read.Statistics(1).Played, 3);
     EXPECT_EQ(Read.Statistics(1).Won, 2);
     EXPECT_EQ(Read.Statistics(1).LongestStreak, 2); // brought to agree with the wins
-    EXPECT_EQ(Read.Statistics(2), TStatisticsRecord());
+    // Nothing this version can read, and a field past the ones it knows,
+    // kept for the version that wrote it.
+    TStatisticsRecord Later;
+    Later.LaterFields = QStringLiteral(",");
+    EXPECT_EQ(Read.Statistics(2), Later);
 
     TRaceRecords Races = Read;
     Races.RecordWin(2, 80000, 1200, QStringLiteral("Ann"));
@@ -129,7 +154,42 @@ TEST_F(RaceRecordsFileTest, KeptInSectionsOfTheirOwnBesideTheComputersTables)
     EXPECT_TRUE(T.startsWith(QStringLiteral("[Other]\nKeep=this\n"))) << T.toStdString();
     EXPECT_TRUE(T.contains(QStringLiteral("[Race - Single Deck]\n1=Zoe`2600\n2=`0\n9=kept\n3=`0\n4=`0\n5=`0\n")));
     EXPECT_TRUE(T.contains(QStringLiteral("[Race - Double Deck]\n1=Ann`1200\n")));
-    EXPECT_TRUE(T.contains(QStringLiteral("[Race Statistics]\nDeck1=3,2,0,2,42000,2600,\nDeck2=1,1,1,1,80000,1200,\n")));
+    EXPECT_TRUE(T.contains(QStringLiteral("[Race Statistics]\nDeck1=3,2,0,2,42000,2600,\nDeck2=1,1,1,1,80000,1200,,0,\n")));
+    EXPECT_TRUE(Boxes.Boxes().empty());
+}
+
+// Ties are a further field of a race's record; a record from a later
+// version keeps what this one cannot read, in the races' section and in the
+// computer's, through a read, a deal counted and a write.
+TEST_F(RaceRecordsFileTest, TiesAndTheFieldsOfALaterVersionSurviveTheFile)
+{
+    {
+        QFile F(Path);
+        ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+        F.write("[Statistics]\nDeck1Level1=7,3,1,2,61000,1526,,42,x\nDeck1Level2=9223372036854775808,1,1,1,9,,\n"
+                "[Race Statistics]\nDeck1=5,2,0,1,1000,300,,1,later, kept\nDeck2=4,1,1,1,2000,90,\n");
+    }
+    TSettingsFile File(DataDir);
+    TGameStatistics Statistics = File.ReadStatistics();
+    TRaceRecords Races = File.ReadRaceRecords();
+    EXPECT_EQ(Statistics.At(1, 1).Played, 7);
+    EXPECT_EQ(Statistics.At(1, 2).Played, 2147483647);
+    EXPECT_EQ(Races.Statistics(1).Tied, 1);
+    EXPECT_EQ(Races.Statistics(2).Tied, 0); // a record from before ties were counted
+
+    Statistics.RecordLoss(1, 1);
+    Races.RecordTie(1);
+    Races.RecordTie(2);
+    ScriptedMessageBoxes Boxes;
+    ASSERT_TRUE(File.WriteAll(TGameSettings{}, THallOfFameTable(), Statistics, Races));
+    EXPECT_EQ(File.ReadRaceRecords(), Races);
+    EXPECT_EQ(File.ReadStatistics(), Statistics);
+    const QString T = Text();
+    EXPECT_TRUE(T.contains(QStringLiteral("\nDeck1Level1=8,3,0,2,61000,1526,,42,x\n"))) << T.toStdString();
+    EXPECT_TRUE(T.contains(QStringLiteral("\nDeck1Level2=2147483647,1,1,1,9,,\n"))) << T.toStdString();
+    EXPECT_TRUE(T.contains(QStringLiteral("[Race Statistics]\nDeck1=6,2,0,1,1000,300,,2,later, kept\n"
+                                          "Deck2=5,1,0,1,2000,90,,1\n")))
+        << T.toStdString();
     EXPECT_TRUE(Boxes.Boxes().empty());
 }
 
@@ -158,8 +218,8 @@ TEST(RaceRecordsWindows, TheRaceTablesFollowTheComputersOnceARaceHasEntered)
         const int Computers = static_cast<int>(StatisticsLines(Statistics).size());
         EXPECT_EQ(Stats.List->count(), Computers + 10);
         EXPECT_EQ(Stats.List->item(Computers)->text(), QStringLiteral("Races - Deals"));
-        EXPECT_EQ(Stats.List->item(Computers + 1)->text(), QStringLiteral("Deck         Played  Won  Lost  Win rate"));
-        EXPECT_EQ(Stats.List->item(Computers + 2)->text(), QStringLiteral("Single Deck       2    1     1     50.0%"));
+        EXPECT_EQ(Stats.List->item(Computers + 1)->text(), QStringLiteral("Deck         Played  Won  Lost  Tied  Win rate"));
+        EXPECT_EQ(Stats.List->item(Computers + 2)->text(), QStringLiteral("Single Deck       2    1     1     0     50.0%"));
         EXPECT_EQ(Stats.List->item(Computers + 7)->text(), QStringLiteral("Single Deck       0        1   1:04.0  2650"));
         Stats.ResetBtn->click();
         EXPECT_EQ(Stats.List->count(), Computers); // nothing raced any more

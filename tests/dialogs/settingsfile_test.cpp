@@ -3,6 +3,7 @@
 // kept intact and the failed write.
 #include "dialogs/settingsfile.h"
 #include "platform/inifile.h"
+#include "platform/playername.h"
 #include "tests/support/seams.h"
 
 #include <QDir>
@@ -206,8 +207,9 @@ TEST(SettingsFileEntry, EncodingKeepsTheValueReadable)
               "abcdefghijklmnopqrst`9");
 }
 
-TEST(SettingsFileEntry, NamesAreCutAtWholeCharacters)
+TEST(SettingsFileEntry, NamesAreStoredCutAtWholeCharactersAndClean)
 {
+    const QString Ace = QString::fromUtf8("\xF0\x9F\x82\xA1"); // beyond the basic plane: a surrogate pair
     struct {
         QString name;
         QString expected;
@@ -218,14 +220,19 @@ TEST(SettingsFileEntry, NamesAreCutAtWholeCharacters)
         {QString(25, QChar(0x00E9)), QString(20, QChar(0x00E9))},
         // letters with a combining accent: twenty of them are forty code units
         {QStringLiteral("e\u0301").repeated(25), QStringLiteral("e\u0301").repeated(20)},
-        // characters beyond the basic plane are surrogate pairs
-        {QString::fromUtf8("\xF0\x9F\x82\xA1").repeated(21), QString::fromUtf8("\xF0\x9F\x82\xA1").repeated(20)},
+        {Ace.repeated(21), Ace.repeated(20)},
         {QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC").repeated(11), QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC").repeated(10)},
+        // what a name may not carry is a space before the cut counts
+        {QStringLiteral("A\tB\x1B[2JC"), QStringLiteral("A B [2JC")},
+        {QStringLiteral("Ann\u202Eevil"), QStringLiteral("Ann evil")},
+        {QStringLiteral("O`Brien"), QStringLiteral("O'Brien")},
+        {QString(1, QChar(0xD83C)) + QStringLiteral("x"), QStringLiteral(" x")}, // a lone surrogate
+        {QStringLiteral("e\u200D\u0301").repeated(10), QStringLiteral("e \u0301").repeated(10)},
     };
     for (const auto& c : cases) {
-        const QString cut = TSettingsFile::CutName(c.name);
-        EXPECT_EQ(cut, c.expected) << c.name.toStdString();
-        ASSERT_FALSE(!cut.isEmpty() && cut.back().isHighSurrogate());
+        const QString stored = TSettingsFile::StorableName(c.name);
+        EXPECT_EQ(stored, c.expected) << c.name.toStdString();
+        EXPECT_TRUE(platform::IsCleanName(stored)) << c.name.toStdString();
     }
 }
 
