@@ -7,6 +7,7 @@
 #include "dialogs/scoreform.h"
 #include "dialogs/settingsfile.h"
 #include "platform/inifile.h"
+#include "platform/playername.h"
 #include "tests/support/seams.h"
 
 #include <QDir>
@@ -36,6 +37,35 @@ protected:
         F.write(Bytes);
     }
 };
+
+TEST(StoredNames, CutAtWholeCharactersAndClean)
+{
+    const QString Ace = QString::fromUtf8("\xF0\x9F\x82\xA1"); // beyond the basic plane: a surrogate pair
+    struct {
+        QString name;
+        QString expected;
+    } cases[] = {
+        {QString(), QString()},
+        {QStringLiteral("Exactly twenty chars"), QStringLiteral("Exactly twenty chars")},
+        {QString(25, u'x'), QString(20, u'x')},
+        {QString(25, QChar(0x00E9)), QString(20, QChar(0x00E9))},
+        // letters with a combining accent: twenty of them are forty code units
+        {QStringLiteral("e\u0301").repeated(25), QStringLiteral("e\u0301").repeated(20)},
+        {Ace.repeated(21), Ace.repeated(20)},
+        {QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC").repeated(11), QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC").repeated(10)},
+        // what a name may not carry is a space before the cut counts
+        {QStringLiteral("A\tB\x1B[2JC"), QStringLiteral("A B [2JC")},
+        {QStringLiteral("Ann\u202Eevil"), QStringLiteral("Ann evil")},
+        {QStringLiteral("O`Brien"), QStringLiteral("O'Brien")},
+        {QString(1, QChar(0xD83C)) + QStringLiteral("x"), QStringLiteral(" x")}, // a lone surrogate
+        {QStringLiteral("e\u200D\u0301").repeated(10), QStringLiteral("e \u0301").repeated(10)},
+    };
+    for (const auto& c : cases) {
+        const QString stored = TSettingsFile::StorableName(c.name);
+        EXPECT_EQ(stored, c.expected) << c.name.toStdString();
+        EXPECT_TRUE(platform::IsCleanName(stored)) << c.name.toStdString();
+    }
+}
 
 // The name part of a rank line of the window.
 QString ShownName(const QString& Line)
