@@ -1,5 +1,5 @@
 // The settings file: defaults, odd and out-of-range values, the Hall of Fame
-// value format, round trips, the layout of a fresh file, foreign files
+// value format, names, round trips, the layout of a fresh file, foreign files
 // kept intact and the failed write.
 #include "dialogs/settingsfile.h"
 #include "platform/inifile.h"
