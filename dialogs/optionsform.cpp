@@ -2,6 +2,8 @@
 
 #include "cardlib/lucarddeck.h"
 #include "cardlib/lusinglecard.h"
+#include "cardlib/lutypes.h"
+#include "dialogs/radiogroupbox.h"
 #include "platform/component.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
@@ -12,6 +14,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 
 #include <algorithm>
 
@@ -90,6 +93,10 @@ TOptionsForm::TOptionsForm(TOptionsHost& Host, QWidget* Parent)
     OptionDeck->SetShowLastCard(false);
     OptionDeck->SetDeckEmptyCardBack(cbDefault);
     OptionDeck->EndLoad();
+    // The deck keeps a strip on its left for a last card the preview never
+    // shows; filled with the face colour, it hid the right border of the
+    // card backs' group. Only the stack is the preview's.
+    OptionDeck->setMask(QRegion(DeckStripWidth, 0, OptionDeck->width() - DeckStripWidth, OptionDeck->height()));
 
     const QFont BoldFont = platform::MakeFont(QStringLiteral("MS Sans Serif"), 11, true);
     SaveBtn = new QPushButton(tr("&Save"), this);
@@ -125,7 +132,7 @@ TOptionsForm::~TOptionsForm() = default;
 QGroupBox* TOptionsForm::MakeRadioGroup(const char* Name, const QString& Caption,
                                         const QRect& Bounds, const QStringList& ItemTexts)
 {
-    auto* Group = new QGroupBox(Caption, this);
+    auto* Group = new TRadioGroupBox(Caption, this);
     Group->setObjectName(QString::fromLatin1(Name));
     Group->setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11, true));
     Group->setGeometry(Bounds);
