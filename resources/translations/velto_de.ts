@@ -579,7 +579,7 @@
     </message>
     <message>
         <source>&amp;Host</source>
-        <translation>&amp;Ausrichten</translation>
+        <translation>Aus&amp;richten</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

@@ -170,19 +170,19 @@
     </message>
     <message>
         <source>Single Deck - Normal Scoring</source>
-        <translation>Una baraja - Puntuación normal</translation>
+        <translation>Una baraja - Puntos normales</translation>
     </message>
     <message>
         <source>Single Deck - Las Vegas Scoring</source>
-        <translation>Una baraja - Puntuación Las Vegas</translation>
+        <translation>Una baraja - Puntos Las Vegas</translation>
     </message>
     <message>
         <source>Double Deck - Normal Scoring</source>
-        <translation>Dos barajas - Puntuación normal</translation>
+        <translation>Dos barajas - Puntos normales</translation>
     </message>
     <message>
         <source>Double Deck - Las Vegas Scoring</source>
-        <translation>Dos barajas - Puntuación Las Vegas</translation>
+        <translation>Dos barajas - Puntos Las Vegas</translation>
     </message>
     <message>
         <source> - Unbeatable</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation>&amp;Pausa</translation>
+        <translation>P&amp;ausa</translation>
     </message>
     <message>
         <source>&amp;Deal</source>

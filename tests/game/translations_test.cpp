@@ -1,7 +1,10 @@
 // The interface in each language the program carries: the translation is
 // built in and installs, the data texts stay English, and in every language
 // no text of a fixed-size window is cut (each fits its control, and each
-// control lies inside its window).
+// control lies inside its window), no two controls of a window or items of a
+// menu share an Alt letter, the list windows' lines fit without scrolling
+// sideways, and no frame of the options dialog crosses a text.
+#include "cardlib/lucarddeck.h"
 #include "dialogs/aboutform.h"
 #include "dialogs/halloffame.h"
 #include "dialogs/nameform.h"
@@ -20,11 +23,20 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
+
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -80,6 +92,150 @@ void ExpectTextsFit(QWidget& Window, const QString& Language)
                 << What.toStdString() << " cuts \"" << Group->title().toStdString() << '"';
         }
     }
+}
+
+// The Alt letter of a text ("&&" is a plain ampersand), lower case; none when
+// the text has no "&".
+QChar AltLetter(const QString& Text)
+{
+    for (qsizetype I = 0; I + 1 < Text.size(); ++I) {
+        if (Text[I] != u'&')
+            continue;
+        if (Text[I + 1] != u'&')
+            return Text[I + 1].toLower();
+        ++I;
+    }
+    return {};
+}
+
+// Each Alt letter belongs to one text only.
+void ExpectUniqueAltLetters(const QString& Where, const QStringList& Texts)
+{
+    std::map<QChar, QString> Owners;
+    for (const QString& Text : Texts) {
+        const QChar Letter = AltLetter(Text);
+        if (Letter.isNull())
+            continue;
+        const auto [Owner, Fresh] = Owners.emplace(Letter, Text);
+        EXPECT_TRUE(Fresh) << Where.toStdString() << ": \"" << Text.toStdString() << "\" and \""
+                           << Owner->second.toStdString() << "\" share Alt+" << QString(Letter).toStdString();
+    }
+}
+
+// The texts of a window that can carry an Alt letter: its menu bar's items,
+// its buttons (push and radio), its groups' titles and the labels that lead
+// to a control; hidden ones too, as they show at times (Pause during a deal).
+void ExpectUniqueAltLetters(QWidget& Window, const QString& Language)
+{
+    QStringList Texts;
+    if (const auto* Main = qobject_cast<const QMainWindow*>(&Window))
+        for (const QAction* Item : Main->menuBar()->actions())
+            Texts << Item->text();
+    for (const QWidget* W : Window.findChildren<QWidget*>()) {
+        if (W->objectName().startsWith(QLatin1String("qt_")))
+            continue; // Qt's own parts, such as the menu bar's extension button
+        if (const auto* Button = qobject_cast<const QAbstractButton*>(W))
+            Texts << Button->text();
+        else if (const auto* Group = qobject_cast<const QGroupBox*>(W))
+            Texts << Group->title();
+        else if (const auto* Label = qobject_cast<const QLabel*>(W); Label && Label->buddy())
+            Texts << Label->text();
+    }
+    ExpectUniqueAltLetters(QStringLiteral("%1 in \"%2\"").arg(Window.objectName(), Language), Texts);
+}
+
+void ExpectUniqueAltLetters(const QList<QAction*>& Actions, const QString& Where)
+{
+    QStringList Texts;
+    for (const QAction* Action : Actions)
+        Texts << Action->text();
+    ExpectUniqueAltLetters(Where, Texts);
+}
+
+// Every line of the list shows whole in its width: no scroll bar sideways.
+void ExpectLinesFit(QListWidget* List, const QString& Where)
+{
+    List->window()->show();
+    List->doItemsLayout();
+    QCoreApplication::processEvents();
+    ASSERT_GT(List->count(), 0);
+    for (int Row = 0; Row < List->count(); ++Row) {
+        const QListWidgetItem* Item = List->item(Row);
+        EXPECT_LE(List->fontMetrics().horizontalAdvance(Item->text()), List->viewport()->width())
+            << Where.toStdString() << " cuts \"" << Item->text().toStdString() << '"';
+    }
+    EXPECT_FALSE(List->horizontalScrollBar()->isVisible()) << Where.toStdString();
+}
+
+QImage Shot(QWidget& Window)
+{
+    return Window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The bounding box of the pixels that differ between two shots, within Area.
+QRect Changed(const QImage& A, const QImage& B, const QRect& Area)
+{
+    QRect Box;
+    for (int Y = Area.top(); Y <= Area.bottom(); ++Y)
+        for (int X = Area.left(); X <= Area.right(); ++X)
+            if (A.pixel(X, Y) != B.pixel(X, Y))
+                Box |= QRect(X, Y, 1, 1);
+    return Box;
+}
+
+// How many pixels of Area are not Colour.
+int Other(const QImage& Image, const QRect& Area, QRgb Colour)
+{
+    int Count = 0;
+    for (int Y = Area.top(); Y <= Area.bottom(); ++Y)
+        for (int X = Area.left(); X <= Area.right(); ++X)
+            Count += Image.pixel(X, Y) != Colour;
+    return Count;
+}
+
+// With the items hidden and the groups' titles drawn in no colour at all,
+// every item's rectangle and every title's place is bare face; the preview
+// leaves the right line of the backs' group whole and paints beside it.
+void ExpectFramesCrossNoText(TOptionsForm& Form, const QString& Language)
+{
+    const QRgb Face = Form.palette().color(QPalette::Window).rgb();
+    const QList<QGroupBox*> Groups = Form.findChildren<QGroupBox*>();
+    for (QRadioButton* Item : Form.findChildren<QRadioButton*>())
+        Item->hide();
+    const QImage Titled = Shot(Form);
+    for (QGroupBox* Group : Groups) {
+        QPalette Palette = Group->palette();
+        Palette.setColor(QPalette::WindowText, Qt::transparent);
+        Group->setPalette(Palette);
+    }
+    const QImage Bare = Shot(Form);
+    for (const QGroupBox* Group : Groups) {
+        const std::string What = Language.toStdString() + ": " + Group->objectName().toStdString();
+        const QRect Title = Changed(Titled, Bare, Group->geometry());
+        ASSERT_FALSE(Title.isEmpty()) << What << " shows no title";
+        EXPECT_EQ(Other(Bare, Title.adjusted(-1, -1, 1, 1), Face), 0) << What << "'s title is crossed";
+        for (const QRadioButton* Item : Group->findChildren<QRadioButton*>()) {
+            const QRect Place(Item->mapTo(&Form, QPoint(0, 0)), Item->size());
+            EXPECT_EQ(Other(Bare, Place, Face), 0) << What << ": \"" << Item->text().toStdString()
+                                                  << "\" is crossed";
+        }
+        // The frame is there all the same, down its left side.
+        EXPECT_NE(Bare.pixel(Group->x(), Group->geometry().center().y()), Face) << What;
+    }
+
+    const QRect Backs = Form.CardBack->geometry();
+    const QRect Preview = Form.OptionDeck->geometry();
+    const QRgb Line = Bare.pixel(Backs.right(), Backs.top() + 40);
+    ASSERT_NE(Line, Face);
+    for (int Y = Preview.top(); Y <= Preview.bottom(); ++Y)
+        ASSERT_EQ(Bare.pixel(Backs.right(), Y), Line) << Language.toStdString() << ": the preview cuts the line at "
+                                                      << Y;
+    // What the preview paints, against the dialog without it.
+    Form.OptionDeck->hide();
+    const QRect Drawn = Changed(Bare, Shot(Form), Form.rect());
+    ASSERT_FALSE(Drawn.isEmpty());
+    EXPECT_GT(Drawn.left(), Backs.right()) << Language.toStdString();
+    EXPECT_TRUE(Form.rect().contains(Drawn));
 }
 
 TEST(Translations, TheLanguageFollowsTheLocaleVariables)
@@ -139,6 +295,91 @@ TEST_P(TranslatedWindows, EveryTextFitsItsWindow)
     }
     TRaceWaitForm Wait(QStringLiteral("Velto"), {QStringLiteral("192.168.100.200:47251")});
     ExpectTextsFit(Wait, Language);
+}
+
+// Alt+letter reaches one control of a window, and one item of a menu.
+TEST_P(TranslatedWindows, AltLettersAreUniqueInEveryWindowAndMenu)
+{
+    const QString Language = QString::fromLatin1(GetParam());
+    const TLanguage Installed(Language);
+
+    TMainForm& F = Open();
+    F.setObjectName(QStringLiteral("MainForm"));
+    ExpectUniqueAltLetters(F, Language);
+    for (const QAction* Item : F.menuBar()->actions())
+        if (Item->menu())
+            ExpectUniqueAltLetters(Item->menu()->actions(), QStringLiteral("%1 in \"%2\"").arg(Item->text(), Language));
+
+    dialogs.Then(ScriptedModalDialogs::For<TOptionsForm>([&](TOptionsForm& Form) {
+        ExpectUniqueAltLetters(Form, Language);
+        return Press(Form, Form.CancelBtn);
+    }));
+    F.OptionsMenuClick();
+    dialogs.Then(ScriptedModalDialogs::For<TScoreForm>([&](TScoreForm& Form) {
+        ExpectUniqueAltLetters(Form, Language);
+        Form.StatisticsBtn->click();
+        return Press(Form, Form.OkBtn);
+    }));
+    dialogs.Then(ScriptedModalDialogs::For<TStatisticsForm>([&](TStatisticsForm& Form) {
+        ExpectUniqueAltLetters(Form, Language);
+        return Press(Form, Form.OkBtn);
+    }));
+    F.ScoresMenuClick();
+    EXPECT_EQ(dialogs.Unused(), 0u);
+
+    TAboutForm About;
+    ExpectUniqueAltLetters(About, Language);
+    TNameForm Name;
+    ExpectUniqueAltLetters(Name, Language);
+    for (const bool Joining : {false, true}) {
+        TRaceSetupForm Setup(Joining, QStringLiteral("Ann"), QStringLiteral("47251"));
+        ExpectUniqueAltLetters(Setup, Language);
+        const std::unique_ptr<QMenu> EditMenu(Setup.NameEdit->createStandardContextMenu());
+        ExpectUniqueAltLetters(EditMenu->actions(), QStringLiteral("the name's menu in \"%1\"").arg(Language));
+    }
+    TRaceWaitForm Wait(QStringLiteral("Velto"), {QStringLiteral("192.168.100.200:47251")});
+    ExpectUniqueAltLetters(Wait, Language);
+    QMessageBox Question(QMessageBox::Question, QStringLiteral("Velto"), QStringLiteral("?"),
+                         QMessageBox::Yes | QMessageBox::No);
+    Question.setObjectName(QStringLiteral("Question"));
+    ExpectUniqueAltLetters(Question, Language);
+}
+
+// The Hall of Fame's and the statistics' lines show whole, with no scroll bar
+// sideways.
+TEST_P(TranslatedWindows, TheListWindowsLinesFit)
+{
+    const QString Language = QString::fromLatin1(GetParam());
+    const TLanguage Installed(Language);
+
+    TMainForm& F = Open();
+    dialogs.Then(ScriptedModalDialogs::For<TScoreForm>([&](TScoreForm& Form) {
+        ExpectLinesFit(Form.List, QStringLiteral("the Hall of Fame in \"%1\"").arg(Language));
+        Form.StatisticsBtn->click();
+        return Press(Form, Form.OkBtn);
+    }));
+    dialogs.Then(ScriptedModalDialogs::For<TStatisticsForm>([&](TStatisticsForm& Form) {
+        ExpectLinesFit(Form.List, QStringLiteral("the statistics in \"%1\"").arg(Language));
+        return Press(Form, Form.OkBtn);
+    }));
+    F.ScoresMenuClick();
+    EXPECT_EQ(dialogs.Unused(), 0u);
+}
+
+// The options dialog's frames cross no text, and the card back's preview
+// cuts no frame.
+TEST_P(TranslatedWindows, TheOptionsFramesCrossNoText)
+{
+    const QString Language = QString::fromLatin1(GetParam());
+    const TLanguage Installed(Language);
+
+    TMainForm& F = Open();
+    dialogs.Then(ScriptedModalDialogs::For<TOptionsForm>([&](TOptionsForm& Form) {
+        ExpectFramesCrossNoText(Form, Language);
+        return Press(Form, Form.CancelBtn);
+    }));
+    F.OptionsMenuClick();
+    EXPECT_EQ(dialogs.Unused(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows, ::testing::Values("", "de", "fr", "es"),
