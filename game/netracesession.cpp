@@ -38,6 +38,7 @@ void TNetRaceSession::Deal()
 
 void TNetRaceSession::AfterDeal()
 {
+    FDealtOnce = true;
     FOwnReady = FPeerReady = FRunning = FOver = false;
     FOwnAgain.reset();
     FPeerAgain.reset();
@@ -104,14 +105,19 @@ void TNetRaceSession::Apply(const TRaceEvent& Event)
         --FPending;
     FView.ShowEvent(Event, FTable, FOwnSeat);
     if (Event.Kind == TRaceEvent::TKind::Won && !FOver) {
-        // A stalemate can bring both to the target at once: the host's
-        // events name every winner before the race stops, and the first
-        // named is the one shown.
+        // A stalemate can bring both to the target at once: the first win
+        // announced already shows both there, and the deal is a tie.
         FRunning = false;
         FOver = true;
         FView.ShowRunning(false);
-        const bool Own = Event.Seat == FOwnSeat;
-        FView.ShowEnd(Own ? tr("You") : FPeerName, Own);
+        const TRaceOutcome Outcome = RaceOutcome(FTable);
+        const TRaceOutcome OwnWin = IsHost() ? TRaceOutcome::HostWon : TRaceOutcome::GuestWon;
+        if (Outcome == TRaceOutcome::Tied)
+            FView.ShowEnd(QString(), TRaceEnd::Tied);
+        else if (Outcome == OwnWin)
+            FView.ShowEnd(tr("You"), TRaceEnd::Won);
+        else
+            FView.ShowEnd(FPeerName, TRaceEnd::Lost);
     }
 }
 
@@ -168,7 +174,10 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
         return;
     }
     if (const auto* Dealt = std::get_if<TDealt>(&Message)) {
-        if (FRunning) {
+        // A host deals the first deal, and another only once both have said
+        // Yes to play again: any other deal (a flood of them while the start
+        // box is open, say) is not a race of ours.
+        if (FDealtOnce && !(FOver && FOwnAgain && *FOwnAgain)) {
             Violation(tr("a deal in the middle of a race"));
             return;
         }

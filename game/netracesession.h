@@ -18,6 +18,9 @@
 #include <QPointer>
 #include <optional>
 
+// How a deal ended for one side.
+enum class TRaceEnd { Won, Lost, Tied };
+
 class TNetRaceView {
 public:
     // The table as it now stands, from OwnSeat (a new deal, or the guest's
@@ -31,9 +34,9 @@ public:
     virtual void AskReady() = 0;
     // The race is on (both pressed OK) or over.
     virtual void ShowRunning(bool Running) = 0;
-    // The deal's end: who won ("You" is the window's to say when Winner is
-    // OwnSeat), then the window asks to play again and calls Again.
-    virtual void ShowEnd(const QString& WinnerName, bool OwnWin) = 0;
+    // The deal's end: who won ("You" when this side did; empty for a tie),
+    // then the window asks to play again and calls Again.
+    virtual void ShowEnd(const QString& WinnerName, TRaceEnd End) = 0;
     // The race has ended for good: the peer said No, left, or was lost (Why
     // says so), or this player said No or left (Why is empty).
     virtual void ShowEnded(const QString& Why) = 0;
@@ -97,6 +100,7 @@ private:
     bool FPeerReady = false;
     bool FRunning = false;
     bool FOver = false; // the deal has a winner; the question is open
+    bool FDealtOnce = false;
     std::optional<bool> FOwnAgain;
     std::optional<bool> FPeerAgain;
     bool FEnded = false;

@@ -242,8 +242,23 @@ bool ApplyEvent(TRaceSnapshot& Snap, const TRaceEvent& Event)
         ++Snap.Played[Event.Seat];
         return true;
     case TRaceEvent::TKind::Won:
+        // Only a seat that has played its target can have won.
+        if (Snap.Played[Event.Seat] < Snap.Target || Snap.Won[Event.Seat])
+            return false;
         Snap.Won[Event.Seat] = true;
         return true;
     }
     return false;
+}
+
+TRaceOutcome RaceOutcome(const network::TRaceSnapshot& Snapshot)
+{
+    if (!Snapshot.Won[0] && !Snapshot.Won[1])
+        return TRaceOutcome::Undecided;
+    const auto Reached = [&Snapshot](std::size_t Seat) {
+        return Snapshot.Won[Seat] || (Snapshot.Target > 0 && Snapshot.Played[Seat] >= Snapshot.Target);
+    };
+    if (Reached(0) && Reached(1))
+        return TRaceOutcome::Tied;
+    return Snapshot.Won[0] ? TRaceOutcome::HostWon : TRaceOutcome::GuestWon;
 }

@@ -78,6 +78,14 @@ private:
     std::array<std::vector<std::uint8_t>, network::CentrePiles> FCentre;
 };
 
+// How a deal stands, read off the table alone, so that both sides reach the
+// same verdict whatever order their events came in. A seat has won once its
+// win was announced; a stalemate round that brought both seats to their
+// target at once is a tie, even while the second win is still on its way:
+// the seats' order must never decide a race.
+enum class TRaceOutcome { Undecided, HostWon, GuestWon, Tied };
+TRaceOutcome RaceOutcome(const network::TRaceSnapshot& Snapshot);
+
 // The guest's table: a snapshot brought up to date with the host's events,
 // in their order. An event that does not fit the snapshot (which a host of
 // ours never sends) leaves it as it was and returns false.

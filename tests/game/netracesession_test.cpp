@@ -53,9 +53,9 @@ public:
             QTimer::singleShot(1, Session, [this] { Session->Ready(); });
     }
     void ShowRunning(bool) override {}
-    void ShowEnd(const QString& Winner, bool) override
+    void ShowEnd(const QString& Winner, TRaceEnd End) override
     {
-        Winners << Winner;
+        Winners << (End == TRaceEnd::Tied ? QStringLiteral("(tie)") : Winner);
         const bool Yes = Deals < DealsWanted;
         QTimer::singleShot(1, Session, [this, Yes] { Session->Again(Yes); });
     }
@@ -135,7 +135,10 @@ TEST_F(NetRaceSessionTest, RacesDecidedByTheHostAgreeOnBothSides)
     ASSERT_EQ(HostView.Winners.size(), 6);
     ASSERT_EQ(GuestView.Winners.size(), 6);
     for (int I = 0; I < 6; ++I)
+    {
         EXPECT_EQ(HostView.Winners[I] == QStringLiteral("You"), GuestView.Winners[I] == QStringLiteral("Ann")) << I;
+        EXPECT_EQ(HostView.Winners[I] == QStringLiteral("(tie)"), GuestView.Winners[I] == QStringLiteral("(tie)")) << I;
+    }
     EXPECT_EQ(GuestView.Ended, QStringList{QStringLiteral("Ann does not want to play again.")});
     EXPECT_EQ(HostView.Ended, QStringList{QString()}) << "its own No needs no message";
 }
@@ -197,6 +200,24 @@ TEST_F(NetRaceSessionTest, AHostsMoveThatDoesNotFitEndsTheRace)
     ASSERT_TRUE(WaitFor([&] { return !GuestView.Ended.isEmpty(); }));
     EXPECT_EQ(GuestView.Ended,
               QStringList{QStringLiteral("Ann sent a move that does not fit the table; the race has ended.")});
+}
+
+// A host that deals again while the guest's start box is open (one after
+// another, thousands of them) is not racing: the first deal is the guest's
+// table and the second ends the race, so no box opens on a box.
+TEST_F(NetRaceSessionTest, ADealBeforeBothSaidYesEndsTheRace)
+{
+    Connect();
+    GuestView.AnswerReady = false; // the start box stays open
+    Host->Begin();
+    ASSERT_TRUE(WaitFor([&] { return GuestView.Deals == 1; }));
+    auto* HostConnection = Host->findChild<TRaceConnection*>();
+    for (int I = 0; I < 10000; ++I)
+        HostConnection->Send(TDealt{Host->Table()});
+    ASSERT_TRUE(WaitFor([&] { return !GuestView.Ended.isEmpty(); }));
+    EXPECT_EQ(GuestView.Deals, 1);
+    EXPECT_EQ(GuestView.Ended,
+              QStringList{QStringLiteral("Ann sent a deal in the middle of a race; the race has ended.")});
 }
 
 // The peer goes away: while the deal waits for the start boxes, in the
