@@ -9,6 +9,7 @@
 #include "game/cardcomponents.h"
 #include "game/gamestate.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
@@ -78,7 +79,13 @@ QWidget* TCardFlights::Form() const
 
 bool TCardFlights::Animated() const
 {
-    return State.AnimateCards && Form();
+    // A card that moves while a box is open over the table jumps: its
+    // flight would hold still under the box until the answer.
+    QWidget* F = Form();
+    if (!State.AnimateCards || !F)
+        return false;
+    const QWidget* Modal = QApplication::activeModalWidget();
+    return !Modal || Modal == F->window();
 }
 
 TLuFlightLayer* TCardFlights::Layer()
@@ -160,6 +167,7 @@ void TCardFlights::Landed(int Id)
 void TCardFlights::Settle()
 {
     FSettled = nullptr;
+    FHeld.clear();
     std::vector<std::unique_ptr<TFlight>> Flights = std::move(FFlights);
     FFlights.clear();
     TLuFlightLayer* L = Flights.empty() ? nullptr : Layer();
@@ -167,6 +175,33 @@ void TCardFlights::Settle()
         if (L)
             L->Cancel(Flight->Id);
         Place(*Flight);
+    }
+}
+
+void TCardFlights::LandForBox()
+{
+    std::vector<std::unique_ptr<TFlight>> Flights = std::move(FFlights);
+    FFlights.clear();
+    TLuFlightLayer* L = Flights.empty() ? nullptr : Layer();
+    for (const auto& Flight : Flights) {
+        if (L)
+            L->Cancel(Flight->Id);
+        Place(*Flight);
+        FHeld.push_back(std::move(Flight->Landed));
+    }
+}
+
+void TCardFlights::RunHeld()
+{
+    const std::vector<TLanded> Held = std::move(FHeld);
+    FHeld.clear();
+    for (const TLanded& Landed : Held)
+        if (Landed)
+            Landed();
+    if (!InAir() && FSettled) {
+        const TLanded Then = std::move(FSettled);
+        FSettled = nullptr;
+        Then();
     }
 }
 

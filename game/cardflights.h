@@ -80,6 +80,14 @@ public:
     // Every card in the air lies at its place now, and no continuation runs:
     // for a new deal or the window's close.
     void Settle();
+    // Every card in the air lies at its place now, before a box opens over
+    // the table: under a box the flights hold still, and a card would hang
+    // half-landed under the question. What the landings would start (a
+    // point, a refill, the next stalemate round, the end of the deal) waits
+    // for RunHeld once the box has closed, unless Settle drops it first for
+    // a new deal or the close.
+    void LandForBox();
+    void RunHeld();
 
     // The layer the flights are drawn on (made with the first flight).
     TLuFlightLayer* Layer();
@@ -99,4 +107,5 @@ private:
     TCardComponents& Cards;
     std::vector<std::unique_ptr<TFlight>> FFlights;
     TLanded FSettled;
+    std::vector<TLanded> FHeld;
 };

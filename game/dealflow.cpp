@@ -3,6 +3,7 @@
 #include "cardlib/lucarddeck.h"
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardtable.h"
+#include "dialogs/halloffame.h"
 #include "game/cardcomponents.h"
 #include "game/cardflights.h"
 #include "game/gamehost.h"
@@ -52,9 +53,12 @@ void WaitForNextMillisecond(const platform::SystemTime& Seeded)
 void TDealFlow::Deal()
 {
     Host.StopComputer();
-    if (State.InGame && !Host.AskYesNo(QuestionText(QuitAndRedealId), platform::MsgType::Confirmation)) {
-        Host.StartComputer();
-        return;
+    if (State.InGame) {
+        Flights.LandForBox();
+        if (!Host.AskYesNo(QuestionText(QuitAndRedealId), platform::MsgType::Confirmation)) {
+            Resume();
+            return;
+        }
     }
     CountEnd(false);
 
@@ -157,9 +161,12 @@ void TDealFlow::GameOver()
         Rules.UpdateScoreLabel();
     }
     CountEnd(State.UserWon);
+    if (State.UserWon)
+        FHallBeforeName = State.HallOfFame;
     const bool Again = Host.AskYesNo(QuestionText(PlayAgainId, Winner), platform::MsgType::Information);
     if (State.UserWon && (State.Scoring != gamerules::ScoringLasVegas || !Again))
         Host.EnterHallOfFame();
+    FHallBeforeName.reset();
     State.UserWon = false;
     State.ComputerWon = false;
 
@@ -172,29 +179,69 @@ void TDealFlow::GameOver()
 bool TDealFlow::CloseQuery()
 {
     Host.StopComputer();
-    if (State.InGame && !Host.AskYesNo(QuestionText(QuitAndExitId), platform::MsgType::Confirmation)) {
-        Host.StartComputer();
-        return false;
+    if (State.InGame) {
+        Flights.LandForBox();
+        if (!Host.AskYesNo(QuestionText(QuitAndExitId), platform::MsgType::Confirmation)) {
+            Resume();
+            return false;
+        }
     }
     CountEnd(false);
     Flights.Settle();
     return true;
 }
 
-bool TDealFlow::GiveUp(const QString& Question)
+bool TDealFlow::AskToLeave(const QString& Question)
 {
     Host.StopComputer();
     if (!State.InGame)
         return true;
+    Flights.LandForBox();
     if (!Host.AskYesNo(Question, platform::MsgType::Confirmation)) {
-        Host.StartComputer();
+        Resume();
         return false;
     }
+    return true;
+}
+
+void TDealFlow::Resume()
+{
+    Flights.RunHeld();
+    // A deal that has its winner, or none at all, has no clock to restart.
+    if (State.InGame && !State.UserWon && !State.ComputerWon)
+        Host.StartComputer();
+}
+
+void TDealFlow::Abandon()
+{
+    Host.StopComputer();
     CountEnd(false);
     Flights.Settle();
     State.InGame = false;
     Host.ShowPauseButton(false);
-    return true;
+    Host.EnableHelpMenu(true);
+}
+
+void TDealFlow::OverTheTable(const std::function<void()>& Box)
+{
+    Flights.LandForBox();
+    Box();
+    Flights.RunHeld();
+}
+
+void TDealFlow::Terminate(const QString& Name)
+{
+    Host.StopComputer();
+    CountEnd(false);
+    if (FHallBeforeName) {
+        // As if the question had been answered No and the name given: the
+        // run ends here whatever the scoring.
+        State.HallOfFame = *FHallBeforeName;
+        FHallBeforeName.reset();
+        EnterHallOfFame(State.HallOfFame, State.Decks, State.Scoring + 1, State.Level + 1, State.Score,
+                        State.HallEntryDone, [&Name] { return std::optional<QString>(Name); });
+    }
+    Flights.Settle();
 }
 
 void TDealFlow::StartCounting()

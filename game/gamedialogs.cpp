@@ -11,6 +11,9 @@
 #include "game/gamehost.h"
 #include "game/gamerules.h"
 #include "game/gamestate.h"
+#include "platform/playername.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -63,7 +66,17 @@ namespace gamedialogs {
 void EnterHallOfFame(TGameState& State)
 {
     ::EnterHallOfFame(State.HallOfFame, State.Decks, State.Scoring + 1, State.Level + 1, State.Score,
-                      State.HallEntryDone, &AskName);
+                      State.HallEntryDone, [&State] {
+                          std::optional<QString> Name = AskName();
+                          if (Name)
+                              State.LastHallOfFameName = *Name;
+                          return Name;
+                      });
+}
+
+QString UnaskedName(const TGameState& State)
+{
+    return State.LastHallOfFameName.isEmpty() ? DefaultPlayerName() : State.LastHallOfFameName;
 }
 
 void ShowHallOfFame(TGameState& State, TGameHost& Host)
@@ -87,3 +100,13 @@ bool ShowOptions(TGameState& State, TCardComponents& Cards, TGameHost& Host)
 }
 
 } // namespace gamedialogs
+
+QString DefaultPlayerName()
+{
+    for (const char* Variable : {"USER", "LOGNAME"}) {
+        const QString Value = platform::CutName(platform::CleanName(qEnvironmentVariable(Variable)).trimmed());
+        if (!Value.isEmpty())
+            return Value;
+    }
+    return QCoreApplication::translate("TNetRaceWindow", "Player");
+}

@@ -38,6 +38,8 @@ struct TGameState {
     bool FreshRun = true;       // the next Las Vegas deal starts a new run
     bool HallEntryDone = false; // no further Hall of Fame entry in this run
     THallOfFameTable HallOfFame;
+    // The name last given for the Hall of Fame in this run of the program.
+    QString LastHallOfFameName;
 
     // The deal the statistics will count, from the start box's OK until it
     // is won, lost or given up. It keeps the deck size, level and scoring it

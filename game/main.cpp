@@ -1,7 +1,7 @@
 // The program: one window, the game table, until it closes.
 #include "game/commandline.h"
 #include "game/mainform.h"
-#include "game/netracewindow.h"
+#include "game/gamedialogs.h"
 #include "network/raceserver.h"
 #include "platform/application.h"
 #include "platform/soundpreloader.h"
@@ -70,8 +70,14 @@ int main(int argc, char** argv)
                 MainForm.JoinRace(Name, Line.Join);
         });
     }
-    // The end of the session closes the window as its close button does.
-    const platform::TerminationRequests Termination;
+    // The end of the session (or kill, or Ctrl+C) ends the program at once,
+    // wherever it stands, with everything written: nobody is there to
+    // answer a question, and a program that lingers is killed unsaved.
+    platform::TerminationRequests Termination;
+    Termination.SetHandler([&MainForm](int) {
+        MainForm.Terminate();
+        platform::ExitNow(0);
+    });
     // The sound player loads on a thread of its own at the first click or
     // key, well before the first card of a deal can sound.
     platform::SoundPreloader::InstallOnApplication();

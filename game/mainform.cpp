@@ -94,10 +94,12 @@ TMainForm::TMainForm(const QString& appDir, QWidget* parent)
 
     CreateComponents();
     NetRace = std::make_unique<TNetRaceWindow>(*this, *this, *this, this);
+    NetRace->OnRaceBegins = [this] { Game.Flow.Abandon(); };
     CreateMenu();
     // The window is exactly the menu and the table: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    platform::KeepAtOneSize(*this);
     platform::CentreOnScreen(*this);
 
     // Key preview: characters typed anywhere in this window reach FormKeyPress
@@ -383,18 +385,26 @@ void TMainForm::DealMenuClick()
     Game.Flow.Deal();
 }
 
-// A race against another player replaces the race against the computer:
-// a deal in progress is given up first (and counted so).
+// A race against another player replaces the race against the computer: a
+// deal in progress waits while the race is set up, is given up (and counted
+// so) when the race begins, and goes on as it was when the setting up is
+// cancelled.
 void TMainForm::HostRaceMenuClick()
 {
-    if (!NetRace->Active() && Game.Flow.GiveUp(tr("Quit game and race?")))
-        NetRace->HostRace(true, DefaultPlayerName(), network::DefaultPort);
+    if (NetRace->Active() || !Game.Flow.AskToLeave(tr("Quit game and race?")))
+        return;
+    NetRace->HostRace(true, DefaultPlayerName(), network::DefaultPort);
+    if (!NetRace->Active())
+        Game.Flow.Resume(); // cancelled, or over already: a given-up deal stays given up
 }
 
 void TMainForm::JoinRaceMenuClick()
 {
-    if (!NetRace->Active() && Game.Flow.GiveUp(tr("Quit game and race?")))
-        NetRace->JoinRace(true, DefaultPlayerName(), QString());
+    if (NetRace->Active() || !Game.Flow.AskToLeave(tr("Quit game and race?")))
+        return;
+    NetRace->JoinRace(true, DefaultPlayerName(), QString());
+    if (!NetRace->Active())
+        Game.Flow.Resume(); // cancelled, or over already: a given-up deal stays given up
 }
 
 void TMainForm::HostRace(const QString& Name, quint16 Port)
@@ -429,13 +439,15 @@ bool TMainForm::ShowOptions()
 
 void TMainForm::OptionsMenuClick()
 {
-    if (ShowOptions())
+    bool RestartNeeded = false;
+    Game.Flow.OverTheTable([this, &RestartNeeded] { RestartNeeded = ShowOptions(); });
+    if (RestartNeeded)
         DealMenuClick();
 }
 
 void TMainForm::ScoresMenuClick()
 {
-    ShowHallOfFame();
+    Game.Flow.OverTheTable([this] { ShowHallOfFame(); });
 }
 
 void TMainForm::ContentsMenuClick()
@@ -491,6 +503,17 @@ void TMainForm::FormClose()
     const TGameSettings settings{Scoring, Decks, Level, SoundsOn, static_cast<std::int32_t>(Deck->CardBack()),
                                  AnimateCards};
     settingsFile.WriteAll(settings, HallOfFame, Statistics, RaceRecords);
+}
+
+void TMainForm::Terminate()
+{
+    if (FClosed)
+        return;
+    FClosed = true;
+    Timer->stop();
+    NetRace->Terminate();
+    Game.Flow.Terminate(gamedialogs::UnaskedName(*this));
+    FormClose();
 }
 
 bool TMainForm::event(QEvent* event)

@@ -151,6 +151,13 @@ public:
     void FormCloseQuery(bool& CanClose);
     // Writes the settings, then the Hall of Fame, back to the settings file in one replacement of it.
     void FormClose();
+    // The program ends on a request from outside (a termination signal),
+    // wherever it stands and asking nothing: a running deal or race is
+    // given up and counted (the other player is told), a win waiting for
+    // its name keeps its entry, and the file is written as at a close. The
+    // caller then ends the process. Nothing is done twice: after the
+    // window's own close (which wrote the file) it does nothing.
+    void Terminate();
 
     // Every character typed while this window is active arrives here before
     // the focused control; setting Key to a null character swallows it.

@@ -15,6 +15,7 @@
 #include "platform/systemclock.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 using namespace network;
@@ -33,16 +34,6 @@ int RaceRandom(int N)
 }
 
 } // namespace
-
-QString DefaultPlayerName()
-{
-    for (const char* Name : {"USER", "LOGNAME"}) {
-        const QString Value = qEnvironmentVariable(Name).trimmed();
-        if (!Value.isEmpty())
-            return Value.left(20);
-    }
-    return TNetRaceWindow::tr("Player");
-}
 
 TNetRaceWindow::TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameHost& Host, QWidget* Window)
     : State(State)
@@ -149,6 +140,8 @@ void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Addr
 
 void TNetRaceWindow::Begin(TRaceConnection* Connection, const QString& OwnName)
 {
+    if (OnRaceBegins)
+        OnRaceBegins();
     FOwnName = OwnName;
     FCounted = {};
     Host.StopComputer();
@@ -165,6 +158,14 @@ void TNetRaceWindow::Leave()
     if (FSession && !FSession->Ended())
         FSession->Leave();
     Finish();
+}
+
+void TNetRaceWindow::Terminate()
+{
+    FTerminating = true;
+    FFlights.Clear();
+    if (FSession && !FSession->Ended())
+        FSession->Leave();
 }
 
 void TNetRaceWindow::Finish()
@@ -218,7 +219,10 @@ void TNetRaceWindow::Lay(const TRaceSnapshot& Table, int OwnSeat)
 {
     netracetable::Lay(Cards, FFlights.Presented(Table), OwnSeat);
     const auto Own = static_cast<std::size_t>(OwnSeat), Other = static_cast<std::size_t>(1 - OwnSeat);
-    Host.ShowScore(gamerules::RaceScore(Table.Target, Table.Played[Own], Table.Played[Other], Table.Won[Own]));
+    // The winner's bonus for a win alone: a tie has none.
+    const TRaceOutcome Outcome = RaceOutcome(Table);
+    const bool OwnWin = Outcome == (OwnSeat == TTwoRace::HostSeat ? TRaceOutcome::HostWon : TRaceOutcome::GuestWon);
+    Host.ShowScore(gamerules::RaceScore(Table.Target, Table.Played[Own], Table.Played[Other], OwnWin));
     const bool Over = Table.Won[0] || Table.Won[1];
     Host.ShowWaitSign(UserSide, !Over && !netracetable::SeatCanPlay(Table, OwnSeat));
     Host.ShowWaitSign(ComputerSide, !Over && !netracetable::SeatCanPlay(Table, 1 - OwnSeat));
@@ -256,9 +260,13 @@ void TNetRaceWindow::AskReady()
     // After the message that brought the deal has been handled: the box
     // runs an event loop of its own.
     QTimer::singleShot(0, this, [this] {
-        if (!FSession || FSession->Ended())
+        // One start box at a time: it serves whatever deal is on the table
+        // when its OK is pressed.
+        if (!FSession || FSession->Ended() || FStartBox)
             return;
+        FStartBox = true;
         Host.ShowMessage(platform::LoadStr(StartBoxId));
+        FStartBox = false;
         if (FSession)
             FSession->Ready();
     });
@@ -272,14 +280,18 @@ void TNetRaceWindow::ShowRunning(bool Running)
 }
 
 // A won race enters the player's own records under the name they race by;
-// a lost one, or one this player gave up, counts as lost.
-void TNetRaceWindow::CountEnd(bool OwnWin)
+// a lost one, or one this player gave up, counts as lost; a tie as tied.
+void TNetRaceWindow::CountEnd(TRaceEnd End)
 {
     if (!FCounted.Open || !FSession)
         return;
     FCounted.Open = false;
-    if (!OwnWin) {
+    if (End == TRaceEnd::Lost) {
         State.RaceRecords.RecordLoss(FCounted.Deck);
+        return;
+    }
+    if (End == TRaceEnd::Tied) {
+        State.RaceRecords.RecordTie(FCounted.Deck);
         return;
     }
     const TRaceSnapshot& Table = FSession->Table();
@@ -289,21 +301,23 @@ void TNetRaceWindow::CountEnd(bool OwnWin)
                                 FOwnName);
 }
 
-void TNetRaceWindow::ShowEnd(const QString& WinnerName, bool OwnWin)
+void TNetRaceWindow::ShowEnd(const QString& WinnerName, TRaceEnd End)
 {
-    CountEnd(OwnWin);
+    CountEnd(End);
     // The last cards lie where they go before the question opens: under a
     // modal box flights hold still, and the table must show how it ended.
     FFlights.Clear();
     Relay();
     if (State.SoundsOn)
-        Host.PlaySound(OwnWin ? "YouWon" : "YouLost");
-    QTimer::singleShot(0, this, [this, WinnerName] {
-        if (!FSession || FSession->Ended())
+        Host.PlaySound(End == TRaceEnd::Won ? "YouWon" : End == TRaceEnd::Lost ? "YouLost" : "NoPlay");
+    const QString Question = End == TRaceEnd::Tied
+        ? tr("It is a tie, Do you want to play again?")
+        : platform::LoadStr(PlayAgainId).replace(QStringLiteral("%s"), WinnerName);
+    QTimer::singleShot(0, this, [this, Question] {
+        if (!FSession || FSession->Ended() || FQuestion)
             return;
         FQuestion = true;
-        const bool Again = Host.AskYesNo(platform::LoadStr(PlayAgainId).replace(QStringLiteral("%s"), WinnerName),
-                                         platform::MsgType::Information);
+        const bool Again = Host.AskYesNo(Question, platform::MsgType::Information);
         FQuestion = false;
         if (FSession)
             FSession->Again(Again);
@@ -315,16 +329,16 @@ void TNetRaceWindow::ShowEnded(const QString& Why)
     // Leaving during a deal gives it up; a deal the other player left, or
     // the line lost, has no winner and is not counted.
     if (Why.isEmpty())
-        CountEnd(false);
+        CountEnd(TRaceEnd::Lost);
     FCounted.Open = false;
     FFlights.Clear();
     Relay();
     Finish();
-    // A question to play again that is still open has no answer to wait
-    // for any more: it closes (as No) before the news shows.
-    if (FQuestion)
-        if (QWidget* Box = QApplication::activeModalWidget())
+    // A start box or a question to play again that is still open has no
+    // race to serve any more: it closes (as No) before the news shows.
+    if (FQuestion || FStartBox)
+        if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             Box->close();
-    if (!Why.isEmpty())
+    if (!Why.isEmpty() && !FTerminating)
         QTimer::singleShot(0, this, [this, Why] { Host.ShowMessage(Why); });
 }

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TGameHost;
@@ -27,6 +28,10 @@ public:
     TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameHost& Host, QWidget* Window);
     ~TNetRaceWindow() override;
 
+    // Runs as a race is about to begin, before its first deal shows: the
+    // window gives up what else ran on its table.
+    std::function<void()> OnRaceBegins;
+
     // A race is set up or running: keys and clicks are the race's.
     bool Active() const;
     const TNetRaceSession* Session() const { return FSession.get(); }
@@ -39,6 +44,9 @@ public:
     void JoinRace(bool Ask, const QString& Name, const QString& Address);
     // Leaves the race (the other player is told).
     void Leave();
+    // The program is ending: a race is left as by Leave, its goodbye on its
+    // way before the process ends, and nothing more is shown.
+    void Terminate();
 
     // The player's key (1..4) and click on one of their slots.
     void Key(QChar Key);
@@ -50,12 +58,12 @@ public:
     void ShowRefused(const network::TPlayRequest& Request) override;
     void AskReady() override;
     void ShowRunning(bool Running) override;
-    void ShowEnd(const QString& WinnerName, bool OwnWin) override;
+    void ShowEnd(const QString& WinnerName, TRaceEnd End) override;
     void ShowEnded(const QString& Why) override;
 
 private:
     void Begin(network::TRaceConnection* Connection, const QString& OwnName);
-    void CountEnd(bool OwnWin);
+    void CountEnd(TRaceEnd End);
     void Lay(const network::TRaceSnapshot& Table, int OwnSeat);
     void Relay();
     void PlaySlot(int Slot);
@@ -71,6 +79,8 @@ private:
     network::TRaceSnapshot FShownBefore; // the table before the next change
     bool FSettingUp = false;
     bool FQuestion = false; // the question to play again is open
+    bool FStartBox = false; // the start box is open
+    bool FTerminating = false;
     QString FOwnName;       // as the other player knows this one
     // The deal the race records will count, from both OKs to its end.
     struct TCountedRace {
@@ -79,6 +89,3 @@ private:
         std::int64_t StartedMs = 0;
     } FCounted;
 };
-
-// The login name, for a player who gives none.
-QString DefaultPlayerName();

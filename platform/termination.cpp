@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -15,9 +16,9 @@ namespace {
 int Pipe[2] = {-1, -1};
 constexpr int Signals[] = {SIGTERM, SIGHUP, SIGINT};
 
-extern "C" void OnSignal(int)
+extern "C" void OnSignal(int Signal)
 {
-    const char Byte = 1;
+    const char Byte = static_cast<char>(Signal);
     [[maybe_unused]] const ssize_t Written = ::write(Pipe[0], &Byte, 1);
 }
 
@@ -53,13 +54,29 @@ TerminationRequests::~TerminationRequests()
 void TerminationRequests::Arrived()
 {
     char Bytes[16];
-    while (::read(Pipe[1], Bytes, sizeof Bytes) > 0) {
-    }
+    ssize_t Read = 0;
+    while ((Read = ::read(Pipe[1], Bytes, sizeof Bytes)) > 0)
+        FLastSignal = static_cast<unsigned char>(Bytes[Read - 1]);
+    if (FHandling)
+        return;
     ++FCount;
-    // Modal boxes first (a question open is answered as its close box
-    // would), then the windows under them, each through its close query.
-    QApplication::closeAllWindows();
+    if (FHandler) {
+        FHandling = true;
+        FHandler(FLastSignal);
+        FHandling = false;
+    } else {
+        // Modal boxes first (a question open is answered as its close box
+        // would), then the windows under them, each through its close query.
+        QApplication::closeAllWindows();
+    }
     Q_EMIT Requested();
+}
+
+void ExitNow(int Status)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::_exit(Status);
 }
 
 } // namespace platform

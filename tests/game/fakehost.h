@@ -39,6 +39,8 @@ public:
     std::deque<bool> Answers; // Yes or No, for the questions in order
     // Runs inside PlaySound, before the name is recorded (a test may throw from it).
     std::function<void(const char*)> OnSound;
+    // Runs with each box's text while the box is open, before its answer.
+    std::function<void(const QString&)> WhileOpen;
 
     void PlaySound(const char* Name) override
     {
@@ -56,10 +58,17 @@ public:
     void EnableHelpMenu(bool Enabled) override { HelpMenuEnabled = Enabled; }
     void ShowPauseButton(bool Visible) override { PauseButtonVisible = Visible; }
     void EnterHallOfFame() override { ++HallOfFameOffers; }
-    void ShowMessage(const QString& Text) override { Boxes.push_back({Text, Running}); }
+    void ShowMessage(const QString& Text) override
+    {
+        Boxes.push_back({Text, Running});
+        if (WhileOpen)
+            WhileOpen(Text);
+    }
     bool AskYesNo(const QString& Text, platform::MsgType) override
     {
         Boxes.push_back({Text, Running});
+        if (WhileOpen)
+            WhileOpen(Text);
         if (Answers.empty()) {
             ADD_FAILURE() << "Unexpected question: " << Text.toStdString();
             return false;
