@@ -43,7 +43,6 @@ public:
         FBody.append(Bytes);
     }
     void Raw(const QByteArray& Bytes) { FBody.append(Bytes); }
-    qsizetype BodySize() const { return FBody.size(); }
     QByteArray Frame() const
     {
         QByteArray Frame(4, '\0');
