@@ -378,6 +378,7 @@ void TMainForm::ComputerPlay(TLuCardGroup* Slot, TLuCardTable* Pile)
 void TMainForm::DealMenuClick()
 {
     if (NetRace->Active()) {
+        NetRace->LandForBox();
         if (AskYesNo(tr("Leave the race?"), platform::MsgType::Confirmation))
             NetRace->Leave();
         return;
@@ -486,6 +487,7 @@ void TMainForm::PauseBtnClick()
 void TMainForm::FormCloseQuery(bool& CanClose)
 {
     if (NetRace->Active()) {
+        NetRace->LandForBox();
         CanClose = AskYesNo(platform::LoadStr(QuitAndExitId), platform::MsgType::Confirmation);
         if (CanClose)
             NetRace->Leave();

@@ -160,6 +160,12 @@ void TNetRaceWindow::Leave()
     Finish();
 }
 
+void TNetRaceWindow::LandForBox()
+{
+    FFlights.Clear();
+    Relay();
+}
+
 void TNetRaceWindow::Terminate()
 {
     FTerminating = true;

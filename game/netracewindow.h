@@ -44,6 +44,9 @@ public:
     void JoinRace(bool Ask, const QString& Name, const QString& Address);
     // Leaves the race (the other player is told).
     void Leave();
+    // Before a box opens over the race's table: every card in the air lies
+    // where the race has it (under a box the flights hold still).
+    void LandForBox();
     // The program is ending: a race is left as by Leave, its goodbye on its
     // way before the process ends, and nothing more is shown.
     void Terminate();

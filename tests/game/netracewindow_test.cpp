@@ -4,7 +4,13 @@
 // counted in each window's own race records, apart from the computer's,
 // which the settings file keeps at the close.
 #include "cardlib/luflightlayer.h"
+#include "game/tworace.h"
+#include "network/raceserver.h"
 #include "tests/game/netracetesting.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include "tests/support/seams.h"
 
 namespace {
@@ -13,6 +19,7 @@ using platform::MsgResult;
 using testing_support::ScriptedMessageBoxes;
 using testing_support::ScriptedModalDialogs;
 using namespace netracetesting;
+using namespace network;
 
 class NetRaceWindowTest : public ::testing::TestWithParam<bool> {
 protected:
@@ -117,5 +124,56 @@ TEST_P(NetRaceWindowTest, LeavingMidDealCountsAsLostForTheOneWhoLeaves)
 }
 
 INSTANTIATE_TEST_SUITE_P(FlightsOffAndOn, NetRaceWindowTest, ::testing::Bool());
+
+} // namespace
+
+namespace {
+
+// With the real boxes: a host that leaves while the guest's start box is
+// open takes the box with it, and the news shows on a table with no box
+// left for a race that no longer exists.
+TEST(NetRaceWindowBoxes, TheStartBoxClosesWithTheRaceItServed)
+{
+    TPlayer Bo(false);
+    TRaceServer Server(QStringLiteral("Ann"), TRaceConnection::TTimings{50, 2000});
+    ASSERT_TRUE(Server.Listen(0));
+    TRaceConnection* HostEnd = nullptr;
+    QObject::connect(&Server, &TRaceServer::Joined, &Server, [&](TRaceConnection* C) { HostEnd = C; });
+    ScriptedModalDialogs Modals;
+    Modals.Then(ScriptedModalDialogs::For<TRaceWaitForm>([](TRaceWaitForm& Wait) {
+        WaitFor([&] { return Wait.result() != 0; });
+        return Wait.result();
+    }));
+    Bo.Form->JoinRace(QStringLiteral("Bo"), QStringLiteral("127.0.0.1:%1").arg(Server.Port()));
+    ASSERT_TRUE(WaitFor([&] { return HostEnd != nullptr; }));
+
+    const QString StartBox = QStringLiteral("Click Ok when Ready to Start!");
+    QStringList Seen;
+    bool StartBoxLeftUnderTheNews = false;
+    QTimer Watch;
+    QObject::connect(&Watch, &QTimer::timeout, [&] {
+        auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!Box || Seen.contains(Box->text()))
+            return;
+        Seen << Box->text();
+        if (Box->text() == StartBox) {
+            HostEnd->Close(); // the host leaves before OK
+            return;
+        }
+        for (QWidget* W : QApplication::topLevelWidgets())
+            if (auto* Other = qobject_cast<QMessageBox*>(W); Other && Other->isVisible() && Other->text() == StartBox)
+                StartBoxLeftUnderTheNews = true;
+        Box->accept();
+    });
+    Watch.start(5);
+    TTwoRace Race;
+    Race.Deal(1, [](int N) { return N / 2; });
+    HostEnd->Send(TDealt{Race.Snapshot()});
+    ASSERT_TRUE(WaitFor([&] { return Seen.size() == 2 && !QApplication::activeModalWidget(); }, 10000))
+        << Seen.join(u'|').toStdString();
+    EXPECT_EQ(Seen, (QStringList{StartBox, QStringLiteral("Ann left the race.")}));
+    EXPECT_FALSE(StartBoxLeftUnderTheNews);
+    EXPECT_FALSE(Bo.Racing());
+}
 
 } // namespace
