@@ -137,6 +137,10 @@
         <source>Best</source>
         <translation>Beste</translation>
     </message>
+    <message>
+        <source>Tied</source>
+        <translation>Remis</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -408,6 +412,10 @@
         <source>Joining %1 ...</source>
         <translation>Verbinde mit %1 ...</translation>
     </message>
+    <message>
+        <source>It is a tie, Do you want to play again?</source>
+        <translation>Unentschieden. Möchtest du noch einmal spielen?</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>
@@ -660,10 +668,6 @@
         <translation>Die Verbindung ist gescheitert: %1</translation>
     </message>
     <message>
-        <source>The other player stopped answering.</source>
-        <translation>Der andere Spieler antwortet nicht mehr.</translation>
-    </message>
-    <message>
         <source>The other player did not answer.</source>
         <translation>Der andere Spieler hat nicht geantwortet.</translation>
     </message>
@@ -696,12 +700,28 @@
         <translation>%1 hat das Rennen verlassen.</translation>
     </message>
     <message>
-        <source>%1 closed the connection.</source>
-        <translation>%1 hat die Verbindung geschlossen.</translation>
+        <source>%1 stopped answering.</source>
+        <translation>%1 antwortet nicht mehr.</translation>
     </message>
     <message>
-        <source>The other player closed the connection.</source>
-        <translation>Der andere Spieler hat die Verbindung geschlossen.</translation>
+        <source>Velto could not send its own move; the race has ended.</source>
+        <translation>Velto konnte den eigenen Zug nicht senden; das Rennen ist beendet.</translation>
+    </message>
+    <message>
+        <source>%1 is not reading what this side sends; the race has ended.</source>
+        <translation>%1 liest nicht, was diese Seite sendet; das Rennen ist beendet.</translation>
+    </message>
+    <message>
+        <source>%1 sent too many messages at once; the race has ended.</source>
+        <translation>%1 hat zu viele Nachrichten auf einmal gesendet; das Rennen ist beendet.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>Die Verbindung zu %1 ist abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>Die Verbindung zum anderen Spieler ist abgebrochen.</translation>
     </message>
 </context>
 <context>

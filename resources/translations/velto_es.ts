@@ -137,6 +137,10 @@
         <source>Best</source>
         <translation>Mejor</translation>
     </message>
+    <message>
+        <source>Tied</source>
+        <translation>Empatadas</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -408,6 +412,10 @@
         <source>Joining %1 ...</source>
         <translation>Conectando con %1 ...</translation>
     </message>
+    <message>
+        <source>It is a tie, Do you want to play again?</source>
+        <translation>Empate. ¿Quieres jugar otra vez?</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>
@@ -660,10 +668,6 @@
         <translation>La conexión ha fallado: %1</translation>
     </message>
     <message>
-        <source>The other player stopped answering.</source>
-        <translation>El otro jugador ha dejado de responder.</translation>
-    </message>
-    <message>
         <source>The other player did not answer.</source>
         <translation>El otro jugador no ha respondido.</translation>
     </message>
@@ -696,12 +700,28 @@
         <translation>%1 ha abandonado la carrera.</translation>
     </message>
     <message>
-        <source>%1 closed the connection.</source>
-        <translation>%1 ha cerrado la conexión.</translation>
+        <source>%1 stopped answering.</source>
+        <translation>%1 ha dejado de responder.</translation>
     </message>
     <message>
-        <source>The other player closed the connection.</source>
-        <translation>El otro jugador ha cerrado la conexión.</translation>
+        <source>Velto could not send its own move; the race has ended.</source>
+        <translation>Velto no pudo enviar su propia jugada; la carrera ha terminado.</translation>
+    </message>
+    <message>
+        <source>%1 is not reading what this side sends; the race has ended.</source>
+        <translation>%1 no lee lo que envía este lado; la carrera ha terminado.</translation>
+    </message>
+    <message>
+        <source>%1 sent too many messages at once; the race has ended.</source>
+        <translation>%1 envió demasiados mensajes a la vez; la carrera ha terminado.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>Se perdió la conexión con %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>Se perdió la conexión con el otro jugador.</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,10 @@
         <source>Best</source>
         <translation>Meilleur</translation>
     </message>
+    <message>
+        <source>Tied</source>
+        <translation>Nulles</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -408,6 +412,10 @@
         <source>Joining %1 ...</source>
         <translation>Connexion à %1 ...</translation>
     </message>
+    <message>
+        <source>It is a tie, Do you want to play again?</source>
+        <translation>Égalité. Voulez-vous rejouer ?</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>
@@ -660,10 +668,6 @@
         <translation>La connexion a échoué : %1</translation>
     </message>
     <message>
-        <source>The other player stopped answering.</source>
-        <translation>L&apos;autre joueur ne répond plus.</translation>
-    </message>
-    <message>
         <source>The other player did not answer.</source>
         <translation>L&apos;autre joueur n&apos;a pas répondu.</translation>
     </message>
@@ -696,12 +700,28 @@
         <translation>%1 a quitté la course.</translation>
     </message>
     <message>
-        <source>%1 closed the connection.</source>
-        <translation>%1 a fermé la connexion.</translation>
+        <source>%1 stopped answering.</source>
+        <translation>%1 ne répond plus.</translation>
     </message>
     <message>
-        <source>The other player closed the connection.</source>
-        <translation>L&apos;autre joueur a fermé la connexion.</translation>
+        <source>Velto could not send its own move; the race has ended.</source>
+        <translation>Velto n&apos;a pas pu envoyer son propre coup ; la course est terminée.</translation>
+    </message>
+    <message>
+        <source>%1 is not reading what this side sends; the race has ended.</source>
+        <translation>%1 ne lit pas ce que ce côté envoie ; la course est terminée.</translation>
+    </message>
+    <message>
+        <source>%1 sent too many messages at once; the race has ended.</source>
+        <translation>%1 a envoyé trop de messages à la fois ; la course est terminée.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>La connexion avec %1 a été perdue.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>La connexion avec l&apos;autre joueur a été perdue.</translation>
     </message>
 </context>
 <context>

@@ -346,13 +346,16 @@ TEST_P(TranslatedWindows, AltLettersAreUniqueInEveryWindowAndMenu)
 }
 
 // The Hall of Fame's and the statistics' lines show whole, with no scroll bar
-// sideways.
+// sideways, the races' tables too.
 TEST_P(TranslatedWindows, TheListWindowsLinesFit)
 {
     const QString Language = QString::fromLatin1(GetParam());
     const TLanguage Installed(Language);
 
     TMainForm& F = Open();
+    F.RaceRecords.RecordWin(1, 61000, 1526, QStringLiteral("WWWWWWWWWWWWWWWWWWWW"));
+    F.RaceRecords.RecordTie(2);
+    F.RaceRecords.RecordLoss(2);
     dialogs.Then(ScriptedModalDialogs::For<TScoreForm>([&](TScoreForm& Form) {
         ExpectLinesFit(Form.List, QStringLiteral("the Hall of Fame in \"%1\"").arg(Language));
         Form.StatisticsBtn->click();
