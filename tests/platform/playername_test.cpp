@@ -42,8 +42,9 @@ TEST(PlayerName, CutsByCharactersAsSeenNeverInsideOne)
         const QString Cut = platform::CutName(C.Name, C.Max);
         EXPECT_EQ(Cut, C.Expected);
         EXPECT_EQ(platform::NameLength(Cut), std::min(C.Max, platform::NameLength(C.Name)));
-        ASSERT_FALSE(Cut.isEmpty() && C.Max > 0);
-        EXPECT_FALSE(Cut.back().isHighSurrogate());
+        if (!Cut.isEmpty()) {
+            EXPECT_FALSE(Cut.back().isHighSurrogate());
+        }
     }
 }
 
