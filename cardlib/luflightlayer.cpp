@@ -181,6 +181,8 @@ void TLuFlightLayer::Advance(double Milliseconds)
             Dirty += Area(*It);
         It->Elapsed += std::max(0.0, Milliseconds);
         if (It->Arrived()) {
+            It->At = It->To;
+            Dirty += Area(*It);
             Arrived.push_back(std::move(*It));
             It = FFlights.erase(It);
             continue;
@@ -204,6 +206,8 @@ void TLuFlightLayer::Land(TFlightId Id)
     std::vector<TFlight> Arrived;
     if (It->Started())
         update(Area(*It));
+    It->At = It->To;
+    update(Area(*It));
     Arrived.push_back(std::move(*It));
     FFlights.erase(It);
     Arrive(std::move(Arrived));
@@ -213,9 +217,12 @@ void TLuFlightLayer::LandAll()
 {
     std::vector<TFlight> Arrived = std::move(FFlights);
     FFlights.clear();
-    for (const TFlight& Flight : Arrived)
+    for (TFlight& Flight : Arrived) {
         if (Flight.Started())
             update(Area(Flight));
+        Flight.At = Flight.To;
+        update(Area(Flight));
+    }
     Arrive(std::move(Arrived));
 }
 
@@ -223,7 +230,12 @@ void TLuFlightLayer::Cancel(TFlightId Id)
 {
     const auto It = std::find_if(FFlights.begin(), FFlights.end(), [Id](const TFlight& F) { return F.Id == Id; });
     if (It == FFlights.end()) {
-        FLanding.erase(std::remove(FLanding.begin(), FLanding.end(), Id), FLanding.end());
+        const auto Landing =
+            std::find_if(FLanding.begin(), FLanding.end(), [Id](const TFlight& F) { return F.Id == Id; });
+        if (Landing != FLanding.end()) {
+            update(Area(*Landing));
+            FLanding.erase(Landing);
+        }
         return;
     }
     if (It->Started())
@@ -238,6 +250,8 @@ void TLuFlightLayer::CancelAll()
     for (const TFlight& Flight : FFlights)
         if (Flight.Started())
             update(Area(Flight));
+    for (const TFlight& Flight : FLanding)
+        update(Area(Flight));
     FFlights.clear();
     FLanding.clear();
     FFrame.stop();
@@ -248,29 +262,45 @@ void TLuFlightLayer::Arrive(std::vector<TFlight> Arrived)
     // No timer runs while nothing moves.
     if (FFlights.empty())
         FFrame.stop();
+    // The flights of a frame land one callback after another, and a
+    // callback that repaints shows the whole window as it is then: each
+    // flight of the frame stays drawn at its end until its own callback
+    // has laid what it carries, so no place shows bare (or its old card)
+    // in between.
+    std::vector<TFlightId> Ids;
+    for (TFlight& Flight : Arrived) {
+        Ids.push_back(Flight.Id);
+        FLanding.push_back(std::move(Flight));
+    }
     // A callback may close the form, and the layer with it. One that fails
     // does not keep the others from landing: the first failure goes on once
     // all have.
     const QPointer<TLuFlightLayer> Self(this);
     std::exception_ptr Failure;
-    for (const TFlight& Flight : Arrived)
-        FLanding.push_back(Flight.Id);
-    for (TFlight& Flight : Arrived) {
-        const auto Landing = std::find(FLanding.begin(), FLanding.end(), Flight.Id);
-        if (Landing == FLanding.end())
+    const auto Landing = [this](TFlightId Id) {
+        return std::find_if(FLanding.begin(), FLanding.end(), [Id](const TFlight& F) { return F.Id == Id; });
+    };
+    for (const TFlightId Id : Ids) {
+        auto It = Landing(Id);
+        if (It == FLanding.end())
             continue;
-        FLanding.erase(Landing);
-        Flight.At = Flight.To;
+        const TLandedEvent OnLanded = std::move(It->OnLanded);
         try {
-            Q_EMIT Landed(Flight.Id);
-            if (Self && Flight.OnLanded)
-                Flight.OnLanded(Flight.Id);
+            Q_EMIT Landed(Id);
+            if (Self && OnLanded)
+                OnLanded(Id);
         } catch (...) {
             if (!Failure)
                 Failure = std::current_exception();
         }
         if (!Self)
             break;
+        // Its card lies in its place now: the image goes with the next paint.
+        It = Landing(Id);
+        if (It != FLanding.end()) {
+            update(Area(*It));
+            FLanding.erase(It);
+        }
     }
     if (Failure)
         std::rethrow_exception(Failure);
@@ -278,17 +308,21 @@ void TLuFlightLayer::Arrive(std::vector<TFlight> Arrived)
 
 void TLuFlightLayer::paintEvent(QPaintEvent* Event)
 {
-    if (FFlights.empty())
+    if (FFlights.empty() && FLanding.empty())
         return;
     QPainter Painter(this);
     Painter.setClipRegion(Event->region());
-    for (const TFlight& Flight : FFlights) {
-        if (!Flight.Started())
-            continue;
+    const auto Paint = [&Painter](const TFlight& Flight) {
         if (!Flight.Shadow.isNull())
             Painter.drawImage(Flight.At + QPoint(Flight.ShadowOffset, Flight.ShadowOffset), Flight.Shadow);
         Painter.drawImage(Flight.At, Flight.Image);
-    }
+    };
+    // What has landed lies on the table, under everything still flying.
+    for (const TFlight& Flight : FLanding)
+        Paint(Flight);
+    for (const TFlight& Flight : FFlights)
+        if (Flight.Started())
+            Paint(Flight);
 }
 
 bool TLuFlightLayer::eventFilter(QObject* Watched, QEvent* Event)

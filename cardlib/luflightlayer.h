@@ -9,8 +9,9 @@
 //
 // Drawing: flights are painted in the order they were launched, so a later
 // one passes over an earlier, each over a soft shadow when ShadowOffset is
-// set. The layer paints nothing else; what lies under a flight is the form
-// and its controls painting themselves, so it is right while an image
+// set; one that has arrived lies under them all until its callback
+// returns. The layer paints nothing else; what lies under a flight is the
+// form and its controls painting themselves, so it is right while an image
 // passes and after it has gone. The layer lets the mouse through.
 //
 // Time: a frame timer runs only while something is in the air, at the
@@ -44,8 +45,11 @@ public:
 
     // Image starts at From (form coordinates of its top-left corner) once
     // Delay milliseconds have passed, and reaches To Duration milliseconds
-    // later. OnLanded runs when it has arrived and left the layer; the flight
-    // is over by then, so the callback may launch, land or cancel others.
+    // later. OnLanded runs when it has arrived; the flight is over by then
+    // (no longer counted nor in the air), so the callback may launch, land
+    // or cancel others. Its image still lies at To until the callback
+    // returns, so that a paint inside a landing (a control repainting at
+    // once) never shows a place bare before its own landing fills it.
     TFlightId Launch(const QImage& Image, QPoint From, QPoint To, int Duration, TLandedEvent OnLanded = {},
                      int Delay = 0);
 
@@ -116,14 +120,15 @@ private:
     void Follow();
     void Tick();
     void StartClock();
-    // Runs the callbacks of flights already taken off the layer, in order,
+    // Runs the callbacks of flights already taken out of the air, in order,
     // but not of one that an earlier callback cancelled.
     void Arrive(std::vector<TFlight> Arrived);
 
     std::vector<TFlight> FFlights;
-    // Arrived flights whose callbacks are still to run: a Cancel reaches
-    // them here, since a callback of the same frame may cancel them.
-    std::vector<TFlightId> FLanding;
+    // Arrived flights whose callbacks have not returned yet, drawn at their
+    // ends: a Cancel reaches them here, since a callback of the same frame
+    // may cancel them.
+    std::vector<TFlight> FLanding;
     TFlightId FNextId = 1;
     int FShadowOffset = 0;
     QEasingCurve FEasing{QEasingCurve::OutCubic};
