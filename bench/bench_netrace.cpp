@@ -36,7 +36,7 @@ struct TView final : TNetRaceView {
     void ShowRefused(const TPlayRequest&) override {}
     void AskReady() override { QTimer::singleShot(0, Session, [this] { Session->Ready(); }); }
     void ShowRunning(bool) override {}
-    void ShowEnd(const QString&, bool) override { Over = true; }
+    void ShowEnd(const QString&, TRaceEnd) override { Over = true; }
     void ShowEnded(const QString&) override { Ended = true; }
 };
 
