@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
 
 QLabel* MakeListTitle(QWidget* Parent, const QString& Text)
 {
@@ -31,8 +32,11 @@ void FillList(QListWidget* List, const QStringList& Lines, int LineHeight)
 {
     List->clear();
     const QFontMetrics Metrics(List->font());
+    // The item draws its text inside a margin on each side: a row only as
+    // wide as its text would elide the last characters of the widest line.
+    const int TextMargin = List->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List) + 1;
     for (const QString& Line : Lines) {
         auto* Item = new QListWidgetItem(Line, List);
-        Item->setSizeHint(QSize(Metrics.horizontalAdvance(Line), LineHeight));
+        Item->setSizeHint(QSize(Metrics.horizontalAdvance(Line) + 2 * TextMargin, LineHeight));
     }
 }

@@ -70,7 +70,10 @@ void TStatisticsForm::FitWidth(const QStringList& Lines)
     // scroll bar, always there with the tables longer than the list.
     const int TextMargin = Style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List) + 1;
     const int ScrollBar = Style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List->verticalScrollBar());
-    const int ListWidth = Widest + 2 * TextMargin + 2 * List->frameWidth() + ScrollBar;
+    // Advances are whole pixels and the text's real width is not: the list
+    // elides a line that misses its room by a fraction.
+    const int Rounding = 2;
+    const int ListWidth = Widest + Rounding + 2 * TextMargin + 2 * List->frameWidth() + ScrollBar;
     const int Width = std::max(ListWidth + 2 * ListMargin, ClientWidth);
     if (Width <= width())
         return;
