@@ -48,7 +48,7 @@ bool EnterHallOfFame(THallOfFameTable& Table, int Deck, int Scoring, int Level, 
             Table.At(Deck, Scoring, Level, R) = Before[static_cast<std::size_t>(R - 1)];
         return false;
     }
-    Table.At(Deck, Scoring, Level, Rank).Name = TSettingsFile::StorableName(*Name);
+    Table.At(Deck, Scoring, Level, Rank).Name = THallOfFameEntry::StorableName(*Name);
     HallEntryDone = true;
     return true;
 }

@@ -20,7 +20,7 @@ int HallOfFameRank(const THallOfFameTable& Table, int Deck, int Scoring, int Lev
 // Score is not positive or when it ranks nowhere. Otherwise the ranks from
 // the new one down move one place (the old rank 5 is lost), the score takes
 // its rank, and AskName is asked for the player's name: a name is stored as
-// the file will hold it (TSettingsFile::StorableName: cleaned, cut to 20
+// the file will hold it (THallOfFameEntry::StorableName: cleaned, cut to 20
 // characters), HallEntryDone is set and the result is true. A player who
 // declines (AskName gives nothing) leaves the table exactly as it was and
 // HallEntryDone unchanged, and the result is false.

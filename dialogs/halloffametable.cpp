@@ -1,5 +1,7 @@
 #include "dialogs/halloffametable.h"
 
+#include "platform/playername.h"
+
 #include <algorithm>
 
 bool THallOfFameTable::InRange(int Deck, int Scoring, int Level, int Rank)
@@ -31,4 +33,13 @@ const THallOfFameEntry& THallOfFameTable::At(int Deck, int Scoring, int Level, i
 void THallOfFameTable::Clear()
 {
     FEntries.fill(THallOfFameEntry{});
+}
+
+QString THallOfFameEntry::StorableName(const QString& Name)
+{
+    // Cleaned before the cut: a character made a space may have joined its
+    // neighbours into one character as seen.
+    QString Stored = platform::CleanName(Name);
+    Stored.replace(ScoreSeparator, BackquoteStandIn);
+    return platform::CutName(Stored, THallOfFameTable::MaxNameLength);
 }

@@ -8,8 +8,19 @@
 #include <cstdint>
 
 struct THallOfFameEntry {
+    // In the settings file an entry is its name, a backquote, its score; a
+    // backquote in a name is kept as an apostrophe.
+    static constexpr QChar ScoreSeparator = QChar(u'`');
+    static constexpr QChar BackquoteStandIn = QChar(u'\'');
+
     std::int32_t Score = 0;
-    QString Name; // at most MaxNameLength characters
+    QString Name; // at most MaxNameLength characters, as StorableName makes it
+
+    // A name as every table and the file hold it: what a name may not carry
+    // made spaces, a backquote an apostrophe, then cut to 20 characters as
+    // the player sees them (never inside an emoji or a letter with its
+    // accents).
+    static QString StorableName(const QString& Name);
 
     bool IsEmpty() const { return Score == 0 && Name.isEmpty(); }
     friend bool operator==(const THallOfFameEntry&, const THallOfFameEntry&) = default;

@@ -1,7 +1,5 @@
 #include "dialogs/racerecords.h"
 
-#include "dialogs/settingsfile.h"
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -58,7 +56,7 @@ int TRaceRecords::RecordWin(int Deck, std::int64_t Milliseconds, std::int32_t Sc
     if (Place == Table.end())
         return 0;
     std::move_backward(Place, Table.end() - 1, Table.end());
-    *Place = THallOfFameEntry{Score, TSettingsFile::StorableName(Name)};
+    *Place = THallOfFameEntry{Score, THallOfFameEntry::StorableName(Name)};
     return static_cast<int>(Place - Table.begin()) + 1;
 }
 

@@ -32,7 +32,7 @@ public:
     // A race deal won by this side's player, Name, with Score after
     // Milliseconds of racing: counted, and offered to the deck size's Hall
     // of Fame. No name is asked: the player gave it to race; it is stored as
-    // the file holds it (TSettingsFile::StorableName). The result is
+    // the file holds it (THallOfFameEntry::StorableName). The result is
     // the rank the score took (a score equal to a stored one ranks below
     // it), 0 when it took none or was not positive.
     int RecordWin(int Deck, std::int64_t Milliseconds, std::int32_t Score, const QString& Name);

@@ -227,7 +227,7 @@ QString TSettingsFile::DisplayTitle(int deck, int scoring, int level)
 
 QString TSettingsFile::EncodeEntry(const THallOfFameEntry& entry)
 {
-    return StorableName(entry.Name) + ScoreSeparator + QString::number(entry.Score);
+    return THallOfFameEntry::StorableName(entry.Name) + ScoreSeparator + QString::number(entry.Score);
 }
 
 THallOfFameEntry TSettingsFile::DecodeEntry(const QString& value)
@@ -236,18 +236,9 @@ THallOfFameEntry TSettingsFile::DecodeEntry(const QString& value)
     const qsizetype p = value.indexOf(ScoreSeparator);
     const QString number = p < 0 ? value : value.mid(p + 1);
     if (p >= 0)
-        entry.Name = StorableName(value.left(p));
+        entry.Name = THallOfFameEntry::StorableName(value.left(p));
     bool ok = false;
     const int score = number.trimmed().toInt(&ok, 10);
     entry.Score = ok ? score : 0;
     return entry;
-}
-
-QString TSettingsFile::StorableName(const QString& name)
-{
-    // Cleaned before the cut: a character made a space may have joined its
-    // neighbours into one character as seen.
-    QString s = platform::CleanName(name);
-    s.replace(ScoreSeparator, BackquoteStandIn);
-    return platform::CutName(s, THallOfFameTable::MaxNameLength);
 }

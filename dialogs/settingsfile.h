@@ -24,8 +24,8 @@ public:
     static constexpr const char* FileName = "Config.INI";
     static constexpr const char* SettingsSection = "Settings";
     static constexpr const char* StatisticsSection = "Statistics";
-    static constexpr QChar ScoreSeparator = QChar(u'`');
-    static constexpr QChar BackquoteStandIn = QChar(u'\'');
+    static constexpr QChar ScoreSeparator = THallOfFameEntry::ScoreSeparator;
+    static constexpr QChar BackquoteStandIn = THallOfFameEntry::BackquoteStandIn;
 
     // dataDir ends with a '/': the file is dataDir + "Config.INI". Nothing is
     // created or opened here; the folder may be missing.
@@ -72,16 +72,11 @@ public:
     static QString DisplayTitle(int deck, int scoring, int level);
 
     // The stored text of an entry, and back. Decoding: the name is the text
-    // before the first backquote (none without one) as StorableName makes
+    // before the first backquote (none without one) as THallOfFameEntry::StorableName makes
     // it; the score is the decimal number after it (the whole value without
     // one), 0 when that is not a 32-bit number.
     static QString EncodeEntry(const THallOfFameEntry& entry);
     static THallOfFameEntry DecodeEntry(const QString& value);
-
-    // A name as the file holds it: what a name may not carry made spaces, a
-    // backquote an apostrophe, then cut to 20 characters as the player sees
-    // them (never inside an emoji or a letter with its accents).
-    static QString StorableName(const QString& name);
 
 private:
     bool ReportFailure(bool written) const;

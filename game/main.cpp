@@ -2,7 +2,6 @@
 #include "game/commandline.h"
 #include "game/mainform.h"
 #include "game/gamedialogs.h"
-#include "network/raceserver.h"
 #include "platform/application.h"
 #include "platform/soundpreloader.h"
 #include "platform/termination.h"
@@ -65,7 +64,7 @@ int main(int argc, char** argv)
         const QString Name = Line.Name.isEmpty() ? DefaultPlayerName() : Line.Name;
         QTimer::singleShot(0, &MainForm, [&MainForm, Line, Name] {
             if (Line.Host)
-                MainForm.HostRace(Name, Line.Port ? Line.Port : network::DefaultPort);
+                MainForm.HostRace(Name, Line.Port);
             else
                 MainForm.JoinRace(Name, Line.Join);
         });

@@ -10,7 +10,6 @@
 #include "game/gamerules.h"
 #include "game/image.h"
 #include "game/netracewindow.h"
-#include "network/raceserver.h"
 #include "platform/fonts.h"
 #include "platform/installpaths.h"
 #include "platform/jpegimage.h"
@@ -252,11 +251,6 @@ void TMainForm::PrepareDeckSize()
     ::PrepareDeckSize(*this, Decks);
 }
 
-void TMainForm::UpdateScoreLabel()
-{
-    Game.Rules.UpdateScoreLabel();
-}
-
 void TMainForm::PlaySound(const char* Name)
 {
     platform::PlaySoundResource(QString::fromLatin1(Name));
@@ -360,19 +354,9 @@ void TMainForm::Stalemate()
     Game.Rules.Stalemate();
 }
 
-void TMainForm::TurnSideCard(int Side)
-{
-    Game.Rules.TurnSideCard(Side);
-}
-
 void TMainForm::TimerTimer()
 {
     Game.Computer.Tick();
-}
-
-void TMainForm::ComputerPlay(TLuCardGroup* Slot, TLuCardTable* Pile)
-{
-    Game.Computer.Play(Slot, Pile);
 }
 
 void TMainForm::DealMenuClick()
@@ -394,7 +378,7 @@ void TMainForm::HostRaceMenuClick()
 {
     if (NetRace->Active() || !Game.Flow.AskToLeave(tr("Quit game and race?")))
         return;
-    NetRace->HostRace(true, DefaultPlayerName(), network::DefaultPort);
+    NetRace->HostRace(true, DefaultPlayerName(), 0);
     if (!NetRace->Active())
         Game.Flow.Resume(); // cancelled, or over already: a given-up deal stays given up
 }

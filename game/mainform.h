@@ -95,17 +95,11 @@ public:
     // A race against another player over the network, when there is one.
     std::unique_ptr<TNetRaceWindow> NetRace;
 
-    // Score := Score + 1, then show it.
-    void UpdateScoreLabel();
-
     // The rules of a move (racerules.h).
     bool SideCanPlay(int Side);
     void Play1Card1CardClick(TLuCardGroup* Sender, TLuSingleCard* Card, int Position, bool& PlayIt,
                              TLuTablePos& TablePos, bool& FaceDown, Qt::MouseButton Button);
     void Stalemate();
-    void TurnSideCard(int Side);
-    // The computer's move (computerplayer.h).
-    void ComputerPlay(TLuCardGroup* Slot, TLuCardTable* Pile);
     // The piles and the virtual deck made to fit Decks (cardlayout.h).
     void PrepareDeckSize();
 

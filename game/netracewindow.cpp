@@ -56,9 +56,9 @@ void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port)
     if (Active())
         return;
     QString PlayerName = Name;
-    quint16 PlayerPort = Port;
+    quint16 PlayerPort = Port ? Port : DefaultPort;
     if (Ask) {
-        TRaceSetupForm Form(false, Name, QString::number(Port), FWindow);
+        TRaceSetupForm Form(false, Name, QString::number(PlayerPort), FWindow);
         if (platform::ExecModal(Form) != QDialog::Accepted)
             return;
         PlayerName = Form.Name();

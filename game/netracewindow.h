@@ -38,7 +38,8 @@ public:
     const TNetRaceFlights& Flights() const { return FFlights; }
 
     // Asks for the name and port, then waits for a guest; Ask false starts
-    // at once with Name and Port (the command line).
+    // at once with Name and Port (the command line). Port 0 is the game's
+    // usual port.
     void HostRace(bool Ask, const QString& Name, quint16 Port);
     // Asks for the name and address, then joins; Ask false joins at once.
     void JoinRace(bool Ask, const QString& Name, const QString& Address);

@@ -61,7 +61,7 @@ TEST(StoredNames, CutAtWholeCharactersAndClean)
         {QStringLiteral("e\u200D\u0301").repeated(10), QStringLiteral("e \u0301").repeated(10)},
     };
     for (const auto& c : cases) {
-        const QString stored = TSettingsFile::StorableName(c.name);
+        const QString stored = THallOfFameEntry::StorableName(c.name);
         EXPECT_EQ(stored, c.expected) << c.name.toStdString();
         EXPECT_TRUE(platform::IsCleanName(stored)) << c.name.toStdString();
     }
