@@ -32,7 +32,6 @@ namespace {
 
 constexpr QColor Silver(192, 192, 192);
 constexpr int VersionTextId = 65154;
-constexpr int QuitAndExitId = 65139;
 
 constexpr int BevelWidth = 73, BevelHeight = 98;
 constexpr int BevelLefts[] = {53, 178, 272, 367, 462};
@@ -319,24 +318,24 @@ bool TMainForm::SideCanPlay(int Side)
     return Game.Rules.SideCanPlay(Side);
 }
 
+TTableMode& TMainForm::Mode()
+{
+    if (NetRace->Active())
+        return *NetRace;
+    return Game;
+}
+
 void TMainForm::Play1Card1CardClick(TLuCardGroup* Sender, TLuSingleCard*, int, bool& PlayIt, TLuTablePos&, bool&,
                                     Qt::MouseButton)
 {
-    if (NetRace->Active()) {
-        PlayIt = false;
-        NetRace->Click(Sender);
-        return;
-    }
-    Game.Rules.UserClick(Sender, PlayIt);
+    // The rules play the card themselves, the group nothing.
+    PlayIt = false;
+    Mode().Click(Sender);
 }
 
 void TMainForm::FormKeyPress(QChar& Key)
 {
-    if (NetRace->Active()) {
-        NetRace->Key(Key);
-        return;
-    }
-    Game.Rules.UserKey(Key);
+    Mode().Key(Key);
 }
 
 void TMainForm::RefillUserSlot(int slot)
@@ -361,13 +360,7 @@ void TMainForm::TimerTimer()
 
 void TMainForm::DealMenuClick()
 {
-    if (NetRace->Active()) {
-        NetRace->LandForBox();
-        if (AskYesNo(tr("Leave the race?"), platform::MsgType::Confirmation))
-            NetRace->Leave();
-        return;
-    }
-    Game.Flow.Deal();
+    Mode().Deal();
 }
 
 // A race against another player replaces the race against the computer: a
@@ -470,14 +463,7 @@ void TMainForm::PauseBtnClick()
 
 void TMainForm::FormCloseQuery(bool& CanClose)
 {
-    if (NetRace->Active()) {
-        NetRace->LandForBox();
-        CanClose = AskYesNo(platform::LoadStr(QuitAndExitId), platform::MsgType::Confirmation);
-        if (CanClose)
-            NetRace->Leave();
-        return;
-    }
-    CanClose = Game.Flow.CloseQuery();
+    CanClose = Mode().CloseQuery();
 }
 
 void TMainForm::FormClose()

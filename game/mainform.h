@@ -177,6 +177,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The race the player's hand is in now: the network race while one is
+    // set up or running, else the game against the computer.
+    TTableMode& Mode();
     void CreateComponents();
     void CreateMenu();
 

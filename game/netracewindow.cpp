@@ -24,6 +24,7 @@ namespace {
 
 constexpr int StartBoxId = 65136;
 constexpr int PlayAgainId = 65141;
+constexpr int QuitAndExitId = 65139;
 
 
 // The deal's shuffles draw from the process-wide generator, seeded once
@@ -178,6 +179,22 @@ void TNetRaceWindow::Finish()
 {
     Host.ShowPauseButton(false);
     Host.EnableHelpMenu(true);
+}
+
+void TNetRaceWindow::Deal()
+{
+    LandForBox();
+    if (Host.AskYesNo(tr("Leave the race?"), platform::MsgType::Confirmation))
+        Leave();
+}
+
+bool TNetRaceWindow::CloseQuery()
+{
+    LandForBox();
+    if (!Host.AskYesNo(platform::LoadStr(QuitAndExitId), platform::MsgType::Confirmation))
+        return false;
+    Leave();
+    return true;
 }
 
 void TNetRaceWindow::Key(QChar Key)

@@ -7,6 +7,7 @@
 // race against the computer waits.
 #include "game/netraceflights.h"
 #include "game/netracesession.h"
+#include "game/tablemode.h"
 
 #include <QObject>
 #include <cstdint>
@@ -22,7 +23,7 @@ namespace network {
 class TRaceServer;
 }
 
-class TNetRaceWindow : public QObject, public TNetRaceView {
+class TNetRaceWindow : public QObject, public TNetRaceView, public TTableMode {
     Q_OBJECT
 public:
     TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameHost& Host, QWidget* Window);
@@ -52,9 +53,12 @@ public:
     // way before the process ends, and nothing more is shown.
     void Terminate();
 
-    // The player's key (1..4) and click on one of their slots.
-    void Key(QChar Key);
-    void Click(TLuCardGroup* Slot);
+    // TTableMode: the player's key (1..4) and click on one of their slots;
+    // Deal and the close ask first, then leave the race.
+    void Key(QChar Key) override;
+    void Click(TLuCardGroup* Slot) override;
+    void Deal() override;
+    bool CloseQuery() override;
 
     // TNetRaceView
     void ShowTable(const network::TRaceSnapshot& Table, int OwnSeat) override;

@@ -2,14 +2,16 @@
 // The race as one object: the flights its cards take, the rules of a move,
 // the computer and the flow of a deal, wired to one game state, one set of
 // card components and one host.
-// The window holds one and forwards its handlers to it; a test can hold one
-// on a stand-in host with no window at all.
+// The window holds one and passes its handlers to it while no race against
+// another player is on (TTableMode); a test can hold one on a stand-in host
+// with no window at all.
 #include "game/cardflights.h"
 #include "game/computerplayer.h"
 #include "game/dealflow.h"
 #include "game/racerules.h"
+#include "game/tablemode.h"
 
-class TRaceGame {
+class TRaceGame final : public TTableMode {
 public:
     TRaceGame(TGameState& State, TCardComponents& Cards, TGameHost& Host)
         : Flights(State, Cards)
@@ -23,4 +25,14 @@ public:
     TRaceRules Rules;
     TComputerPlayer Computer;
     TDealFlow Flow;
+
+    // TTableMode
+    void Key(QChar Key) override { Rules.UserKey(Key); }
+    void Click(TLuCardGroup* Slot) override
+    {
+        bool PlayIt = false;
+        Rules.UserClick(Slot, PlayIt);
+    }
+    void Deal() override { Flow.Deal(); }
+    bool CloseQuery() override { return Flow.CloseQuery(); }
 };

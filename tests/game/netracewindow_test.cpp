@@ -132,6 +132,32 @@ TEST_P(NetRaceWindowTest, LeavingMidDealCountsAsLostForTheOneWhoLeaves)
     EXPECT_EQ(Ann.Form->RaceRecords, TRaceRecords());
 }
 
+// During a race the window's Deal and close are the race's: each asks first,
+// a No races on, a Yes leaves the race (the other player is told).
+TEST_P(NetRaceWindowTest, DealAndCloseAskBeforeLeavingTheRace)
+{
+    Connect();
+    int Presses = 0;
+    ASSERT_TRUE(RaceUntil([&] { return ++Presses >= 8; }));
+    Boxes.Answer(MsgResult::No);
+    Bo.Form->DealMenuClick();
+    EXPECT_EQ(Boxes.Texts().back(), QStringLiteral("Leave the race?"));
+    Boxes.Answer(MsgResult::No);
+    EXPECT_FALSE(Bo.Form->close());
+    EXPECT_EQ(Boxes.Texts().back(), QStringLiteral("Quit game and exit?"));
+    EXPECT_TRUE(Bo.Racing() && Bo.Form->NetRace->Session()->Running());
+    // Nothing was left in the air under either question.
+    EXPECT_EQ(Bo.Form->NetRace->Flights().Count(), 0);
+
+    Boxes.Answer(MsgResult::Yes);
+    EXPECT_TRUE(Bo.Form->close());
+    EXPECT_FALSE(Bo.Racing());
+    ASSERT_TRUE(WaitFor([&] { return Boxes.Texts().contains(QStringLiteral("Bo left the race.")); }))
+        << Boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(Bo.FileRecords().Statistics(1).Played, 1);
+    EXPECT_EQ(Bo.FileRecords().Statistics(1).Won, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(FlightsOffAndOn, NetRaceWindowTest, ::testing::Bool());
 
 } // namespace
