@@ -25,5 +25,12 @@ function(velto_translations target)
       COMMAND ${VELTO_LUPDATE} -silent -no-obsolete -locations none -I ${CMAKE_SOURCE_DIR} ${ARG_SOURCES} -ts ${ARG_TS_FILES}
       WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
       COMMENT "Bringing the translations up to date with the sources")
+    if(VELTO_BUILD_TESTS)
+      add_test(NAME translations.complete
+        COMMAND ${CMAKE_COMMAND} -DLUPDATE=${VELTO_LUPDATE} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+                -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/translations-check
+                "-DSOURCES=${ARG_SOURCES}" "-DTS_FILES=${ARG_TS_FILES}"
+                -P ${CMAKE_SOURCE_DIR}/cmake/CheckTranslations.cmake)
+    endif()
   endif()
 endfunction()

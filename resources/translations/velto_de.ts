@@ -324,10 +324,6 @@
         <translation>Rennen &amp;beitreten...</translation>
     </message>
     <message>
-        <source>Leave the race?</source>
-        <translation>Das Rennen verlassen?</translation>
-    </message>
-    <message>
         <source>Quit game and race?</source>
         <translation>Spiel abbrechen und ein Rennen fahren?</translation>
     </message>
@@ -415,6 +411,10 @@
     <message>
         <source>It is a tie, Do you want to play again?</source>
         <translation>Unentschieden. Möchtest du noch einmal spielen?</translation>
+    </message>
+    <message>
+        <source>Leave the race?</source>
+        <translation>Das Rennen verlassen?</translation>
     </message>
 </context>
 <context>

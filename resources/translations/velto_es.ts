@@ -324,10 +324,6 @@
         <translation>&amp;Unirse a una carrera...</translation>
     </message>
     <message>
-        <source>Leave the race?</source>
-        <translation>¿Abandonar la carrera?</translation>
-    </message>
-    <message>
         <source>Quit game and race?</source>
         <translation>¿Abandonar la partida para una carrera?</translation>
     </message>
@@ -415,6 +411,10 @@
     <message>
         <source>It is a tie, Do you want to play again?</source>
         <translation>Empate. ¿Quieres jugar otra vez?</translation>
+    </message>
+    <message>
+        <source>Leave the race?</source>
+        <translation>¿Abandonar la carrera?</translation>
     </message>
 </context>
 <context>

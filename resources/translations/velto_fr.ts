@@ -324,10 +324,6 @@
         <translation>&amp;Rejoindre une course...</translation>
     </message>
     <message>
-        <source>Leave the race?</source>
-        <translation>Quitter la course ?</translation>
-    </message>
-    <message>
         <source>Quit game and race?</source>
         <translation>Abandonner la partie pour une course ?</translation>
     </message>
@@ -415,6 +411,10 @@
     <message>
         <source>It is a tie, Do you want to play again?</source>
         <translation>Égalité. Voulez-vous rejouer ?</translation>
+    </message>
+    <message>
+        <source>Leave the race?</source>
+        <translation>Quitter la course ?</translation>
     </message>
 </context>
 <context>
