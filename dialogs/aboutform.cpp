@@ -1,24 +1,11 @@
 #include "dialogs/aboutform.h"
 
+#include "dialogs/plainlabel.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-QLabel* MakeLabel(QWidget* Parent, const char* Name, const QString& Text, const QRect& Bounds)
-{
-    auto* Label = new QLabel(Text, Parent);
-    Label->setObjectName(QString::fromLatin1(Name));
-    // The version text comes from the string table, whatever it holds.
-    Label->setTextFormat(Qt::PlainText);
-    Label->setGeometry(Bounds);
-    return Label;
-}
-
-} // namespace
 
 TAboutForm::TAboutForm(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -28,11 +15,11 @@ TAboutForm::TAboutForm(QWidget* Parent)
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Velto"), QRect(114, 2, 74, 32));
+    Label4 = MakePlainLabel(this, "Label4", QStringLiteral("Velto"), QRect(114, 2, 74, 32));
     Label4->setFont(platform::MakeFont(QStringLiteral("Times New Roman"), 29, true));
-    VersionLabel = MakeLabel(this, "VersionLabel", QString(), QRect(106, 37, 91, 22));
+    VersionLabel = MakePlainLabel(this, "VersionLabel", QString(), QRect(106, 37, 91, 22));
     VersionLabel->setFont(platform::MakeFont(QStringLiteral("Times New Roman"), 19, true));
-    MakerLabel = MakeLabel(this, "MakerLabel", QStringLiteral("Gorvane"), QRect(106, 136, 90, 13));
+    MakerLabel = MakePlainLabel(this, "MakerLabel", QStringLiteral("Gorvane"), QRect(106, 136, 90, 13));
 
     OkBtn = new QPushButton(tr("&Ok"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));

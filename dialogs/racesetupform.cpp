@@ -1,6 +1,7 @@
 #include "dialogs/racesetupform.h"
 
 #include "dialogs/namevalidator.h"
+#include "dialogs/plainlabel.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/playername.h"
@@ -8,19 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-QLabel* MakeLabel(QWidget* Parent, const char* Name, const QString& Text, const QRect& Bounds)
-{
-    auto* Label = new QLabel(Text, Parent);
-    Label->setObjectName(QString::fromLatin1(Name));
-    Label->setTextFormat(Qt::PlainText);
-    Label->setGeometry(Bounds);
-    return Label;
-}
-
-} // namespace
 
 TRaceSetupForm::TRaceSetupForm(bool Joining, const QString& Name, const QString& Where, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -31,7 +19,7 @@ TRaceSetupForm::TRaceSetupForm(bool Joining, const QString& Name, const QString&
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(ClientWidth, ClientHeight);
 
-    NameLabel = MakeLabel(this, "NameLabel", tr("Your name:"), QRect(12, 14, 110, 16));
+    NameLabel = MakePlainLabel(this, "NameLabel", tr("Your name:"), QRect(12, 14, 110, 16));
     NameEdit = new QLineEdit(this);
     NameEdit->setObjectName(QStringLiteral("NameEdit"));
     NameEdit->setGeometry(126, 12, 162, 21);
@@ -40,7 +28,7 @@ TRaceSetupForm::TRaceSetupForm(bool Joining, const QString& Name, const QString&
     NameEdit->setValidator(new TNameValidator(platform::MaxPlayerNameLength, NameEdit));
     NameEdit->setText(Name);
 
-    WhereLabel = MakeLabel(this, "WhereLabel", Joining ? tr("Host's address:") : tr("Port:"), QRect(12, 48, 110, 16));
+    WhereLabel = MakePlainLabel(this, "WhereLabel", Joining ? tr("Host's address:") : tr("Port:"), QRect(12, 48, 110, 16));
     WhereEdit = new QLineEdit(Where, this);
     WhereEdit->setObjectName(QStringLiteral("WhereEdit"));
     WhereEdit->setGeometry(126, 46, 162, 21);

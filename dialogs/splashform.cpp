@@ -1,5 +1,6 @@
 #include "dialogs/splashform.h"
 
+#include "dialogs/plainlabel.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 
@@ -15,14 +16,11 @@ namespace {
 QLabel* MakeLabel(QWidget* Parent, const char* Name, const QString& Text, const QRect& Bounds,
                   int PixelHeight, const QColor& Color)
 {
-    auto* Label = new QLabel(Text, Parent);
-    Label->setObjectName(QString::fromLatin1(Name));
-    Label->setTextFormat(Qt::PlainText);
+    QLabel* Label = MakePlainLabel(Parent, Name, Text, Bounds);
     Label->setFont(platform::MakeFont(QStringLiteral("Comic Sans MS"), PixelHeight, true));
     QPalette Palette = Label->palette();
     Palette.setColor(QPalette::WindowText, Color);
     Label->setPalette(Palette);
-    Label->setGeometry(Bounds);
     return Label;
 }
 

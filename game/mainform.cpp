@@ -2,6 +2,7 @@
 
 #include "cardlib/lucard.h"
 #include "dialogs/aboutform.h"
+#include "dialogs/plainlabel.h"
 #include "dialogs/settingsfile.h"
 #include "dialogs/splashform.h"
 #include "game/bevel.h"
@@ -50,9 +51,9 @@ W* Place(W* widget, const char* name, int left, int top)
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text)
 {
-    auto* label = Place(new QLabel(text, parent), name, left, top);
+    QLabel* label = MakePlainLabel(parent, name, text);
+    label->move(left, top);
     label->setAutoFillBackground(false);
-    label->adjustSize();
     return label;
 }
 
