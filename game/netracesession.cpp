@@ -2,22 +2,28 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 using namespace network;
 
-TNetRaceSession::TNetRaceSession(TRaceConnection* Connection, TNetRaceView& View, int Decks,
+TNetRaceSession::TNetRaceSession(TRaceTransport* Transport, TNetRaceView& View, int Decks,
                                  const std::function<int(int)>& Random, QObject* Parent)
-    : QObject(Parent)
-    , FConnection(Connection)
-    , FView(View)
-    , FDecks(Decks)
-    , FRandom(Random)
-    , FOwnSeat(Connection->IsHost() ? TTwoRace::HostSeat : TTwoRace::GuestSeat)
-    , FPeerName(Connection->PeerName())
+    : TNetRaceSession(Transport, View, [Decks, Random](TTwoRace& Race) { Race.Deal(Decks, Random); }, Parent)
 {
-    Connection->setParent(this);
-    connect(Connection, &TRaceConnection::Received, this, [this](const TMessage& M) { OnMessage(M); });
-    connect(Connection, &TRaceConnection::Lost, this, [this](const QString& Why) { OnLost(Why); });
-    Connection->Deliver();
+}
+
+TNetRaceSession::TNetRaceSession(TRaceTransport* Transport, TNetRaceView& View, TDealer Dealer, QObject* Parent)
+    : QObject(Parent)
+    , FTransport(Transport)
+    , FView(View)
+    , FDealer(std::move(Dealer))
+    , FOwnSeat(Transport->IsHost() ? TTwoRace::HostSeat : TTwoRace::GuestSeat)
+    , FPeerName(Transport->PeerName())
+{
+    Transport->setParent(this);
+    connect(Transport, &TRaceTransport::Received, this, [this](const TMessage& M) { OnMessage(M); });
+    connect(Transport, &TRaceTransport::Lost, this, [this](const QString& Why) { OnLost(Why); });
+    Transport->Deliver();
 }
 
 TNetRaceSession::~TNetRaceSession() = default;
@@ -30,9 +36,9 @@ void TNetRaceSession::Begin()
 
 void TNetRaceSession::Deal()
 {
-    FRace.Deal(FDecks, FRandom);
+    FDealer(FRace);
     FTable = FRace.Snapshot();
-    FConnection->Send(TDealt{FTable});
+    FTransport->Send(TDealt{FTable});
     AfterDeal();
 }
 
@@ -52,7 +58,7 @@ void TNetRaceSession::Ready()
     if (FEnded || FOwnReady)
         return;
     FOwnReady = true;
-    FConnection->Send(TReady{});
+    FTransport->Send(TReady{});
     StartIfBothReady();
 }
 
@@ -80,14 +86,14 @@ void TNetRaceSession::Play(int Slot, int Centre)
         return;
     }
     ++FPending;
-    FConnection->Send(TPlayRequest{static_cast<std::uint8_t>(Slot), static_cast<std::uint8_t>(Centre), Card});
+    FTransport->Send(TPlayRequest{static_cast<std::uint8_t>(Slot), static_cast<std::uint8_t>(Centre), Card});
 }
 
 void TNetRaceSession::Publish(const std::vector<TRaceEvent>& Events)
 {
     // Every change on its way to the guest before this side paints any.
     for (const TRaceEvent& Event : Events)
-        FConnection->Send(TEventMessage{Event});
+        FTransport->Send(TEventMessage{Event});
     for (const TRaceEvent& Event : Events) {
         if (FEnded)
             return;
@@ -126,7 +132,7 @@ void TNetRaceSession::Again(bool Yes)
     if (FEnded || !FOver || FOwnAgain)
         return;
     FOwnAgain = Yes;
-    FConnection->Send(TAgain{Yes});
+    FTransport->Send(TAgain{Yes});
     DecideAgain();
 }
 
@@ -167,7 +173,7 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
                     == TTwoRace::TRefusal::None)
                 Publish(Events);
             else
-                FConnection->Send(TRefused{*Request});
+                FTransport->Send(TRefused{*Request});
         } else {
             Violation(tr("a message only a host sends"));
         }
@@ -219,8 +225,8 @@ void TNetRaceSession::End(const QString& Why, bool Close)
         return;
     FEnded = true;
     FRunning = false;
-    if (Close && FConnection)
-        FConnection->Close();
+    if (Close && FTransport)
+        FTransport->Close();
     FView.ShowRunning(false);
     FView.ShowEnded(Why);
 }

@@ -11,11 +11,16 @@
 // say Yes, and a No on either side ends the race for both. Whatever the peer
 // sends is checked: a guest's request is only ever a request, and an event
 // from the host that does not fit the table ends the race with a message.
+//
+// The session knows its peer only through a TRaceTransport: a connection in
+// the game, a line in memory in the tests of these rules.
 #include "game/tworace.h"
-#include "network/raceconnection.h"
+#include "network/raceconnection.h" // what the game hands it
+#include "network/racetransport.h"
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <optional>
 
 // How a deal ended for one side.
@@ -48,10 +53,16 @@ protected:
 class TNetRaceSession : public QObject {
     Q_OBJECT
 public:
-    // Connection is open (its hello has arrived); the session takes it.
-    // The host deals Decks decks a seat.
-    TNetRaceSession(network::TRaceConnection* Connection, TNetRaceView& View, int Decks,
+    // How the host lays out each new deal on its race.
+    using TDealer = std::function<void(TTwoRace& Race)>;
+
+    // Transport is open (the peer's hello has arrived); the session takes
+    // it. The host deals Decks decks a seat with Random.
+    TNetRaceSession(network::TRaceTransport* Transport, TNetRaceView& View, int Decks,
                     const std::function<int(int)>& Random, QObject* Parent = nullptr);
+    // The host deals with Dealer: a test starts from a table it laid out.
+    TNetRaceSession(network::TRaceTransport* Transport, TNetRaceView& View, TDealer Dealer,
+                    QObject* Parent = nullptr);
     ~TNetRaceSession() override;
 
     bool IsHost() const { return FOwnSeat == TTwoRace::HostSeat; }
@@ -88,10 +99,9 @@ private:
     void End(const QString& Why, bool Close);
     void Violation(const QString& What);
 
-    QPointer<network::TRaceConnection> FConnection;
+    QPointer<network::TRaceTransport> FTransport;
     TNetRaceView& FView;
-    int FDecks;
-    std::function<int(int)> FRandom;
+    TDealer FDealer;
     int FOwnSeat;
     QString FPeerName;
     TTwoRace FRace; // the host's only

@@ -9,7 +9,7 @@ namespace network {
 
 TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString& OwnName, TTimings Timings,
                                  QObject* Parent)
-    : QObject(Parent)
+    : TRaceTransport(Parent)
     , FSocket(Socket)
     , FIsHost(IsHost)
     , FOwnName(OwnName)
@@ -226,13 +226,18 @@ void TRaceConnection::OnDisconnected()
 {
     if (FEnded)
         return;
+    // What the peer sent before it closed may still wait in the socket's
+    // buffer (its goodbye, say): it is read first, as it came.
+    OnReadyRead();
+    if (FEnded)
+        return;
     // Closed without a goodbye: the peer may have given up on this side as
     // well as gone, so the message blames no one.
     Fail(FOpen ? tr("The connection to %1 was lost.").arg(FPeerName)
                : tr("The connection to the other player was lost."));
 }
 
-void TRaceConnection::Shut()
+void TRaceConnection::Shut(bool Goodbye)
 {
     FEnded = true;
     FOpen = false;
@@ -242,6 +247,11 @@ void TRaceConnection::Shut()
     if (!FSocket)
         return;
     FSocket->flush();
+    if (Goodbye && FSocket->bytesToWrite() > 0) {
+        // Our own goodbye must reach the peer, also when the program ends
+        // right after: a few bytes, waited for briefly without an event loop.
+        FSocket->waitForBytesWritten(GoodbyeWaitMs);
+    }
     // What the system cannot take now the peer is not reading: dropped with
     // the connection rather than held until it is.
     if (FSocket->bytesToWrite() > 0)
@@ -254,7 +264,7 @@ void TRaceConnection::Fail(const QString& Why)
 {
     if (FEnded)
         return;
-    Shut();
+    Shut(false);
     Q_EMIT Lost(Why);
 }
 
@@ -262,9 +272,10 @@ void TRaceConnection::Close()
 {
     if (FEnded)
         return;
-    if (FOpen)
+    const bool Goodbye = FOpen && !FEnding;
+    if (Goodbye)
         Write(TBye{});
-    Shut();
+    Shut(Goodbye);
 }
 
 } // namespace network

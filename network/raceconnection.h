@@ -13,7 +13,9 @@
 // What a peer can make this side hold is bounded whatever it does: the
 // bytes read at a time, the messages waiting for Deliver and the bytes
 // waiting to be sent to it. Nothing here waits in an event loop of its own.
+// A race sees it only as its TRaceTransport.
 #include "network/racemessages.h"
+#include "network/racetransport.h"
 
 #include <QObject>
 #include <QPointer>
@@ -26,7 +28,7 @@ class QTcpSocket;
 
 namespace network {
 
-class TRaceConnection : public QObject {
+class TRaceConnection : public TRaceTransport {
     Q_OBJECT
 public:
     // How often to say something when there is nothing to say, how long a
@@ -45,6 +47,9 @@ public:
     static constexpr std::size_t MaxWaiting = 64;
     // Bytes read from the socket at a time.
     static constexpr qint64 ReadChunk = 4096;
+    // How long our goodbye may hold up the close when the system did not
+    // take it at once (no event loop runs meanwhile).
+    static constexpr int GoodbyeWaitMs = 200;
 
     // Takes Socket (connected or connecting); sends our hello once it is
     // connected. As the host (IsHost), a hello of another version is
@@ -56,31 +61,29 @@ public:
     }
     ~TRaceConnection() override;
 
-    bool IsHost() const { return FIsHost; }
+    bool IsHost() const override { return FIsHost; }
     // True from the peer's hello until the connection is lost.
     bool Open() const { return FOpen; }
-    const QString& PeerName() const { return FPeerName; }
+    const QString& PeerName() const override { return FPeerName; }
     // Bytes sent so far, frames and prefixes included.
     qint64 BytesSent() const { return FBytesSent; }
 
     // Sends a message; nothing happens before the handshake or after the
     // loss. Our texts are cleaned and cut as the wire wants them.
-    void Send(const TMessage& Message);
+    void Send(const TMessage& Message) override;
     // Says goodbye and closes; Lost is not emitted for a close of our own.
-    void Close();
+    void Close() override;
     // Messages after the hello wait here until their receiver listens: the
     // peer may send its first ones while this side is still between the
     // hello and the race that handles them. Deliver lets the waiting ones
     // out from the event loop, in order, and every later one as it comes.
-    void Deliver();
+    void Deliver() override;
 
 Q_SIGNALS:
     // The peer's hello has arrived in our version.
     void Opened(const QString& PeerName);
-    // Every message after the hello (heartbeats excepted).
-    void Received(const network::TMessage& Message);
-    // The connection has ended; Why is for the player.
-    void Lost(const QString& Why);
+    // Received (TRaceTransport's) carries every message after the hello,
+    // heartbeats excepted.
 
 private:
     void OnConnected();
@@ -91,7 +94,9 @@ private:
     void Write(const TMessage& Message);
     void Fail(const QString& Why);
     void FailLater(const QString& Why);
-    void Shut();
+    // Stops everything; what the system did not take is dropped with the
+    // socket, after a brief wait when it holds our goodbye.
+    void Shut(bool Goodbye);
     QString PeerOrOther() const;
 
     QPointer<QTcpSocket> FSocket;
