@@ -209,6 +209,11 @@ bool ApplyEvent(TRaceSnapshot& Snap, const TRaceEvent& Event)
 {
     if (Event.Seat >= network::SeatCount || Event.Centre >= network::CentrePiles || Event.Slot >= network::SlotCount)
         return false;
+    // Every change but a win moves a real card. The wire carries no other,
+    // but a table must not rest on what carried the event: a play of no
+    // card would blank a centre pile and a refill of none lose a pile card.
+    if (Event.Kind != TRaceEvent::TKind::Won && (Event.Card < network::MinCard || Event.Card > network::MaxCard))
+        return false;
     auto& Slots = Snap.Slots[Event.Seat];
     switch (Event.Kind) {
     case TRaceEvent::TKind::Played: {
