@@ -31,6 +31,8 @@ void FreeImages()
         Image.Runs.clear();
         Image.RowStart.clear();
         Image.PreparedKey = 0;
+        Image.FlightPicture = QImage();
+        Image.FlightKey = 0;
     }
     Loaded = false;
 }
@@ -319,6 +321,10 @@ QImage CardFlightPicture(const TLuCardImage* Image)
 {
     if (!Image || Image->Picture.isNull())
         return {};
+    if (!Image->FlightPicture.isNull() && Image->FlightKey == Image->Picture.cacheKey() &&
+        Image->FlightTransparent == Image->Transparent &&
+        (!Image->Transparent || Image->FlightColor == Image->TransparentColor))
+        return Image->FlightPicture;
     QImage Result = Image->Picture.convertToFormat(QImage::Format_ARGB32);
     if (Image->Transparent) {
         const QRgb Key = Image->TransparentColor & RGB_MASK;
@@ -329,5 +335,9 @@ QImage CardFlightPicture(const TLuCardImage* Image)
                     Row[X] = 0;
         }
     }
-    return Result.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Image->FlightPicture = Result.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Image->FlightKey = Image->Picture.cacheKey();
+    Image->FlightTransparent = Image->Transparent;
+    Image->FlightColor = Image->TransparentColor;
+    return Image->FlightPicture;
 }

@@ -43,6 +43,14 @@ struct TLuCardImage {
     std::vector<TLuOpaqueRun> Runs;
     std::vector<int> RowStart;
     qint64 PreparedKey = 0;
+
+    // CardFlightPicture's last result and what it was made from: the same
+    // card flies again and again, and its picture (with the flight layer's
+    // shadow, kept by the picture's cacheKey) is made once, not per flight.
+    mutable QImage FlightPicture;
+    mutable qint64 FlightKey = 0;
+    mutable QRgb FlightColor{};
+    mutable bool FlightTransparent = false;
 };
 
 // Brings Picture to QImage::Format_RGB32 and works out its opaque runs for

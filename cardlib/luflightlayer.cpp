@@ -83,7 +83,7 @@ TLuFlightLayer::TFlightId TLuFlightLayer::Launch(const QImage& Image, QPoint Fro
     Flight.Id = FNextId++;
     Flight.Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (FShadowOffset > 0) {
-        Flight.Shadow = ShadowOf(Flight.Image);
+        Flight.Shadow = ShadowFor(Flight.Image);
         Flight.ShadowOffset = FShadowOffset;
     }
     Flight.From = From;
@@ -99,6 +99,19 @@ TLuFlightLayer::TFlightId TLuFlightLayer::Launch(const QImage& Image, QPoint Fro
         update(Area(FFlights.back()));
     StartClock();
     return FFlights.back().Id;
+}
+
+QImage TLuFlightLayer::ShadowFor(const QImage& Image)
+{
+    // Pictures no longer flown leave their shadows behind: a full store
+    // starts again rather than grow with every picture a long run makes.
+    constexpr std::size_t MostShadows = 128;
+    const qint64 Key = Image.cacheKey();
+    if (const auto It = FShadows.find(Key); It != FShadows.end())
+        return It->second;
+    if (FShadows.size() >= MostShadows)
+        FShadows.clear();
+    return FShadows.emplace(Key, ShadowOf(Image)).first->second;
 }
 
 const TLuFlightLayer::TFlight* TLuFlightLayer::Find(TFlightId Id) const

@@ -27,6 +27,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class QPaintEvent;
@@ -123,12 +124,17 @@ private:
     // Runs the callbacks of flights already taken out of the air, in order,
     // but not of one that an earlier callback cancelled.
     void Arrive(std::vector<TFlight> Arrived);
+    // The shadow of Image, made once per picture: a game flies the same few
+    // dozen card pictures over and over.
+    QImage ShadowFor(const QImage& Image);
 
     std::vector<TFlight> FFlights;
     // Arrived flights whose callbacks have not returned yet, drawn at their
     // ends: a Cancel reaches them here, since a callback of the same frame
     // may cancel them.
     std::vector<TFlight> FLanding;
+    // Shadows by their picture's cacheKey, which no other picture ever has.
+    std::unordered_map<qint64, QImage> FShadows;
     TFlightId FNextId = 1;
     int FShadowOffset = 0;
     QEasingCurve FEasing{QEasingCurve::OutCubic};
