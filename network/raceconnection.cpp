@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QTcpSocket>
 
+#include <sys/socket.h>
+
 namespace network {
 
 TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString& OwnName, TTimings Timings,
@@ -130,6 +132,12 @@ void TRaceConnection::OnHeartbeat()
 
 void TRaceConnection::OnReadyRead()
 {
+    if (FEnded) {
+        // Closing after our goodbye: whatever still comes is dropped.
+        if (FSocket)
+            FSocket->readAll();
+        return;
+    }
     const QPointer<TRaceConnection> Alive(this);
     // A piece at a time: however much the peer has sent, this side holds
     // one piece and the messages in it.
@@ -254,10 +262,26 @@ void TRaceConnection::Shut(bool Goodbye)
     }
     // What the system cannot take now the peer is not reading: dropped with
     // the connection rather than held until it is.
-    if (FSocket->bytesToWrite() > 0)
+    if (FSocket->bytesToWrite() > 0) {
         FSocket->abort();
-    else
-        FSocket->disconnectFromHost();
+        return;
+    }
+    if (Goodbye && FSocket->state() == QAbstractSocket::ConnectedState && FSocket->socketDescriptor() >= 0) {
+        // Only our side of the line closes: a message the peer sends before
+        // it has read our goodbye, arriving at a socket closed whole, would
+        // be answered with a reset that throws our goodbye away on its side.
+        // What comes meanwhile is read and dropped until the peer closes
+        // too, or a little while has passed.
+        ::shutdown(static_cast<int>(FSocket->socketDescriptor()), SHUT_WR);
+        FSocket->readAll();
+        const QPointer<QTcpSocket> Socket(FSocket);
+        QTimer::singleShot(LingerMs, FSocket, [Socket] {
+            if (Socket)
+                Socket->abort();
+        });
+        return;
+    }
+    FSocket->disconnectFromHost();
 }
 
 void TRaceConnection::Fail(const QString& Why)

@@ -50,6 +50,9 @@ public:
     // How long our goodbye may hold up the close when the system did not
     // take it at once (no event loop runs meanwhile).
     static constexpr int GoodbyeWaitMs = 200;
+    // After our goodbye, how long the peer's last bytes are read and dropped
+    // before the socket closes whole.
+    static constexpr int LingerMs = 2000;
 
     // Takes Socket (connected or connecting); sends our hello once it is
     // connected. As the host (IsHost), a hello of another version is
