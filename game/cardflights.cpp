@@ -166,16 +166,10 @@ void TCardFlights::Landed(int Id)
 
 void TCardFlights::Settle()
 {
-    FSettled = nullptr;
+    // Every card lies where it goes; nothing its landing would start runs.
+    LandForBox();
     FHeld.clear();
-    std::vector<std::unique_ptr<TFlight>> Flights = std::move(FFlights);
-    FFlights.clear();
-    TLuFlightLayer* L = Flights.empty() ? nullptr : Layer();
-    for (const auto& Flight : Flights) {
-        if (L)
-            L->Cancel(Flight->Id);
-        Place(*Flight);
-    }
+    FSettled = nullptr;
 }
 
 void TCardFlights::LandForBox()
