@@ -4,8 +4,8 @@
 // that shows it), and what a whole deal costs on the wire. The delays are
 // reported as percentiles of every play (p50_us, p99_us), the bytes as
 // counters per deal (host_bytes, guest_bytes).
-#include "game/gamerules.h"
-#include "game/netracesession.h"
+#include "core/scoring.h"
+#include "game/netrace/netracesession.h"
 #include "cardlib/lutypes.h"
 #include "network/raceserver.h"
 
@@ -51,10 +51,10 @@ bool WaitFor(const std::function<bool()>& Done, int Ms = 10000)
 
 std::optional<std::pair<int, int>> FirstFit(const TRaceSnapshot& T, int Seat)
 {
-    for (int Slot = 0; Slot < SlotCount; ++Slot)
-        for (int Centre = 0; Centre < CentrePiles; ++Centre)
+    for (int Slot = 0; Slot < core::SlotCount; ++Slot)
+        for (int Centre = 0; Centre < core::CentrePiles; ++Centre)
             if (T.Slots[Seat][Slot] && T.CentreTop[Centre]
-                && gamerules::IsAdjacent(IDToValue(T.Slots[Seat][Slot]), IDToValue(T.CentreTop[Centre])))
+                && core::IsAdjacent(IDToValue(T.Slots[Seat][Slot]), IDToValue(T.CentreTop[Centre])))
                 return std::pair{Slot, Centre};
     return std::nullopt;
 }

@@ -14,7 +14,7 @@
 #include "dialogs/optionsform.h"
 #include "dialogs/optionshost.h"
 #include "dialogs/plainlabel.h"
-#include "dialogs/racerecords.h"
+#include "dialogs/netracerecords.h"
 #include "dialogs/racesetupform.h"
 #include "dialogs/racewaitform.h"
 #include "dialogs/scoreform.h"

@@ -81,13 +81,13 @@ QStringList HallOfFameLines(const THallOfFameTable& Table)
     return Lines;
 }
 
-QStringList RaceHallOfFameLines(const TRaceRecords& Records)
+QStringList RaceHallOfFameLines(const TNetRaceRecords& Records)
 {
     QStringList Lines;
     const QString Heading = platform::LoadStr(HeadingId);
-    for (int Deck = 1; Deck <= TRaceRecords::DeckCount; ++Deck) {
-        Lines << TRaceRecords::DisplayTitle(Deck) << Heading;
-        for (int Rank = 1; Rank <= TRaceRecords::RankCount; ++Rank)
+    for (int Deck = 1; Deck <= TNetRaceRecords::DeckCount; ++Deck) {
+        Lines << TNetRaceRecords::DisplayTitle(Deck) << Heading;
+        for (int Rank = 1; Rank <= TNetRaceRecords::RankCount; ++Rank)
             Lines << RankLine(Rank, Records.At(Deck, Rank));
         Lines << QString();
     }

@@ -3,7 +3,7 @@
 // window lists. Indexes are 1-based as in halloffametable.h: Deck = Decks,
 // Scoring = Scoring + 1, Level = Level + 1 of the game's settings.
 #include "dialogs/halloffametable.h"
-#include "dialogs/racerecords.h"
+#include "dialogs/netracerecords.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,4 +39,4 @@ QStringList HallOfFameLines(const THallOfFameTable& Table);
 
 // The race tables' lines, in the form of the computer's: for each deck size
 // its title, the heading, five rank lines and an empty line.
-QStringList RaceHallOfFameLines(const TRaceRecords& Records);
+QStringList RaceHallOfFameLines(const TNetRaceRecords& Records);

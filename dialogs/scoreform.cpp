@@ -46,7 +46,7 @@ TScoreForm::TScoreForm(QWidget* Parent)
     });
 }
 
-void TScoreForm::SetStatistics(TGameStatistics* Statistics, TRaceRecords* Races)
+void TScoreForm::SetStatistics(TGameStatistics* Statistics, TNetRaceRecords* Races)
 {
     FStatistics = Statistics;
     FRaces = Races;
@@ -55,7 +55,7 @@ void TScoreForm::SetStatistics(TGameStatistics* Statistics, TRaceRecords* Races)
 
 TScoreForm::~TScoreForm() = default;
 
-void TScoreForm::Fill(const THallOfFameTable& Table, const TRaceRecords* Races)
+void TScoreForm::Fill(const THallOfFameTable& Table, const TNetRaceRecords* Races)
 {
     QStringList Lines = HallOfFameLines(Table);
     if (Races && Races->HasEntries())
@@ -63,7 +63,7 @@ void TScoreForm::Fill(const THallOfFameTable& Table, const TRaceRecords* Races)
     FillList(List, Lines, LineHeight);
 }
 
-void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics, TRaceRecords& Races)
+void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics, TNetRaceRecords& Races)
 {
     TScoreForm ScoreForm;
     ScoreForm.Fill(Table, &Races);

@@ -4,7 +4,7 @@
 // them the races' two tables, once a race has entered one.
 #include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
-#include "dialogs/racerecords.h"
+#include "dialogs/netracerecords.h"
 
 #include <QDialog>
 
@@ -32,17 +32,17 @@ public:
 
     // Replaces the list's lines by those of the table, and of the races'
     // tables when they have an entry.
-    void Fill(const THallOfFameTable& Table, const TRaceRecords* Races = nullptr);
+    void Fill(const THallOfFameTable& Table, const TNetRaceRecords* Races = nullptr);
     // The statistics the button opens (and may reset), with the races'
     // when given; none hides the button.
-    void SetStatistics(TGameStatistics* Statistics, TRaceRecords* Races = nullptr);
+    void SetStatistics(TGameStatistics* Statistics, TNetRaceRecords* Races = nullptr);
 
 private:
     TGameStatistics* FStatistics = nullptr;
-    TRaceRecords* FRaces = nullptr;
+    TNetRaceRecords* FRaces = nullptr;
 };
 
 // Shows the Hall of Fame window modally, listing the twenty tables of Table
 // and the races' tables; its Statistics button opens Statistics and the
 // races' statistics.
-void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics, TRaceRecords& Races);
+void ShowScores(const THallOfFameTable& Table, TGameStatistics& Statistics, TNetRaceRecords& Races);

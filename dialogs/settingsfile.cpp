@@ -77,16 +77,16 @@ QList<platform::IniFile::KeyValue> StatisticsValues(const TGameStatistics& stati
 }
 
 // The two race tables, then the race statistics.
-QList<platform::IniFile::KeyValue> RaceValues(const TRaceRecords& races)
+QList<platform::IniFile::KeyValue> RaceValues(const TNetRaceRecords& races)
 {
     QList<platform::IniFile::KeyValue> values;
-    for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck)
-        for (int rank = 1; rank <= TRaceRecords::RankCount; ++rank)
-            values.append({TRaceRecords::TableTitle(deck), QString::number(rank),
+    for (int deck = 1; deck <= TNetRaceRecords::DeckCount; ++deck)
+        for (int rank = 1; rank <= TNetRaceRecords::RankCount; ++rank)
+            values.append({TNetRaceRecords::TableTitle(deck), QString::number(rank),
                            TSettingsFile::EncodeEntry(races.At(deck, rank))});
-    const QString section = QString::fromLatin1(TRaceRecords::StatisticsSection);
-    for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck)
-        values.append({section, TRaceRecords::StatisticsKey(deck),
+    const QString section = QString::fromLatin1(TNetRaceRecords::StatisticsSection);
+    for (int deck = 1; deck <= TNetRaceRecords::DeckCount; ++deck)
+        values.append({section, TNetRaceRecords::StatisticsKey(deck),
                        TGameStatistics::Encode(races.Statistics(deck), TRecordLayout::Race)});
     return values;
 }
@@ -151,16 +151,16 @@ TGameStatistics TSettingsFile::ReadStatistics() const
     return statistics;
 }
 
-TRaceRecords TSettingsFile::ReadRaceRecords() const
+TNetRaceRecords TSettingsFile::ReadRaceRecords() const
 {
     platform::IniFile ini(FFilePath);
     ini.TakeSnapshot();
-    TRaceRecords races;
-    const QString section = QString::fromLatin1(TRaceRecords::StatisticsSection);
-    for (int deck = 1; deck <= TRaceRecords::DeckCount; ++deck) {
-        for (int rank = 1; rank <= TRaceRecords::RankCount; ++rank)
-            races.At(deck, rank) = DecodeEntry(ini.ReadString(TRaceRecords::TableTitle(deck), QString::number(rank), QString()));
-        races.Statistics(deck) = TGameStatistics::Decode(ini.ReadString(section, TRaceRecords::StatisticsKey(deck), QString()),
+    TNetRaceRecords races;
+    const QString section = QString::fromLatin1(TNetRaceRecords::StatisticsSection);
+    for (int deck = 1; deck <= TNetRaceRecords::DeckCount; ++deck) {
+        for (int rank = 1; rank <= TNetRaceRecords::RankCount; ++rank)
+            races.At(deck, rank) = DecodeEntry(ini.ReadString(TNetRaceRecords::TableTitle(deck), QString::number(rank), QString()));
+        races.Statistics(deck) = TGameStatistics::Decode(ini.ReadString(section, TNetRaceRecords::StatisticsKey(deck), QString()),
                                                          TRecordLayout::Race);
     }
     return races;
@@ -203,7 +203,7 @@ bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTab
 }
 
 bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTable& table,
-                             const TGameStatistics& statistics, const TRaceRecords& races)
+                             const TGameStatistics& statistics, const TNetRaceRecords& races)
 {
     QList<platform::IniFile::KeyValue> values = SettingsValues(settings);
     values += HallOfFameValues(table);

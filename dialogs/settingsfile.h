@@ -3,7 +3,7 @@
 // section "Settings" and the twenty Hall of Fame tables, one section each,
 // read once at start-up and written whole when the game window closes, and
 // the statistics of the deals in a section of our own, "Statistics", and
-// the races' own records (dialogs/racerecords.h).
+// the races' own records (dialogs/netracerecords.h).
 //
 // A Hall of Fame value is the name, a backquote and the score in decimal
 // ("Ann`1526"; an empty entry is "`0"). Since the reader splits at the first
@@ -15,7 +15,7 @@
 #include "dialogs/gamesettings.h"
 #include "dialogs/gamestatistics.h"
 #include "dialogs/halloffametable.h"
-#include "dialogs/racerecords.h"
+#include "dialogs/netracerecords.h"
 
 #include <QString>
 
@@ -43,7 +43,7 @@ public:
     // or a corrected record (TGameStatistics::Decode), never as a failure.
     TGameStatistics ReadStatistics() const;
     // The races' tables and statistics, read as the computer's are.
-    TRaceRecords ReadRaceRecords() const;
+    TNetRaceRecords ReadRaceRecords() const;
 
     // Each writes its keys in order and stops at the first key that cannot be
     // written, after showing "Unable to write to <path>" in an error box;
@@ -62,7 +62,7 @@ public:
     bool WriteAll(const TGameSettings& settings, const THallOfFameTable& table, const TGameStatistics& statistics);
     // And the races' records after the statistics: what the window writes.
     bool WriteAll(const TGameSettings& settings, const THallOfFameTable& table, const TGameStatistics& statistics,
-                  const TRaceRecords& races);
+                  const TNetRaceRecords& races);
 
     // Section name of a table (1-based deck, scoring, level): the deck/scoring
     // title and the level suffix from the string table. It is data, the same

@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-TStatisticsForm::TStatisticsForm(TGameStatistics& Statistics, TRaceRecords* Races, QWidget* Parent)
+TStatisticsForm::TStatisticsForm(TGameStatistics& Statistics, TNetRaceRecords* Races, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , FStatistics(Statistics)
     , FRaces(Races)
@@ -96,7 +96,7 @@ bool TStatisticsForm::Reset()
     return true;
 }
 
-void ShowStatistics(TGameStatistics& Statistics, TRaceRecords* Races, QWidget* Parent)
+void ShowStatistics(TGameStatistics& Statistics, TNetRaceRecords* Races, QWidget* Parent)
 {
     TStatisticsForm Form(Statistics, Races, Parent);
     platform::ExecModal(Form);

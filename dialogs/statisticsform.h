@@ -5,7 +5,7 @@
 // statistics follow the computer's once a race has been counted, and the
 // reset clears them too.
 #include "dialogs/gamestatistics.h"
-#include "dialogs/racerecords.h"
+#include "dialogs/netracerecords.h"
 
 #include <QDialog>
 
@@ -23,7 +23,7 @@ public:
     static constexpr int LineHeight = 16;
     static constexpr int ListMargin = 14; // beside the list, left and right
 
-    explicit TStatisticsForm(TGameStatistics& Statistics, TRaceRecords* Races = nullptr, QWidget* Parent = nullptr);
+    explicit TStatisticsForm(TGameStatistics& Statistics, TNetRaceRecords* Races = nullptr, QWidget* Parent = nullptr);
     ~TStatisticsForm() override;
 
     QLabel* Label1 = nullptr;        // "Statistics"
@@ -42,8 +42,8 @@ private:
     void FitWidth(const QStringList& Lines);
 
     TGameStatistics& FStatistics;
-    TRaceRecords* FRaces;
+    TNetRaceRecords* FRaces;
 };
 
 // Shows the Statistics window modally; its reset changes Statistics.
-void ShowStatistics(TGameStatistics& Statistics, TRaceRecords* Races = nullptr, QWidget* Parent = nullptr);
+void ShowStatistics(TGameStatistics& Statistics, TNetRaceRecords* Races = nullptr, QWidget* Parent = nullptr);

@@ -123,15 +123,15 @@ QStringList StatisticsLines(const TGameStatistics& Statistics)
     return Lines;
 }
 
-QStringList RaceStatisticsLines(const TRaceRecords& Races)
+QStringList RaceStatisticsLines(const TNetRaceRecords& Races)
 {
-    const QString DeckTitles[TRaceRecords::DeckCount] = {Tr(SingleDeck), Tr(DoubleDeck)};
+    const QString DeckTitles[TNetRaceRecords::DeckCount] = {Tr(SingleDeck), Tr(DoubleDeck)};
     // Only a race between two people can end in a tie.
     std::vector<QStringList> Deals{
         {Tr(DeckHeading), Tr(PlayedHeading), Tr(WonHeading), Tr(LostHeading), Tr(TiedHeading), Tr(WinRateHeading)}};
     std::vector<QStringList> Records{
         {Tr(DeckHeading), Tr(StreakHeading), Tr(LongestHeading), Tr(FastestHeading), Tr(BestHeading)}};
-    for (int Deck = 1; Deck <= TRaceRecords::DeckCount; ++Deck) {
+    for (int Deck = 1; Deck <= TNetRaceRecords::DeckCount; ++Deck) {
         const TStatisticsRecord& R = Races.Statistics(Deck);
         const QString& Name = DeckTitles[Deck - 1];
         Deals.push_back({Name, CountText(R.Played), CountText(R.Won), CountText(R.Lost()), CountText(R.Tied),

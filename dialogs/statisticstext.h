@@ -4,7 +4,7 @@
 // fastest win and the best scores), a row per level, in columns that line up
 // in a fixed-pitch font whatever the language's headings.
 #include "dialogs/gamestatistics.h"
-#include "dialogs/racerecords.h"
+#include "dialogs/netracerecords.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,4 +19,4 @@ QStringList StatisticsLines(const TGameStatistics& Statistics);
 // The races' lines: a table of the deals (with the tied ones, which only a
 // race has) and one of the records, a row per deck size (a race has no
 // level and scores by the normal rules).
-QStringList RaceStatisticsLines(const TRaceRecords& Races);
+QStringList RaceStatisticsLines(const TNetRaceRecords& Races);

@@ -1,7 +1,7 @@
 // The program: one window, the game table, until it closes.
 #include "game/commandline.h"
 #include "game/mainform.h"
-#include "game/gamedialogs.h"
+#include "game/solo/gamedialogs.h"
 #include "platform/application.h"
 #include "platform/soundpreloader.h"
 #include "platform/termination.h"

@@ -5,12 +5,12 @@
 #include "dialogs/plainlabel.h"
 #include "dialogs/settingsfile.h"
 #include "dialogs/splashform.h"
-#include "game/bevel.h"
-#include "game/cardlayout.h"
-#include "game/gamedialogs.h"
-#include "game/gamerules.h"
-#include "game/image.h"
-#include "game/netracewindow.h"
+#include "game/table/bevel.h"
+#include "game/table/cardlayout.h"
+#include "game/solo/gamedialogs.h"
+#include "core/scoring.h"
+#include "game/table/image.h"
+#include "game/netrace/netracewindow.h"
 #include "platform/fonts.h"
 #include "platform/installpaths.h"
 #include "platform/jpegimage.h"
@@ -92,7 +92,7 @@ TMainForm::TMainForm(const QString& appDir, QWidget* parent)
     setCentralWidget(FClient);
 
     CreateComponents();
-    NetRace = std::make_unique<TNetRaceWindow>(*this, *this, *this, this);
+    NetRace = std::make_unique<TNetRaceWindow>(*this, *this, *this, RaceRecords, this);
     NetRace->OnRaceBegins = [this] { Game.Flow.Abandon(); };
     CreateMenu();
     // The window is exactly the menu and the table: no resizing, no maximising.
@@ -224,7 +224,7 @@ void TMainForm::FormCreate()
     AnimateCards = settings.AnimateCards;
     Deck->SetCardBack(static_cast<TLuCardBackType>(settings.CardBack));
 
-    SetComputerPace(gamerules::LevelInterval(Level));
+    SetComputerPace(core::LevelInterval(Level));
 
     settingsFile.ReadHallOfFame(HallOfFame);
     Statistics = settingsFile.ReadStatistics();
@@ -408,7 +408,7 @@ void TMainForm::EnterHallOfFame()
 
 void TMainForm::ShowHallOfFame()
 {
-    gamedialogs::ShowHallOfFame(*this, *this);
+    gamedialogs::ShowHallOfFame(*this, RaceRecords, *this);
 }
 
 bool TMainForm::ShowOptions()

@@ -7,10 +7,11 @@
 // window only through the host; the card layout is in cardlayout.h, the
 // bridges to the small windows in gamedialogs.h.
 #include "cardlib/lutypes.h"
-#include "game/cardcomponents.h"
-#include "game/gamehost.h"
-#include "game/gamestate.h"
-#include "game/racegame.h"
+#include "game/table/cardcomponents.h"
+#include "game/table/gamehost.h"
+#include "dialogs/netracerecords.h"
+#include "game/table/gamestate.h"
+#include "game/solo/sologame.h"
 #include "platform/application.h"
 
 #include <QMainWindow>
@@ -90,8 +91,10 @@ public:
     // The game state (TGameState) and the card components (TCardComponents)
     // are this window's too, by the names the rules use.
 
+    // Races against another player count here, never in the game's own tables.
+    TNetRaceRecords RaceRecords;
     // The race on this window's state and cards, with this window as its host.
-    TRaceGame Game{*this, *this, *this};
+    TSoloGame Game{*this, *this, *this};
     // A race against another player over the network, when there is one.
     std::unique_ptr<TNetRaceWindow> NetRace;
 

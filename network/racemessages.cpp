@@ -86,7 +86,7 @@ public:
     std::uint8_t Card(bool MayBeNone)
     {
         const std::uint8_t Value = U8();
-        if (!(Value == NoCard && MayBeNone) && (Value < MinCard || Value > MaxCard))
+        if (!(Value == core::NoCard && MayBeNone) && (Value < core::MinCard || Value > core::MaxCard))
             Fail(QStringLiteral("not a card (%1)").arg(Value));
         return Value;
     }
@@ -205,8 +205,8 @@ void WritePlay(TWriter& W, const TPlayRequest& P)
 TPlayRequest ReadPlay(TReader& R)
 {
     TPlayRequest P;
-    P.Slot = R.Range("a slot", 0, SlotCount - 1);
-    P.Centre = R.Range("a centre pile", 0, CentrePiles - 1);
+    P.Slot = R.Range("a slot", 0, core::SlotCount - 1);
+    P.Centre = R.Range("a centre pile", 0, core::CentrePiles - 1);
     P.Card = R.Card(false);
     return P;
 }
@@ -216,14 +216,14 @@ TRaceEvent ReadEvent(TReader& R)
     TRaceEvent E;
     const std::uint8_t Kind = R.Range("an event", 1, 4);
     E.Kind = static_cast<TRaceEvent::TKind>(Kind);
-    E.Seat = R.Range("a seat", 0, SeatCount - 1);
+    E.Seat = R.Range("a seat", 0, core::SeatCount - 1);
     // A slot or none (a turn from the pile, a win); no other byte, so that
     // every slot travels one way only.
     const std::uint8_t Slot = R.U8();
-    if (Slot != NoSlot && Slot >= SlotCount)
+    if (Slot != NoSlot && Slot >= core::SlotCount)
         R.Fail(QStringLiteral("a slot out of range (%1)").arg(Slot));
     E.Slot = Slot == NoSlot ? -1 : static_cast<std::int8_t>(Slot);
-    E.Centre = R.Range("a centre pile", 0, CentrePiles - 1);
+    E.Centre = R.Range("a centre pile", 0, core::CentrePiles - 1);
     switch (E.Kind) {
     case TRaceEvent::TKind::Played:
     case TRaceEvent::TKind::Refilled:
@@ -237,7 +237,7 @@ TRaceEvent ReadEvent(TReader& R)
     case TRaceEvent::TKind::Won:
         if (E.Slot != -1)
             R.Fail(QStringLiteral("a slot in a win"));
-        E.Card = R.Range("a card in a win", NoCard, NoCard);
+        E.Card = R.Range("a card in a win", core::NoCard, core::NoCard);
         break;
     }
     return E;

@@ -17,6 +17,7 @@
 // Seats are absolute: 0 the host, 1 the guest. Cards are the card library's
 // IDs of the standard cards (2..53), 0 for no card. Only what both players
 // may see ever travels: the face-down piles go as counts, never as cards.
+#include "core/racesnapshot.h"
 #include "platform/playername.h"
 
 #include <QByteArray>
@@ -30,49 +31,16 @@
 
 namespace network {
 
+// The race's own types, carried as they are.
+using core::TRaceEvent;
+using core::TRaceSnapshot;
+
 constexpr std::uint16_t ProtocolVersion = 1;
 constexpr int MaxFrameSize = 256;
 constexpr int MaxNameLength = platform::MaxPlayerNameLength; // characters as seen
 constexpr int MaxNameBytes = 80;                                // of UTF-8
 constexpr int MaxReasonLength = 100;                            // characters as seen
 constexpr int MaxReasonBytes = 200;                             // of UTF-8
-constexpr int SeatCount = 2;
-constexpr int SlotCount = 4;
-constexpr int CentrePiles = 2;
-constexpr int NoCard = 0;
-constexpr int MinCard = 2;
-constexpr int MaxCard = 53;
-
-// What both players see of a race: everything but the order of the piles.
-struct TRaceSnapshot {
-    std::uint8_t Decks = 1;  // 1 or 2
-    std::uint8_t Target = 0; // cards a seat must play to win
-    std::array<std::array<std::uint8_t, SlotCount>, SeatCount> Slots{};
-    std::array<std::uint8_t, SeatCount> PileCount{};
-    std::array<std::uint8_t, CentrePiles> CentreTop{};
-    std::array<std::uint8_t, CentrePiles> CentreSize{}; // cards on each centre pile
-    std::array<std::uint8_t, SeatCount> Played{};
-    std::array<bool, SeatCount> Won{};
-
-    friend bool operator==(const TRaceSnapshot&, const TRaceSnapshot&) = default;
-};
-
-// One change of the race, as the host decides it.
-struct TRaceEvent {
-    enum class TKind : std::uint8_t {
-        Played = 1,   // Seat's Slot card onto Centre
-        Refilled = 2, // Seat's pile top into its empty Slot
-        Turned = 3,   // a stalemate: Seat's pile top (Slot -1) or Slot card onto Centre
-        Won = 4,      // Seat has played its target
-    };
-    TKind Kind = TKind::Played;
-    std::uint8_t Seat = 0;
-    std::int8_t Slot = -1;
-    std::uint8_t Centre = 0;
-    std::uint8_t Card = NoCard;
-
-    friend bool operator==(const TRaceEvent&, const TRaceEvent&) = default;
-};
 
 // The first message each side sends. Another version's hello is read only
 // as far as its version, so that the mismatch can be named; what follows
@@ -105,7 +73,7 @@ struct TReady {
 struct TPlayRequest {
     std::uint8_t Slot = 0;
     std::uint8_t Centre = 0;
-    std::uint8_t Card = NoCard;
+    std::uint8_t Card = core::NoCard;
     friend bool operator==(const TPlayRequest&, const TPlayRequest&) = default;
 };
 // The host's decision on a request it refused: the card goes back.

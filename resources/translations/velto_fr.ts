@@ -549,7 +549,7 @@
     </message>
 </context>
 <context>
-    <name>TRaceRecords</name>
+    <name>TNetRaceRecords</name>
     <message>
         <source>Race - Single Deck</source>
         <translation>Course - Un jeu</translation>

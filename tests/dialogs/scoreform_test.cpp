@@ -86,7 +86,7 @@ TEST(ScoreForm, ShowScoresListsTheTableAndOkCloses)
         return Press(form, form.OkBtn);
     })};
     TGameStatistics Statistics;
-    TRaceRecords Races; // no race entered: the window is the computer's alone
+    TNetRaceRecords Races; // no race entered: the window is the computer's alone
     ShowScores(SomeEntries(), Statistics, Races);
     EXPECT_EQ(modals.Titles(), QStringList{QStringLiteral("Scores")});
 }

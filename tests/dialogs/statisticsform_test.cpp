@@ -84,7 +84,7 @@ TEST(StatisticsText, ColumnsWidenForLongValues)
 // column of their own for it, the computer's have none.
 TEST(StatisticsText, TiesHaveAColumnInTheRaceTablesOnly)
 {
-    TRaceRecords Races;
+    TNetRaceRecords Races;
     Races.RecordWin(1, 64000, 2650, QStringLiteral("Ann"));
     Races.RecordTie(1);
     Races.RecordLoss(1);
@@ -150,7 +150,7 @@ TEST(StatisticsForm, OpenedFromTheHallOfFameWindow)
         Form.ResetBtn->click();
         return Press(Form, Form.OkBtn);
     }));
-    TRaceRecords Races;
+    TNetRaceRecords Races;
     ShowScores(THallOfFameTable(), S, Races);
     EXPECT_EQ(Modals.Titles(), (QStringList{QStringLiteral("Scores"), QStringLiteral("Statistics")}));
     EXPECT_EQ(S, TGameStatistics()); // the reset reached the game's statistics

@@ -82,7 +82,7 @@ struct TLanguage {
 };
 
 // Large counts everywhere, the longest times and scores of many digits.
-void FillLarge(TGameStatistics& Statistics, TRaceRecords& Races)
+void FillLarge(TGameStatistics& Statistics, TNetRaceRecords& Races)
 {
     TStatisticsRecord R;
     R.Played = 123456;
@@ -96,7 +96,7 @@ void FillLarge(TGameStatistics& Statistics, TRaceRecords& Races)
             Statistics.At(Deck, Level) = R;
     R.Tied = 4321;
     R.BestScore[1].reset();
-    for (int Deck = 1; Deck <= TRaceRecords::DeckCount; ++Deck)
+    for (int Deck = 1; Deck <= TNetRaceRecords::DeckCount; ++Deck)
         Races.Statistics(Deck) = R;
 }
 
@@ -141,7 +141,7 @@ TEST_P(StatisticsLanguages, NoHeadingOrValueIsCut)
         ASSERT_NE(QCoreApplication::translate("StatisticsText", "Played"), QStringLiteral("Played"));
     }
     TGameStatistics Statistics;
-    TRaceRecords Races;
+    TNetRaceRecords Races;
     FillLarge(Statistics, Races);
     TStatisticsForm Form(Statistics, &Races);
     Form.show();

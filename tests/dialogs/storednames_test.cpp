@@ -103,7 +103,7 @@ TEST_F(StoredNamesTest, NamesFromTheFileShowAsTheFileWillHoldThem)
     TSettingsFile Settings(DataDir);
     THallOfFameTable Table;
     Settings.ReadHallOfFame(Table);
-    const TRaceRecords Races = Settings.ReadRaceRecords();
+    const TNetRaceRecords Races = Settings.ReadRaceRecords();
     TScoreForm Form;
     Form.Fill(Table, &Races);
     ScriptedMessageBoxes Boxes;
@@ -147,7 +147,7 @@ TEST(StoredNames, MarkupInANameShowsAsItsCharacters)
         {QStringLiteral("<a href=x>Ann</a>"), QStringLiteral("xxxxxxxxxxxxxxxxx")},
     };
     THallOfFameTable Table;
-    TRaceRecords Races;
+    TNetRaceRecords Races;
     for (int I = 0; I < 4; ++I) {
         Table.At(1, 1, 1, I + 1) = THallOfFameEntry{90 - I, Names[I / 2][I % 2]};
         Races.At(1, I + 1) = Table.At(1, 1, 1, I + 1);

@@ -39,7 +39,7 @@ TEST(DialogsUmbrella, BringsInEveryHeaderOfTheLayer)
     EXPECT_EQ(TGameSettings().Normalised(), TGameSettings()); // gamesettings.h
     EXPECT_EQ(TGameStatistics().At(1, 1).Played, 0);         // gamestatistics.h
     EXPECT_EQ(DurationText(0), QStringLiteral("-"));          // statisticstext.h
-    EXPECT_FALSE(TRaceRecords().HasEntries());                // racerecords.h
+    EXPECT_FALSE(TNetRaceRecords().HasEntries());                // racerecords.h
 }
 
 // A header the game includes that the umbrella leaves out is a way into the

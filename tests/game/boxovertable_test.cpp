@@ -71,13 +71,13 @@ TEST_F(BoxOverTheTable, CardsInTheAirLandBeforeTheBoxAndTheDealGoesOnAfterIt)
 {
     struct Case {
         const char* What;
-        std::function<void(TRaceGame&)> Open;
+        std::function<void(TSoloGame&)> Open;
     };
     const Case Cases[] = {
-        {"Quit game and re-deal? No", [](TRaceGame& G) { G.Flow.Deal(); }},
-        {"Quit game and exit? No", [](TRaceGame& G) { EXPECT_FALSE(G.Flow.CloseQuery()); }},
-        {"Quit game and race? No", [](TRaceGame& G) { EXPECT_FALSE(G.Flow.AskToLeave(QStringLiteral("Quit game and race?"))); }},
-        {"a window over the table", [this](TRaceGame& G) {
+        {"Quit game and re-deal? No", [](TSoloGame& G) { G.Flow.Deal(); }},
+        {"Quit game and exit? No", [](TSoloGame& G) { EXPECT_FALSE(G.Flow.CloseQuery()); }},
+        {"Quit game and race? No", [](TSoloGame& G) { EXPECT_FALSE(G.Flow.AskToLeave(QStringLiteral("Quit game and race?"))); }},
+        {"a window over the table", [this](TSoloGame& G) {
              Host.StopComputer();
              G.Flow.OverTheTable([this] { ExpectLandedAndWaiting(); });
              Host.StartComputer();

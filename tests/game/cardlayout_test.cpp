@@ -2,8 +2,8 @@
 // deck-size preparation in both directions, at start-up behind the splash
 // window and later from the options.
 #include "dialogs/splashform.h"
-#include "game/bevel.h"
-#include "game/cardlayout.h"
+#include "game/table/bevel.h"
+#include "game/table/cardlayout.h"
 #include "tests/game/gametesting.h"
 
 #include <QApplication>

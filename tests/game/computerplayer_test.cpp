@@ -1,5 +1,5 @@
 // The computer's choice of move, its waiting, its last card, and its pace.
-#include "game/computerplayer.h"
+#include "game/solo/computerplayer.h"
 #include "tests/game/gametesting.h"
 
 namespace {

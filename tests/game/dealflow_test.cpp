@@ -2,8 +2,8 @@
 // score in both styles, the end of a deal in both directions, and the
 // questions before a new deal and before closing.
 #include "dialogs/nameform.h"
-#include "game/dealflow.h"
-#include "game/image.h"
+#include "game/solo/dealflow.h"
+#include "game/table/image.h"
 #include "dialogs/settingsfile.h"
 #include "platform/systemclock.h"
 #include "tests/game/gametesting.h"

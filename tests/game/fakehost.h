@@ -3,10 +3,10 @@
 // of it, answers its questions by script and keeps its posted messages in a
 // queue that Drain delivers, on card components laid out on a plain widget.
 #include "cardlib/lucard.h"
-#include "game/cardlayout.h"
-#include "game/gamehost.h"
-#include "game/gamestate.h"
-#include "game/racegame.h"
+#include "game/table/cardlayout.h"
+#include "game/table/gamehost.h"
+#include "game/table/gamestate.h"
+#include "game/solo/sologame.h"
 #include "tests/support/seams.h"
 
 #include <QStringList>
@@ -86,7 +86,7 @@ protected:
     TGameState State;
     TCardComponents Cards;
     TFakeHost Host;
-    std::unique_ptr<TRaceGame> Game;
+    std::unique_ptr<TSoloGame> Game;
 
     void SetUp() override
     {
@@ -99,7 +99,7 @@ protected:
         PrepareFirstDeal(Cards);
         // Cards jump to their places unless a test lets them fly.
         State.AnimateCards = false;
-        Game = std::make_unique<TRaceGame>(State, Cards, Host);
+        Game = std::make_unique<TSoloGame>(State, Cards, Host);
     }
 
     // Delivers the posted messages in order, as the window's handlers do.

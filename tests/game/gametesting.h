@@ -3,7 +3,7 @@
 // its sounds recorded and its clock stopped, and small helpers to lay out
 // exactly the cards a test needs.
 #include "cardlib/lucard.h"
-#include "game/image.h"
+#include "game/table/image.h"
 #include "game/mainform.h"
 #include "tests/support/modaldialogs.h"
 #include "tests/support/seams.h"

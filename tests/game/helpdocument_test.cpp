@@ -3,7 +3,8 @@
 // data-value must be what the rules compute from the inputs that the
 // enclosing elements give (data-level, data-decks, data-user-played, ...).
 // A change of a rule, or a careless edit of an example, fails here.
-#include "game/gamerules.h"
+#include "core/cards.h"
+#include "core/scoring.h"
 #include "platform/installpaths.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@
 
 namespace {
 
-using namespace gamerules;
+using namespace core;
 
 const QStringList LevelNames = {QStringLiteral("Unbeatable"), QStringLiteral("Very Hard"),
                                 QStringLiteral("Hard"), QStringLiteral("Not Bad"),

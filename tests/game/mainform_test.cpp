@@ -1,8 +1,8 @@
 // The game window after start-up: its layout, menu, state and settings, the
 // Help menu, the close query and the write at close, the posted messages and
 // the key preview.
-#include "game/bevel.h"
-#include "game/image.h"
+#include "game/table/bevel.h"
+#include "game/table/image.h"
 #include "game/mainform.h"
 #include "cardlib/lucard.h"
 #include "platform/inifile.h"

@@ -5,15 +5,15 @@
 // plays and the refills fly; and once every card has landed the screen
 // shows the host's table, never anything of its own.
 #include "cardlib/luflightlayer.h"
-#include "game/netraceflights.h"
-#include "game/tworace.h"
+#include "game/netrace/netraceflights.h"
+#include "core/twoseatrace.h"
 #include "tests/game/gametesting.h"
 
 namespace {
 
 using namespace gametesting;
-using network::TRaceEvent;
-using network::TRaceSnapshot;
+using core::TRaceEvent;
+using core::TRaceSnapshot;
 using TKind = TRaceEvent::TKind;
 
 constexpr int Guest = 1;
@@ -61,7 +61,7 @@ protected:
     void Change(const TRaceEvent& E)
     {
         const TRaceSnapshot Before = Host;
-        ASSERT_TRUE(ApplyEvent(Host, E));
+        ASSERT_TRUE(core::ApplyEvent(Host, E));
         Flights->Event(E, Before, Guest);
         Show();
     }

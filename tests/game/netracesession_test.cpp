@@ -4,8 +4,8 @@
 // after every event, the same winner on both sides, "again" needing both,
 // and a peer that leaves or misbehaves at any stage ending the race on the
 // other side with a message.
-#include "game/gamerules.h"
-#include "game/netracesession.h"
+#include "core/scoring.h"
+#include "game/netrace/netracesession.h"
 #include "network/raceserver.h"
 #include "cardlib/lutypes.h"
 
@@ -65,11 +65,11 @@ public:
 // The first card of Seat's hand that fits a centre pile, on Table.
 std::optional<std::pair<int, int>> FirstFit(const TRaceSnapshot& Table, int Seat)
 {
-    for (int Slot = 0; Slot < SlotCount; ++Slot)
-        for (int Centre = 0; Centre < CentrePiles; ++Centre) {
+    for (int Slot = 0; Slot < core::SlotCount; ++Slot)
+        for (int Centre = 0; Centre < core::CentrePiles; ++Centre) {
             const int Card = Table.Slots[Seat][Slot];
             const int Top = Table.CentreTop[Centre];
-            if (Card && Top && gamerules::IsAdjacent(IDToValue(Card), IDToValue(Top)))
+            if (Card && Top && core::IsAdjacent(IDToValue(Card), IDToValue(Top)))
                 return std::pair{Slot, Centre};
         }
     return std::nullopt;
@@ -170,10 +170,10 @@ TEST_F(NetRaceSessionTest, TheHostAcceptsNothingButFairRequests)
     auto* GuestConnection = Guest->findChild<TRaceConnection*>();
     ASSERT_NE(GuestConnection, nullptr);
     int Slot = 0;
-    while (Before.Slots[1][Slot] == NoCard)
+    while (Before.Slots[1][Slot] == core::NoCard)
         ++Slot;
     const std::uint8_t Held = Before.Slots[1][Slot];
-    const std::uint8_t Other = Held == MaxCard ? MinCard : Held + 1;
+    const std::uint8_t Other = Held == core::MaxCard ? core::MinCard : Held + 1;
     GuestConnection->Send(TPlayRequest{static_cast<std::uint8_t>(Slot), 0, Other}); // a card it does not hold
     ASSERT_TRUE(WaitFor([&] { return GuestView.Refused == 1; }));
     EXPECT_EQ(Host->Table(), Before);

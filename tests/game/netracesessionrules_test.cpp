@@ -5,7 +5,7 @@
 // with a goodbye), and a stalemate round that brings both seats to their
 // target at once being a tie on both sides.
 #include "cardlib/lutypes.h"
-#include "game/netracesession.h"
+#include "game/netrace/netracesession.h"
 #include "tests/game/fakeracetransport.h"
 
 #include <QCoreApplication>
@@ -66,13 +66,13 @@ public:
     void ShowEnded(const QString& Why) override { Ended << Why; }
 };
 
-using TPiles = std::array<std::vector<std::uint8_t>, SeatCount>;
-using THands = std::array<std::array<std::uint8_t, SlotCount>, SeatCount>;
-using TTops = std::array<std::uint8_t, CentrePiles>;
+using TPiles = std::array<std::vector<std::uint8_t>, core::SeatCount>;
+using THands = std::array<std::array<std::uint8_t, core::SlotCount>, core::SeatCount>;
+using TTops = std::array<std::uint8_t, core::CentrePiles>;
 
 TNetRaceSession::TDealer LaidOut(const TPiles& Piles, const THands& Hands, const TTops& Tops)
 {
-    return [Piles, Hands, Tops](TTwoRace& Race) { Race.Layout(1, Piles, Hands, Tops); };
+    return [Piles, Hands, Tops](core::TTwoSeatRace& Race) { Race.Layout(1, Piles, Hands, Tops); };
 }
 
 // The host one card from its win (its 8 onto the 7); the guest with two
@@ -83,7 +83,7 @@ const TTops BaseTops{C(7), D(10)};
 
 TRaceSnapshot BaseTable()
 {
-    TTwoRace Race;
+    core::TTwoSeatRace Race;
     Race.Layout(1, BasePiles, BaseHands, BaseTops);
     return Race.Snapshot();
 }
@@ -107,7 +107,7 @@ protected:
         GuestEnd = G;
         Host = std::make_unique<TNetRaceSession>(H, HostView, Dealer);
         // A guest never deals: a dealer that would be seen at once.
-        Guest = std::make_unique<TNetRaceSession>(G, GuestView, [](TTwoRace&) { FAIL() << "a guest dealt"; });
+        Guest = std::make_unique<TNetRaceSession>(G, GuestView, [](core::TTwoSeatRace&) { FAIL() << "a guest dealt"; });
         HostView.Session = Host.get();
         GuestView.Session = Guest.get();
     }
@@ -174,25 +174,25 @@ TEST_F(NetRaceSessionRulesTest, AGuestTakesOnlyTheEventsThatFitItsTable)
         {"a play from no slot", {Kind::Played, 1, -1, 0, C(6)}, false},
         {"a play of a card the slot does not hold", {Kind::Played, 1, 0, 0, C(5)}, false},
         {"a play from an empty slot", {Kind::Played, 1, 1, 0, C(6)}, false},
-        {"a play of no card from an empty slot", {Kind::Played, 1, 1, 0, NoCard}, false},
+        {"a play of no card from an empty slot", {Kind::Played, 1, 1, 0, core::NoCard}, false},
         {"a refill into no slot", {Kind::Refilled, 1, -1, 0, C(5)}, false},
         {"a refill into a slot that holds a card", {Kind::Refilled, 1, 0, 0, C(5)}, false},
         {"a refill from an empty pile", {Kind::Refilled, 0, 1, 0, C(5)}, false},
-        {"a refill of no card", {Kind::Refilled, 1, 1, 0, NoCard}, false},
+        {"a refill of no card", {Kind::Refilled, 1, 1, 0, core::NoCard}, false},
         {"a turn from an empty pile", {Kind::Turned, 0, -1, 0, C(5)}, false},
         {"a turn of a hand card the slot does not hold", {Kind::Turned, 1, 0, 1, C(5)}, false},
         {"a turn from an empty slot", {Kind::Turned, 1, 1, 1, C(5)}, false},
-        {"a turn of no card from the pile", {Kind::Turned, 1, -1, 1, NoCard}, false},
+        {"a turn of no card from the pile", {Kind::Turned, 1, -1, 1, core::NoCard}, false},
         {"a turn of a seat past the two", {Kind::Turned, 2, -1, 1, C(5)}, false},
-        {"a win of the host one card short", {Kind::Won, 0, -1, 0, NoCard}, false},
-        {"a win of the guest five cards short", {Kind::Won, 1, -1, 0, NoCard}, false},
+        {"a win of the host one card short", {Kind::Won, 0, -1, 0, core::NoCard}, false},
+        {"a win of the guest five cards short", {Kind::Won, 1, -1, 0, core::NoCard}, false},
         {"a kind of event no host sends", {static_cast<Kind>(0), 1, 0, 0, C(6)}, false},
         {"another kind of event no host sends", {static_cast<Kind>(5), 1, 0, 0, C(6)}, false},
     };
     for (const Case& Case : Cases) {
         SCOPED_TRACE(Case.What);
         TRaceSnapshot Table = BaseTable();
-        EXPECT_EQ(ApplyEvent(Table, Case.Event), Case.Fits);
+        EXPECT_EQ(core::ApplyEvent(Table, Case.Event), Case.Fits);
         if (Case.Fits)
             EXPECT_NE(Table, BaseTable());
         else
@@ -250,7 +250,7 @@ TEST_F(NetRaceSessionRulesTest, AMessageOutOfPlaceEndsTheRaceOnTheSideItReached)
          ToGuest.arg(QStringLiteral("a move outside a race"))},
         {"a move after the deal was won", TStage::Question, true, FittingMove,
          ToGuest.arg(QStringLiteral("a move outside a race"))},
-        {"a win announced twice", TStage::Question, true, TEventMessage{TRaceEvent{Kind::Won, 0, -1, 0, NoCard}},
+        {"a win announced twice", TStage::Question, true, TEventMessage{TRaceEvent{Kind::Won, 0, -1, 0, core::NoCard}},
          ToGuest.arg(QStringLiteral("a move that does not fit the table"))},
         {"a request sent to a guest", TStage::Running, true, TPlayRequest{0, 0, C(6)},
          ToGuest.arg(QStringLiteral("a message only a guest sends"))},
@@ -322,8 +322,8 @@ TEST_F(NetRaceSessionRulesTest, BothReachingTheTargetInOneStalemateIsATieOnBothS
         const std::vector<TRaceEvent> Round{
             {Kind::Turned, 0, 0, 0, C(2)},
             {Kind::Turned, 1, 0, 1, C(2)},
-            {Kind::Won, 0, -1, 0, NoCard},
-            {Kind::Won, 1, -1, 0, NoCard},
+            {Kind::Won, 0, -1, 0, core::NoCard},
+            {Kind::Won, 1, -1, 0, core::NoCard},
         };
         std::vector<TRaceEvent> TwoRounds = Round;
         TwoRounds.insert(TwoRounds.end(), Round.begin(), Round.end());
@@ -337,8 +337,8 @@ TEST_F(NetRaceSessionRulesTest, BothReachingTheTargetInOneStalemateIsATieOnBothS
         EXPECT_EQ(GuestView.Deals, 2);
         const TRaceSnapshot Last = Host->Table();
         EXPECT_EQ(Guest->Table(), Last);
-        EXPECT_EQ(Last.Won, (std::array<bool, SeatCount>{true, true}));
-        EXPECT_EQ(RaceOutcome(Last), TRaceOutcome::Tied);
+        EXPECT_EQ(Last.Won, (std::array<bool, core::SeatCount>{true, true}));
+        EXPECT_EQ(core::RaceOutcome(Last), core::TRaceOutcome::Tied);
         EXPECT_EQ(HostView.Ended, QStringList{QString()});
         EXPECT_EQ(GuestView.Ended, QStringList{QStringLiteral("Ann does not want to play again.")});
         Host.reset();

@@ -3,13 +3,13 @@
 // guest), which pile a key plays onto, and the table laid out from a seat.
 #include "cardlib/lucard.h"
 #include "game/commandline.h"
-#include "game/netracetable.h"
+#include "game/netrace/netracetable.h"
 #include "tests/game/gametesting.h"
 
 namespace {
 
 using namespace gametesting;
-using network::TRaceSnapshot;
+using core::TRaceSnapshot;
 
 TEST(RaceCommandLine, Options)
 {

@@ -8,8 +8,8 @@
 #include "dialogs/racewaitform.h"
 #include "dialogs/settingsfile.h"
 #include "game/mainform.h"
-#include "game/netracetable.h"
-#include "game/netracewindow.h"
+#include "game/netrace/netracetable.h"
+#include "game/netrace/netracewindow.h"
 #include "tests/support/modaldialogs.h"
 
 #include <QCoreApplication>
@@ -69,20 +69,20 @@ struct TPlayer {
         const TNetRaceSession& S = *Form->NetRace->Session();
         if (Form->NetRace->Flights().Count() != 0)
             return false;
-        for (int Centre = 0; Centre < network::CentrePiles; ++Centre)
+        for (int Centre = 0; Centre < core::CentrePiles; ++Centre)
             if (netracetable::CentreTable(*Form, S.OwnSeat(), Centre)->CardTop()->ID()
                 != S.Table().CentreTop[static_cast<std::size_t>(Centre)])
                 return false;
         const auto Slots = Form->Slots(UserSide);
         for (std::size_t Slot = 0; Slot < Slots.size(); ++Slot) {
             const TLuSingleCard* Card = Slots[Slot]->CardAt(0);
-            const int Shown = Card->Empty() ? network::NoCard : Card->ID();
+            const int Shown = Card->Empty() ? core::NoCard : Card->ID();
             if (Shown != S.Table().Slots[static_cast<std::size_t>(S.OwnSeat())][Slot])
                 return false;
         }
         return true;
     }
-    TRaceRecords FileRecords() const { return TSettingsFile(AppDir + QStringLiteral("Data/")).ReadRaceRecords(); }
+    TNetRaceRecords FileRecords() const { return TSettingsFile(AppDir + QStringLiteral("Data/")).ReadRaceRecords(); }
 };
 
 // Ann hosts from her window; while her waiting window is open, Bo joins.

@@ -4,7 +4,7 @@
 // counted in each window's own race records, apart from the computer's,
 // which the settings file keeps at the close.
 #include "cardlib/luflightlayer.h"
-#include "game/tworace.h"
+#include "core/twoseatrace.h"
 #include "network/raceserver.h"
 #include "tests/game/netracetesting.h"
 
@@ -79,8 +79,8 @@ TEST_P(NetRaceWindowTest, ADealRacedToItsEndCountsInEachPlayersOwnRaceRecords)
     for (TPlayer* P : {&Ann, &Bo})
         EXPECT_TRUE(P->ShowsItsTable());
 
-    const TRaceRecords& A = Ann.Form->RaceRecords;
-    const TRaceRecords& B = Bo.Form->RaceRecords;
+    const TNetRaceRecords& A = Ann.Form->RaceRecords;
+    const TNetRaceRecords& B = Bo.Form->RaceRecords;
     EXPECT_EQ(A.Statistics(1).Played, 1);
     EXPECT_EQ(B.Statistics(1).Played, 1);
     if (A.Statistics(1).Tied == 1) {
@@ -92,7 +92,7 @@ TEST_P(NetRaceWindowTest, ADealRacedToItsEndCountsInEachPlayersOwnRaceRecords)
     } else {
         EXPECT_EQ(B.Statistics(1).Tied, 0);
         EXPECT_EQ(A.Statistics(1).Won + B.Statistics(1).Won, 1); // one winner
-        const TRaceRecords& Winner = A.Statistics(1).Won ? A : B;
+        const TNetRaceRecords& Winner = A.Statistics(1).Won ? A : B;
         EXPECT_EQ(Winner.At(1, 1).Name, A.Statistics(1).Won ? QStringLiteral("Ann") : QStringLiteral("Bo"));
         EXPECT_GT(Winner.At(1, 1).Score, 0);
         EXPECT_GT(Winner.Statistics(1).FastestWinMs, 0);
@@ -105,7 +105,7 @@ TEST_P(NetRaceWindowTest, ADealRacedToItsEndCountsInEachPlayersOwnRaceRecords)
     }
 
     // Kept at the close, in each player's own file.
-    const TRaceRecords KeptA = A, KeptB = B;
+    const TNetRaceRecords KeptA = A, KeptB = B;
     Ann.Form->close();
     Bo.Form->close();
     EXPECT_EQ(Ann.FileRecords(), KeptA);
@@ -129,7 +129,7 @@ TEST_P(NetRaceWindowTest, LeavingMidDealCountsAsLostForTheOneWhoLeaves)
     EXPECT_EQ(Bo.Form->RaceRecords.Statistics(1).Played, 1);
     EXPECT_EQ(Bo.Form->RaceRecords.Statistics(1).Won, 0);
     // Left on her own, Ann's deal has no winner, so it is not counted.
-    EXPECT_EQ(Ann.Form->RaceRecords, TRaceRecords());
+    EXPECT_EQ(Ann.Form->RaceRecords, TNetRaceRecords());
 }
 
 // During a race the window's Deal and close are the race's: each asks first,
@@ -201,7 +201,7 @@ TEST(NetRaceWindowBoxes, TheStartBoxClosesWithTheRaceItServed)
         Box->accept();
     });
     Watch.start(5);
-    TTwoRace Race;
+    core::TTwoSeatRace Race;
     Race.Deal(1, [](int N) { return N / 2; });
     HostEnd->Send(TDealt{Race.Snapshot()});
     ASSERT_TRUE(WaitFor([&] { return Seen.size() == 2 && !QApplication::activeModalWidget(); }, 10000))

@@ -6,8 +6,8 @@
 // cards, the counts, the score and the flags are checked.
 #include "cardlib/luflightlayer.h"
 #include "dialogs/nameform.h"
-#include "game/cardflights.h"
-#include "game/gamerules.h"
+#include "game/table/cardflights.h"
+#include "core/scoring.h"
 #include "platform/messagebox.h"
 #include "platform/modal.h"
 #include "platform/random.h"
@@ -333,7 +333,7 @@ TEST_P(SimulationTest, ThousandsOfDealsKeepEveryCardAndEndWithAWinner)
         F.PrepareDeckSize();
         for (int round = 0; round < 500; ++round, ++deals) {
             F.Level = round % 5;
-            F.Timer->setInterval(gamerules::LevelInterval(F.Level));
+            F.Timer->setInterval(core::LevelInterval(F.Level));
             const int scoring = (round / 5) % 2;
             if (scoring != F.Scoring) {
                 F.Scoring = scoring;

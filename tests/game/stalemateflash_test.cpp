@@ -6,7 +6,7 @@
 // must never show a card again once something newer has covered it.
 #include "cardlib/lucard.h"
 #include "cardlib/luflightlayer.h"
-#include "game/racerules.h"
+#include "game/solo/solorules.h"
 #include "tests/game/gametesting.h"
 
 #include <QApplication>
