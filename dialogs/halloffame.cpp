@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int HeadingId = 65166; // "Rank  Score     Name"
 constexpr int ScoreColumnWidth = 8;
 
 } // namespace
@@ -67,7 +66,7 @@ QStringList HallOfFameLines(const THallOfFameTable& Table)
     QStringList Lines;
     Lines.reserve(THallOfFameTable::DeckCount * THallOfFameTable::ScoringCount *
                   THallOfFameTable::LevelCount * (THallOfFameTable::RankCount + 3));
-    const QString Heading = platform::LoadStr(HeadingId);
+    const QString Heading = platform::LoadStr(platform::strings::HallOfFameHeading);
     for (int Deck = 1; Deck <= THallOfFameTable::DeckCount; ++Deck) {
         for (int Scoring = 1; Scoring <= THallOfFameTable::ScoringCount; ++Scoring) {
             for (int Level = 1; Level <= THallOfFameTable::LevelCount; ++Level) {
@@ -84,7 +83,7 @@ QStringList HallOfFameLines(const THallOfFameTable& Table)
 QStringList RaceHallOfFameLines(const TNetRaceRecords& Records)
 {
     QStringList Lines;
-    const QString Heading = platform::LoadStr(HeadingId);
+    const QString Heading = platform::LoadStr(platform::strings::HallOfFameHeading);
     for (int Deck = 1; Deck <= TNetRaceRecords::DeckCount; ++Deck) {
         Lines << TNetRaceRecords::DisplayTitle(Deck) << Heading;
         for (int Rank = 1; Rank <= TNetRaceRecords::RankCount; ++Rank)

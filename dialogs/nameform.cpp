@@ -10,11 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-constexpr int EnterNameId = 65167; // "Please enter your name"
-
-} // namespace
 
 TNameForm::TNameForm(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -49,7 +44,7 @@ TNameForm::~TNameForm() = default;
 void TNameForm::Button1Click()
 {
     if (Edit->text().isEmpty()) {
-        platform::MessageDlg(platform::LoadStr(EnterNameId), platform::MsgType::Error,
+        platform::MessageDlg(platform::LoadStr(platform::strings::EnterName), platform::MsgType::Error,
                              platform::MsgButtons::Ok);
         Edit->setFocus();
         return;

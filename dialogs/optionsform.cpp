@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int RestartQuestionId = 65138; // "Changes require starting a new game, continue?"
-
 QList<QRadioButton*> Items(const QGroupBox* Group)
 {
     return Group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
@@ -186,7 +184,7 @@ void TOptionsForm::SaveBtnClick()
     const std::int32_t NewLevel = ItemIndex(ComputerLevel);
 
     if ((NewScoring != FHost.Scoring() || NewDecks != FHost.Decks()) && !FHost.FreshRun()) {
-        if (platform::MessageDlg(platform::LoadStr(RestartQuestionId), platform::MsgType::Warning,
+        if (platform::MessageDlg(platform::LoadStr(platform::strings::RestartQuestion), platform::MsgType::Warning,
                                  platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
             return;
         FHost.SetFreshRun(true);

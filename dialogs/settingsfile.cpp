@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int DeckScoringTitleId = 65157; // 65157..65160: deck 1..2, scoring 1..2
-constexpr int LevelSuffixId = 65161;      // 65161..65165: level 1..5
-
 const QString kScoring = QStringLiteral("Scoring");
 const QString kDeckSize = QStringLiteral("DeckSize");
 const QString kLevel = QStringLiteral("Velto");
@@ -214,15 +211,15 @@ bool TSettingsFile::WriteAll(const TGameSettings& settings, const THallOfFameTab
 
 QString TSettingsFile::TableTitle(int deck, int scoring, int level)
 {
-    return platform::LoadUntranslatedStr(DeckScoringTitleId + (deck - 1) * THallOfFameTable::ScoringCount
+    return platform::LoadUntranslatedStr(platform::strings::DeckScoringTitle + (deck - 1) * THallOfFameTable::ScoringCount
                                          + (scoring - 1))
-        + platform::LoadUntranslatedStr(LevelSuffixId + (level - 1));
+        + platform::LoadUntranslatedStr(platform::strings::LevelSuffix + (level - 1));
 }
 
 QString TSettingsFile::DisplayTitle(int deck, int scoring, int level)
 {
-    return platform::LoadStr(DeckScoringTitleId + (deck - 1) * THallOfFameTable::ScoringCount + (scoring - 1))
-        + platform::LoadStr(LevelSuffixId + (level - 1));
+    return platform::LoadStr(platform::strings::DeckScoringTitle + (deck - 1) * THallOfFameTable::ScoringCount + (scoring - 1))
+        + platform::LoadStr(platform::strings::LevelSuffix + (level - 1));
 }
 
 QString TSettingsFile::EncodeEntry(const THallOfFameEntry& entry)

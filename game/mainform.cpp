@@ -32,7 +32,6 @@
 namespace {
 
 constexpr QColor Silver(192, 192, 192);
-constexpr int VersionTextId = 65154;
 
 constexpr int BevelWidth = 73, BevelHeight = 98;
 constexpr int BevelLefts[] = {53, 178, 272, 367, 462};
@@ -203,7 +202,7 @@ void TMainForm::FormCreate()
     // Beside the executable in a build or an unpacked copy; in the user's
     // data folder when installed where nothing may be written.
     DataDir = platform::SettingsFolder(AppDir);
-    VersionText = platform::LoadStr(VersionTextId);
+    VersionText = platform::LoadStr(platform::strings::VersionText);
 
     FreshRun = true;
     HallEntryDone = false;

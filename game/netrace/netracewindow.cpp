@@ -23,11 +23,6 @@ using namespace network;
 
 namespace {
 
-constexpr int StartBoxId = 65136;
-constexpr int PlayAgainId = 65141;
-constexpr int QuitAndExitId = 65139;
-
-
 // The deal's shuffles draw from the process-wide generator, seeded once
 // from the clock when the race begins.
 int RaceRandom(int N)
@@ -194,7 +189,7 @@ void TNetRaceWindow::Deal()
 bool TNetRaceWindow::CloseQuery()
 {
     LandForBox();
-    if (!Host.AskYesNo(platform::LoadStr(QuitAndExitId), platform::MsgType::Confirmation))
+    if (!Host.AskYesNo(platform::LoadStr(platform::strings::QuitAndExit), platform::MsgType::Confirmation))
         return false;
     Leave();
     return true;
@@ -291,7 +286,7 @@ void TNetRaceWindow::AskReady()
         if (!FSession || FSession->Ended() || FStartBox)
             return;
         FStartBox = true;
-        Host.ShowMessage(platform::LoadStr(StartBoxId));
+        Host.ShowMessage(platform::LoadStr(platform::strings::StartBox));
         FStartBox = false;
         if (FSession)
             FSession->Ready();
@@ -338,7 +333,7 @@ void TNetRaceWindow::ShowEnd(const QString& WinnerName, TRaceEnd End)
         Host.PlaySound(End == TRaceEnd::Won ? "YouWon" : End == TRaceEnd::Lost ? "YouLost" : "NoPlay");
     const QString Question = End == TRaceEnd::Tied
         ? tr("It is a tie, Do you want to play again?")
-        : platform::LoadStr(PlayAgainId).replace(QStringLiteral("%s"), WinnerName);
+        : platform::LoadStr(platform::strings::PlayAgain).replace(QStringLiteral("%s"), WinnerName);
     QTimer::singleShot(0, this, [this, Question] {
         if (!FSession || FSession->Ended() || FQuestion)
             return;

@@ -20,11 +20,6 @@
 
 namespace {
 
-constexpr int StartBoxId = 65136;
-constexpr int QuitAndExitId = 65139;
-constexpr int QuitAndRedealId = 65140;
-constexpr int PlayAgainId = 65141;
-
 QString QuestionText(int TextId, const QString& Arg = QString())
 {
     QString Text = platform::LoadStr(TextId);
@@ -55,7 +50,7 @@ void TDealFlow::Deal()
     Host.StopComputer();
     if (State.InGame) {
         Flights.LandForBox();
-        if (!Host.AskYesNo(QuestionText(QuitAndRedealId), platform::MsgType::Confirmation)) {
+        if (!Host.AskYesNo(QuestionText(platform::strings::QuitAndRedeal), platform::MsgType::Confirmation)) {
             Resume();
             return;
         }
@@ -94,7 +89,7 @@ void TDealFlow::Dealt()
 
     StartScore();
 
-    Host.ShowMessage(platform::LoadStr(StartBoxId));
+    Host.ShowMessage(platform::LoadStr(platform::strings::StartBox));
     StartCounting();
     State.InGame = true;
     State.UserStuck = !Rules.SideCanPlay(UserSide);
@@ -163,7 +158,7 @@ void TDealFlow::GameOver()
     CountEnd(State.UserWon);
     if (State.UserWon)
         FHallBeforeName = State.HallOfFame;
-    const bool Again = Host.AskYesNo(QuestionText(PlayAgainId, Winner), platform::MsgType::Information);
+    const bool Again = Host.AskYesNo(QuestionText(platform::strings::PlayAgain, Winner), platform::MsgType::Information);
     if (State.UserWon && (State.Scoring != core::ScoringLasVegas || !Again))
         Host.EnterHallOfFame();
     FHallBeforeName.reset();
@@ -181,7 +176,7 @@ bool TDealFlow::CloseQuery()
     Host.StopComputer();
     if (State.InGame) {
         Flights.LandForBox();
-        if (!Host.AskYesNo(QuestionText(QuitAndExitId), platform::MsgType::Confirmation)) {
+        if (!Host.AskYesNo(QuestionText(platform::strings::QuitAndExit), platform::MsgType::Confirmation)) {
             Resume();
             return false;
         }

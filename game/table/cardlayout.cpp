@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int SecondDeckWarningId = 65137;
-
 // Every card place of the table, in client coordinates of the window.
 constexpr int PileLeft = 54;
 constexpr int SlotLefts[SlotCount] = {179, 273, 368, 463};
@@ -173,7 +171,7 @@ void PrepareDeckSize(TCardComponents& C, int Decks)
     } else {
         C.Deck->SetDeckType(dcDouble);
         if (!SplashForm)
-            platform::MessageDlg(platform::LoadStr(SecondDeckWarningId), platform::MsgType::Warning,
+            platform::MessageDlg(platform::LoadStr(platform::strings::SecondDeckWarning), platform::MsgType::Warning,
                                  platform::MsgButtons::Ok);
         TWaitCursor Hourglass;
         if (C.Play2Pile->ItemCount() <= SingleDeckPilePlaces) {
