@@ -1,5 +1,6 @@
 // The race on a stand-in host, with no window: the paths where what the race
 // asks of its host, and in which order, is the point.
+#include "core/scoring.h"
 #include "tests/game/fakehost.h"
 #include "tests/game/gametesting.h"
 
@@ -95,6 +96,39 @@ TEST_F(RaceOnFakeHost, AfterAStalemateEndsTheDealTheUsersRefillStillComesFromThe
     EXPECT_EQ(TopID(Cards.CardTable2), Diamond(12));
     EXPECT_EQ(TopID(Cards.TempTable1), -1);
     EXPECT_FALSE(Host.Running);
+}
+
+// One stalemate round can bring both sides to their target at once: the
+// user's cards count first, so the deal is the user's, scored and counted
+// as a win with nothing left of the computer's.
+TEST_F(RaceOnFakeHost, BothSidesReachingTheTargetInOneStalemateIsTheUsersWin)
+{
+    ClearedDeal(Club(7), Diamond(7));
+    PutCard(Cards.Play1Pile, 0, Heart(3)); // each side's last card, turned
+    PutCard(Cards.Play2Pile, 0, Spade(3));
+    State.UserPlayed = State.ComputerPlayed = State.TargetCount - 1;
+    State.UserStuck = State.ComputerStuck = true;
+    const std::int32_t ScoreBefore = State.Score;
+    const TStatisticsRecord Before = State.Statistics.At(State.Decks, State.Level + 1);
+
+    Game->Rules.Stalemate();
+    EXPECT_TRUE(State.UserWon);
+    EXPECT_TRUE(State.ComputerWon);
+    EXPECT_EQ(Host.Sounds, (QStringList{"NoPlay", "YouWon"}));
+
+    Host.Answers = {false};
+    Drain();
+    ASSERT_EQ(Host.Boxes.size(), 1u);
+    EXPECT_EQ(Host.Boxes[0].Text, "You Won, Do you want to play again?");
+    // The pass, the level's bonus with no card of the computer's left, and
+    // the win's own point.
+    EXPECT_EQ(State.Score, ScoreBefore + 1 + core::LevelBonus(State.Level) + 1);
+    EXPECT_EQ(Host.HallOfFameOffers, 1);
+    const TStatisticsRecord& After = State.Statistics.At(State.Decks, State.Level + 1);
+    EXPECT_EQ(After.Played, Before.Played + 1);
+    EXPECT_EQ(After.Won, Before.Won + 1);
+    EXPECT_FALSE(State.InGame);
+    EXPECT_FALSE(State.UserWon || State.ComputerWon);
 }
 
 // A clock starting at 13:00:00.022 deals two hands that fit neither centre
