@@ -7,6 +7,7 @@
 #include "game/table/gamehost.h"
 #include "game/table/gamestate.h"
 #include "game/solo/sologame.h"
+#include "tests/game/gametesting.h"
 #include "tests/support/seams.h"
 
 #include <QStringList>
@@ -118,6 +119,17 @@ protected:
     }
 
     void Key(QChar K) { Game->Rules.UserKey(K); }
+
+    // A deal in progress with every card place empty, the given centre
+    // cards, nobody stuck, nothing counted yet and nothing asked so far.
+    void ClearedDeal(int Centre1, int Centre2)
+    {
+        Game->Flow.Deal();
+        Drain();
+        ClearTable(State, Cards, Centre1, Centre2);
+        Host.Sounds.clear();
+        Host.Boxes.clear();
+    }
 };
 
 } // namespace gametesting

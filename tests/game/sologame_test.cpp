@@ -10,19 +10,7 @@ namespace {
 
 using namespace gametesting;
 
-class RaceOnFakeHost : public RaceGameTest {
-protected:
-    // A deal in progress with every card place empty, the given centre
-    // cards, nobody stuck and nothing counted yet.
-    void ClearedDeal(int Centre1, int Centre2)
-    {
-        Game->Flow.Deal();
-        Drain();
-        ClearTable(State, Cards, Centre1, Centre2);
-        Host.Sounds.clear();
-        Host.Boxes.clear();
-    }
-};
+using RaceOnFakeHost = RaceGameTest;
 
 TEST_F(RaceOnFakeHost, ATickWithBothSidesStuckTurnsNewCentreCardsAndThenStillMovesTheComputer)
 {
