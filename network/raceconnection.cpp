@@ -69,13 +69,36 @@ void TRaceConnection::OnConnected()
 {
     if (FHelloSent || FEnded)
         return;
-    FHelloSent = true;
     // Options set before the connection existed are not kept everywhere.
     if (FSocket)
         FSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // The host says nothing until a guest has said who it is and been let in.
+    if (FIsHost)
+        return;
+    FHelloSent = true;
     // The name goes cleaned and cut (EncodeFrame), as the peer reads it.
-    Write(THello{ProtocolVersion, FOwnName});
+    Write(THello{ProtocolVersion, FOwnName, FToken});
     FHeartbeat.start();
+}
+
+void TRaceConnection::Accept(const QByteArray& Token)
+{
+    if (!FIsHost || !FKnocked || FOpen || FEnded || FEnding)
+        return;
+    FHelloSent = true;
+    Write(THello{ProtocolVersion, FOwnName, Token});
+    if (FEnded || FEnding)
+        return;
+    FOpen = true;
+    Q_EMIT Opened(FPeerName);
+}
+
+void TRaceConnection::Refuse(const QString& Reason)
+{
+    if (!FIsHost || FOpen || FEnded)
+        return;
+    Write(TRefuse{Reason});
+    Shut(true);
 }
 
 void TRaceConnection::Send(const TMessage& Message)
@@ -162,7 +185,22 @@ void TRaceConnection::OnReadyRead()
 void TRaceConnection::Handle(const TMessage& Message)
 {
     if (const auto* Refuse = std::get_if<TRefuse>(&Message)) {
-        Fail(tr("The other player cannot race now: %1").arg(Refuse->Reason));
+        if (Refuse->Reason == QLatin1String(NotLetIn))
+            Fail(tr("The host did not let you into the race."));
+        else
+            Fail(tr("The other player cannot race now: %1").arg(Refuse->Reason));
+        return;
+    }
+    if (FKnocked && !FOpen) {
+        // Waiting to be let in, a guest has nothing to say.
+        if (!std::holds_alternative<THeartbeat>(Message))
+            Fail(tr("The other player did not wait to be let in."));
+        return;
+    }
+    if (!FOpen && !FIsHost && std::holds_alternative<THeartbeat>(Message)) {
+        // The host has our hello and is deciding: it may take the player
+        // a while, and its heartbeats show it is there.
+        FHelloDeadline.stop();
         return;
     }
     if (!FOpen) {
@@ -181,9 +219,16 @@ void TRaceConnection::Handle(const TMessage& Message)
             Fail(Why);
             return;
         }
-        FOpen = true;
         FHelloDeadline.stop();
         FPeerName = Hello->Name.trimmed().isEmpty() ? tr("The other player") : Hello->Name.trimmed();
+        FPeerToken = Hello->Token;
+        if (FIsHost) {
+            FKnocked = true;
+            FHeartbeat.start();
+            Q_EMIT Knocked(FPeerName);
+            return;
+        }
+        FOpen = true;
         Q_EMIT Opened(FPeerName);
         return;
     }
@@ -296,6 +341,11 @@ void TRaceConnection::Close()
 {
     if (FEnded)
         return;
+    // A guest still waiting at the door is told it was not let in.
+    if (FIsHost && FKnocked && !FOpen && !FEnding) {
+        Refuse(QString::fromLatin1(NotLetIn));
+        return;
+    }
     const bool Goodbye = FOpen && !FEnding;
     if (Goodbye)
         Write(TBye{});

@@ -1,6 +1,7 @@
 #pragma once
 // One end of a race between two machines: a TCP connection that says hello
-// first (the protocol's version and the player's name), keeps itself alive
+// first (the protocol's version and the player's name), the guest as it
+// connects and the host only once it has let the guest in, keeps itself alive
 // with heartbeats while nothing else is sent, and reads the peer's bytes
 // only through TFrameReader, so that nothing unchecked reaches the game.
 //
@@ -54,20 +55,33 @@ public:
     // before the socket closes whole.
     static constexpr int LingerMs = 2000;
 
-    // Takes Socket (connected or connecting); sends our hello once it is
-    // connected. As the host (IsHost), a hello of another version is
-    // answered with TRefuse before the connection closes.
+    // Takes Socket (connected or connecting). A guest sends its hello once
+    // connected, with Token when it comes back to a race it had a seat in.
+    // A host waits for the guest's hello (Knocked) and says its own only
+    // at Accept; a hello of another version is answered with TRefuse before
+    // the connection closes.
     TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString& OwnName, TTimings Timings, QObject* Parent = nullptr);
     TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString& OwnName, QObject* Parent = nullptr)
         : TRaceConnection(Socket, IsHost, OwnName, TTimings{}, Parent)
     {
     }
     ~TRaceConnection() override;
+    // The token a guest's hello carries (before it connects).
+    void SetToken(const QByteArray& Token) { FToken = Token; }
 
     bool IsHost() const override { return FIsHost; }
     // True from the peer's hello until the connection is lost.
     bool Open() const { return FOpen; }
     const QString& PeerName() const override { return FPeerName; }
+    // The host: the token the guest's hello carried (empty for a new guest).
+    // The guest: the seat's token the host's hello gave it.
+    const QByteArray& PeerToken() const { return FPeerToken; }
+    // The host lets the guest that knocked in, giving its seat Token: our
+    // hello goes out and the connection opens.
+    void Accept(const QByteArray& Token);
+    // The host turns the guest that knocked away with Reason; the line
+    // closes with no Lost.
+    void Refuse(const QString& Reason);
     // Bytes sent so far, frames and prefixes included.
     qint64 BytesSent() const { return FBytesSent; }
 
@@ -83,7 +97,10 @@ public:
     void Deliver() override;
 
 Q_SIGNALS:
-    // The peer's hello has arrived in our version.
+    // The host: a guest's hello has arrived in our version; it waits for
+    // Accept or Refuse, kept alive by our heartbeats meanwhile.
+    void Knocked(const QString& PeerName);
+    // Both hellos have been said: the race can begin.
     void Opened(const QString& PeerName);
     // Received (TRaceTransport's) carries every message after the hello,
     // heartbeats excepted.
@@ -112,6 +129,9 @@ private:
     QTimer FHelloDeadline;
     bool FHelloSent = false;
     bool FOpen = false;
+    bool FKnocked = false; // the host has the guest's hello
+    QByteArray FToken;
+    QByteArray FPeerToken;
     bool FEnded = false;
     bool FEnding = false; // Lost is on its way
     bool FDelivering = false;

@@ -128,6 +128,27 @@ public:
         }
         return Value;
     }
+    // One of the given values.
+    std::uint8_t Choice(const char* What, std::initializer_list<int> Values)
+    {
+        const std::uint8_t Value = U8();
+        if (FError.isEmpty() && std::find(Values.begin(), Values.end(), Value) == Values.end())
+            Fail(QStringLiteral("%1 out of range (%2)").arg(QLatin1String(What)).arg(Value));
+        return Value;
+    }
+    // Size bytes as they are.
+    QByteArray Bytes(int Size)
+    {
+        if (!FError.isEmpty())
+            return QByteArray();
+        if (FPos + Size > FBody.size()) {
+            Fail(QStringLiteral("a message ends early"));
+            return QByteArray();
+        }
+        const QByteArray Value = FBody.mid(FPos, Size);
+        FPos += Size;
+        return Value;
+    }
     // Everything left in the body.
     QByteArray Rest()
     {
@@ -252,9 +273,11 @@ QByteArray Write(const TMessage& Message)
             if constexpr (std::is_same_v<T, THello>) {
                 TWriter W(HelloType);
                 W.U16(M.Version);
-                if (M.Version == ProtocolVersion)
+                if (M.Version == ProtocolVersion) {
                     W.Text(M.Name);
-                else
+                    W.U8(static_cast<std::uint8_t>(std::min<qsizetype>(M.Token.size(), 0xFF)));
+                    W.Raw(M.Token);
+                } else
                     W.Raw(M.Unread);
                 return W.Frame();
             } else if constexpr (std::is_same_v<T, TRefuse>) {
@@ -301,7 +324,7 @@ QByteArray Write(const TMessage& Message)
 TMessage WithWireTexts(const TMessage& Message)
 {
     if (const auto* Hello = std::get_if<THello>(&Message); Hello && Hello->Version == ProtocolVersion)
-        return THello{Hello->Version, WireText(Hello->Name, MaxNameLength, MaxNameBytes), Hello->Unread};
+        return THello{Hello->Version, WireText(Hello->Name, MaxNameLength, MaxNameBytes), Hello->Token, Hello->Unread};
     if (const auto* Refuse = std::get_if<TRefuse>(&Message))
         return TRefuse{WireText(Refuse->Reason, MaxReasonLength, MaxReasonBytes)};
     return Message;
@@ -354,6 +377,7 @@ std::optional<TMessage> DecodeBody(const QByteArray& Body, QString* Error)
             return TMessage(Hello);
         }
         Hello.Name = R.Text(MaxNameLength, MaxNameBytes);
+        Hello.Token = R.Bytes(R.Choice("a token's size", {0, TokenSize}));
         Message = Hello;
         break;
     }

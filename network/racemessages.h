@@ -35,23 +35,34 @@ namespace network {
 using core::TRaceEvent;
 using core::TRaceSnapshot;
 
-constexpr std::uint16_t ProtocolVersion = 1;
+// 2: the host says its hello only once it has let the guest in, and the
+// hellos carry the seat's token.
+constexpr std::uint16_t ProtocolVersion = 2;
 constexpr int MaxFrameSize = 256;
 constexpr int MaxNameLength = platform::MaxPlayerNameLength; // characters as seen
 constexpr int MaxNameBytes = 80;                                // of UTF-8
 constexpr int MaxReasonLength = 100;                            // characters as seen
 constexpr int MaxReasonBytes = 200;                             // of UTF-8
 
-// The first message each side sends. Another version's hello is read only
-// as far as its version, so that the mismatch can be named; what follows
-// is kept in Unread as it came, and its Name stays empty.
+// The first message each side sends: the guest's as it connects, the
+// host's once it has let that guest in (until then the host says nothing
+// but heartbeats, so a stranger learns nothing of it). The host's carries
+// the seat's token (TokenSize bytes), which the guest's carries back when it
+// comes back to the same race; otherwise the token is empty. Another
+// version's hello is read only as far as its version, so that the mismatch
+// can be named; what follows is kept in Unread as it came, and its Name
+// and Token stay empty.
+constexpr int TokenSize = 16;
 struct THello {
     std::uint16_t Version = ProtocolVersion;
     QString Name{};
+    QByteArray Token{};
     QByteArray Unread{};
     friend bool operator==(const THello&, const THello&) = default;
 };
-// The host's answer to a hello it cannot take (another version), then it closes.
+// The host's answer to a hello it cannot take (another version, a race
+// already on, a guest it did not let in), then it closes.
+constexpr const char* NotLetIn = "not let in";
 struct TRefuse {
     QString Reason;
     friend bool operator==(const TRefuse&, const TRefuse&) = default;

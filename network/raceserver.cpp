@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -111,28 +112,73 @@ void TRaceServer::OnNewConnection()
         auto* Connection = new TRaceConnection(Socket, true, FOwnName, FTimings, this);
         FGreeting.push_back(Connection);
         const auto Greeted = [this, Connection] { std::erase(FGreeting, Connection); };
-        connect(Connection, &TRaceConnection::Opened, this, [this, Connection, Greeted] {
+        connect(Connection, &TRaceConnection::Knocked, this, [this, Connection, Greeted](const QString& Name) {
             Greeted();
-            if (FTaken) {
-                // One race at a time: a second guest is told so and let go.
-                Connection->Send(TRefuse{QStringLiteral("this host is already racing")});
-                Connection->Close();
+            if (FTaken || FAsking) {
+                // One race at a time, one guest asked about at a time: a
+                // second is told so and let go.
+                Connection->Refuse(QStringLiteral("this host is already racing"));
                 Connection->deleteLater();
                 return;
             }
-            FTaken = true;
-            FJoined = Connection;
-            Stop(); // nobody else can join now
-            Q_EMIT Joined(Connection);
+            if (!FAskFirst) {
+                Admit(Connection);
+                return;
+            }
+            FAsking = Connection;
+            Q_EMIT Knocking(Connection, Name);
         });
         // One that never became the race goes once it is lost.
         connect(Connection, &TRaceConnection::Lost, this, [this, Connection, Greeted] {
             Greeted();
+            if (Connection == FAsking) {
+                FAsking = nullptr;
+                Q_EMIT KnockWithdrawn(Connection);
+            }
             if (Connection != FJoined)
                 Connection->deleteLater();
         });
-        connect(Connection, &QObject::destroyed, this, Greeted);
+        connect(Connection, &QObject::destroyed, this, [this, Connection, Greeted] {
+            Greeted();
+            if (Connection == FAsking)
+                FAsking = nullptr;
+            if (Connection == FJoined)
+                FJoined = nullptr;
+        });
     }
+}
+
+void TRaceServer::Accept(TRaceConnection* Connection)
+{
+    // Only the guest being asked about, while it is still at the door: an
+    // answer that comes after it left names a connection that is gone.
+    if (!Connection || Connection != FAsking)
+        return;
+    Admit(Connection);
+}
+
+void TRaceServer::Admit(TRaceConnection* Connection)
+{
+    if (FTaken)
+        return;
+    FAsking = nullptr;
+    FTaken = true;
+    FJoined = Connection;
+    Stop(); // nobody else can join now
+    QByteArray Token(TokenSize, Qt::Uninitialized);
+    QRandomGenerator::system()->generate(Token.begin(), Token.end());
+    FToken = Token;
+    Connection->Accept(Token);
+    Q_EMIT Joined(Connection);
+}
+
+void TRaceServer::Refuse(TRaceConnection* Connection)
+{
+    if (!Connection || Connection != FAsking)
+        return;
+    FAsking = nullptr;
+    Connection->Refuse(QString::fromLatin1(NotLetIn));
+    Connection->deleteLater();
 }
 
 TRaceConnection* JoinRace(const QString& Host, quint16 Port, const QString& OwnName,

@@ -1,7 +1,9 @@
 #pragma once
-// Hosting and joining a race. The host listens for one guest: the first
-// connection whose hello arrives becomes the race; later ones are turned
-// away. Nothing listens until Listen is called, and the listening ends with
+// Hosting and joining a race. The host listens for one guest. A guest whose
+// hello arrives knocks: with AskFirst the server asks its owner (Knocking)
+// and waits for Accept or Refuse, one guest at a time, else it lets the
+// first in at once. The one let in becomes the race, with a token of its
+// own for its seat; later ones are turned away. Nothing listens until Listen is called, and the listening ends with
 // Stop or with the server. Only a few connections may be waiting for their
 // hello at once (each has TTimings::HelloMs for it); one more is closed at
 // once, so that connecting and saying nothing cannot use the host up.
@@ -48,19 +50,37 @@ public:
     // Connections accepted whose hello has not arrived yet.
     int Greeting() const { return static_cast<int>(FGreeting.size()); }
 
+    // Knocks wait for the owner's answer instead of being let in at once.
+    void SetAskFirst(bool Ask) { FAskFirst = Ask; }
+    // The owner's answer to Knocking: the guest takes the seat (Joined
+    // follows), or is told it was not let in.
+    void Accept(network::TRaceConnection* Connection);
+    void Refuse(network::TRaceConnection* Connection);
+    // The seat's token given to the guest let in.
+    const QByteArray& Token() const { return FToken; }
+
 Q_SIGNALS:
+    // A guest has said who it is and waits at the door (AskFirst only).
+    void Knocking(network::TRaceConnection* Connection, const QString& Name);
+    // The guest that was knocking has gone before an answer.
+    void KnockWithdrawn(network::TRaceConnection* Connection);
     // The guest's hello has arrived; the connection is the caller's now
     // (reparent it or leave it to the server).
     void Joined(network::TRaceConnection* Connection);
 
 private:
     void OnNewConnection();
+    // The guest takes the seat, with a token of its own.
+    void Admit(TRaceConnection* Connection);
 
     QString FOwnName;
     TRaceConnection::TTimings FTimings;
     QTcpServer* FServer = nullptr;
     bool FTaken = false;
+    bool FAskFirst = false;
     TRaceConnection* FJoined = nullptr;
+    TRaceConnection* FAsking = nullptr;
+    QByteArray FToken;
     std::vector<TRaceConnection*> FGreeting;
 };
 

@@ -150,16 +150,16 @@ TEST_F(RaceConnectionTest, AnotherVersionIsNamedOnBothSides)
     // What another version says after its version is its own affair.
     const QByteArray FutureName = QByteArrayLiteral("\x06" "Future");
     auto Socket = Raw();
-    Socket->write(EncodeFrame(THello{2, {}, FutureName}));
+    Socket->write(EncodeFrame(THello{3, {}, {}, FutureName}));
     ASSERT_TRUE(WaitFor([&] { return Socket->bytesAvailable() > 0 || Socket->state() != QAbstractSocket::ConnectedState; }));
     WaitFor([&] { return Socket->state() != QAbstractSocket::ConnectedState; }, 1000);
     TFrameReader Reader;
     const std::vector<TMessage> Got = Reader.Feed(Socket->readAll());
-    // Our hello, then the refusal with our version.
-    ASSERT_EQ(Got.size(), 2u);
-    EXPECT_TRUE(std::holds_alternative<THello>(Got[0]));
-    ASSERT_TRUE(std::holds_alternative<TRefuse>(Got[1]));
-    EXPECT_EQ(std::get<TRefuse>(Got[1]).Reason, QStringLiteral("this host speaks version 1"));
+    // The refusal with our version, and not our hello: a host says who it
+    // is only to a guest it lets in.
+    ASSERT_EQ(Got.size(), 1u);
+    ASSERT_TRUE(std::holds_alternative<TRefuse>(Got[0]));
+    EXPECT_EQ(std::get<TRefuse>(Got[0]).Reason, QStringLiteral("this host speaks version 2"));
     EXPECT_FALSE(Host);
 
     // And a guest of ours that meets a host of another version.
@@ -170,10 +170,10 @@ TEST_F(RaceConnectionTest, AnotherVersionIsNamedOnBothSides)
     GuestEnd.Watch(Guest.get());
     ASSERT_TRUE(WaitFor([&] { return Future.hasPendingConnections(); }));
     QTcpSocket* Peer = Future.nextPendingConnection();
-    Peer->write(EncodeFrame(THello{7, {}, FutureName}));
+    Peer->write(EncodeFrame(THello{7, {}, {}, FutureName}));
     ASSERT_TRUE(WaitFor([&] { return !GuestEnd.Lost.isEmpty(); }));
     EXPECT_EQ(GuestEnd.Lost, QStringList{QStringLiteral("The other player's Velto races by version 7 of the rules for "
-                                                        "two, this one by version 1. Both need the same version.")});
+                                                        "two, this one by version 2. Both need the same version.")});
 }
 
 TEST_F(RaceConnectionTest, WhatCannotBeReadClosesTheConnection)
@@ -188,7 +188,7 @@ TEST_F(RaceConnectionTest, WhatCannotBeReadClosesTheConnection)
          "The other player sent something Velto cannot read (a message of an unknown type (99))."},
         {"a frame of 4 GB", QByteArray::fromHex("ffffffff"),
          "The other player sent something Velto cannot read (a message of 4294967295 bytes)."},
-        {"a second hello", EncodeFrame(THello{1, QStringLiteral("A")}) + EncodeFrame(THello{1, QStringLiteral("B")}),
+        {"a second hello", EncodeFrame(THello{ProtocolVersion, QStringLiteral("A")}) + EncodeFrame(THello{ProtocolVersion, QStringLiteral("B")}),
          "The other player said hello twice."},
     };
     for (const auto& c : cases) {

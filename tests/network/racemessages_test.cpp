@@ -31,7 +31,8 @@ std::vector<TMessage> EveryKind()
         THello{ProtocolVersion, QStringLiteral("Zoë 🂡 from Zürich")},
         THello{ProtocolVersion, QString()},
         THello{ProtocolVersion, QStringLiteral("Twenty characters ok")},
-        THello{2, {}, QByteArray::fromHex("ffff00")},
+        THello{ProtocolVersion, QStringLiteral("Ann"), QByteArray(TokenSize, '\x5a')},
+        THello{3, {}, {}, QByteArray::fromHex("ffff00")},
         THello{0xFFFF, {}, {}},
         TRefuse{QStringLiteral("another version")},
         TRefuse{QString()},
@@ -102,10 +103,10 @@ TEST(RaceMessages, NamesAndReasonsAreCutToTheirBounds)
 // so that the mismatch can be named.
 TEST(RaceMessages, AnotherVersionsHelloGivesItsVersion)
 {
-    const QByteArray Body = QByteArray::fromHex("010002ffffff");
+    const QByteArray Body = QByteArray::fromHex("010001ffffff");
     const std::optional<TMessage> M = DecodeBody(Body);
     ASSERT_TRUE(M);
-    EXPECT_EQ(std::get<THello>(*M).Version, 2);
+    EXPECT_EQ(std::get<THello>(*M).Version, 1);
 }
 
 TEST(RaceMessages, BadBodiesAreRefusedWithAReason)
@@ -118,10 +119,10 @@ TEST(RaceMessages, BadBodiesAreRefusedWithAReason)
         {"unknown type", "63"},
         {"type zero", "00"},
         {"hello cut short", "0100"},
-        {"hello name longer than the message", "01000105414243"},
-        {"hello name not UTF-8", "01000102c328"},
-        {"hello name with a control character", "0100010341094a"},
-        {"hello name over its bound", "010001" "51" "41414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141"},
+        {"hello name longer than the message", "01000205414243"},
+        {"hello name not UTF-8", "01000202c328"},
+        {"hello name with a control character", "0100020341094a"},
+        {"hello name over its bound", "010002" "51" "41414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141"},
         {"heartbeat with a body", "0300"},
         {"a deal of three decks", "04" "03" "4b" "0000000000000000" "0000" "0000" "0000" "0000" "0000"},
         {"a target that is not the deck's", "04" "01" "33" "0000000000000000" "0000" "0000" "0000" "0000" "0000"},
@@ -147,17 +148,20 @@ TEST(RaceMessages, BadBodiesAreRefusedWithAReason)
         {"a turn from slot 0x80", "08" "03" "00" "80" "00" "02"},
         {"a turn from slot 0xfe", "08" "03" "00" "fe" "00" "02"},
         {"a refill from slot 0x80", "08" "02" "00" "80" "00" "02"},
-        {"a name of 21 characters", "010001" "15" "414141414141414141414141414141414141414141"},
-        {"a name of 21 accented letters", "010001" "2a" "c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9"},
-        {"a name of one letter and 81 bytes", "010001" "51" "41" "cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81"},
-        {"a name with a right-to-left override", "010001" "05" "41e280ae42"},
-        {"a name with a zero-width space", "010001" "05" "41e2808b42"},
-        {"a name with a soft hyphen", "010001" "04" "41c2ad42"},
-        {"a name behind a byte order mark", "010001" "04" "efbbbf41"},
-        {"a name with an overlong NUL", "010001" "03" "41c080"},
-        {"a name with an encoded surrogate", "010001" "04" "41eda080"},
-        {"a name with a noncharacter", "010001" "04" "41efbfbf"},
-        {"a name with DEL", "010001" "02" "417f"},
+        {"a name of 21 characters", "010002" "15" "414141414141414141414141414141414141414141"},
+        {"a name of 21 accented letters", "010002" "2a" "c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9c3a9"},
+        {"a name of one letter and 81 bytes", "010002" "51" "41" "cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81cc81"},
+        {"a name with a right-to-left override", "010002" "05" "41e280ae42"},
+        {"a name with a zero-width space", "010002" "05" "41e2808b42"},
+        {"a name with a soft hyphen", "010002" "04" "41c2ad42"},
+        {"a name behind a byte order mark", "010002" "04" "efbbbf41"},
+        {"a name with an overlong NUL", "010002" "03" "41c080"},
+        {"a name with an encoded surrogate", "010002" "04" "41eda080"},
+        {"a name with a noncharacter", "010002" "04" "41efbfbf"},
+        {"a name with DEL", "010002" "02" "417f"},
+        {"a token of 5 bytes", "010002" "00" "05" "0102030405"},
+        {"a token cut short", "010002" "00" "10" "0102"},
+        {"bytes after the token", "010002" "00" "00" "41"},
         {"a reason with a bidirectional isolate", "02" "05" "41e281a642"},
         {"a reason with a newline", "02" "03" "410a42"},
         {"a reason of 101 characters", "02" "65" "41414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141414141"},
@@ -178,13 +182,14 @@ TEST(RaceMessages, EveryBodyReadIsTheBodyWritten)
         const char* what;
         const char* hex;
     } cases[] = {
-        {"a hello without a name", "010001" "00"},
-        {"a name of 20 characters", "010001" "14" "4141414141414141414141414141414141414141"},
-        {"a name of 20 cards, 80 bytes", "010001" "50" "f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1"},
-        {"a name of 10 flags", "010001" "50" "f09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aa"},
-        {"a name with no-break spaces", "010001" "04" "41c2a042"},
-        {"another version's hello, nothing after", "010002"},
-        {"another version's hello, anything after", "010002ffffff"},
+        {"a hello without a name", "010002" "00" "00"},
+        {"a name of 20 characters", "010002" "14" "4141414141414141414141414141414141414141" "00"},
+        {"a name of 20 cards, 80 bytes", "010002" "50" "f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1f09f82a1" "00"},
+        {"a name of 10 flags", "010002" "50" "f09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aaf09f87a9f09f87aa" "00"},
+        {"a name with no-break spaces", "010002" "04" "41c2a042" "00"},
+        {"a hello with its seat's token", "010002" "03" "416e6e" "10" "00112233445566778899aabbccddeeff"},
+        {"another version's hello, nothing after", "010001"},
+        {"another version's hello, anything after", "010003ffffff"},
         {"an empty reason", "0200"},
         {"a turn from the pile", "08" "03" "00" "ff" "01" "02"},
         {"a turn from slot 3", "08" "03" "01" "03" "00" "0e"},
@@ -233,9 +238,11 @@ TEST(RaceMessages, WhatTheReaderWouldNotTakeIsNeverWritten)
         {"a deal of three decks", TDealt{ThreeDecks}},
         {"a deal with another target", TDealt{WrongTarget}},
         {"a deal with a joker on top", TDealt{Joker}},
-        {"our hello with bytes after the name", THello{ProtocolVersion, QStringLiteral("Ann"), QByteArray("x")}},
-        {"a name in another version's hello", THello{2, QStringLiteral("Future"), {}}},
-        {"another version's hello over a frame", THello{2, {}, QByteArray(MaxFrameSize, 'x')}},
+        {"our hello with a token of one byte", THello{ProtocolVersion, QStringLiteral("Ann"), QByteArray("x")}},
+        {"our hello with bytes after the token", THello{ProtocolVersion, QStringLiteral("Ann"), {}, QByteArray("x")}},
+        {"a name in another version's hello", THello{3, QStringLiteral("Future"), {}, {}}},
+        {"a token in another version's hello", THello{3, {}, QByteArray(TokenSize, 'x'), {}}},
+        {"another version's hello over a frame", THello{3, {}, {}, QByteArray(MaxFrameSize, 'x')}},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(EncodeFrame(c.message).isEmpty()) << c.what;
