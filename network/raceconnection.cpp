@@ -31,14 +31,15 @@ TRaceConnection::TRaceConnection(QTcpSocket* Socket, bool IsHost, const QString&
             OnDisconnected();
         else if (FSocket)
             Fail(tr("The connection failed: %1")
-                     .arg(platform::CutName(platform::CleanName(FSocket->errorString()), MaxReasonLength)));
+                     .arg(platform::CutName(platform::CleanName(FSocket->errorString()), MaxReasonLength)),
+                 FOpen);
     });
     FHeartbeat.setInterval(FTimings.HeartbeatMs);
     connect(&FHeartbeat, &QTimer::timeout, this, [this] { OnHeartbeat(); });
     FSilence.setSingleShot(true);
     FSilence.setInterval(FTimings.SilenceMs);
     connect(&FSilence, &QTimer::timeout, this, [this] {
-        Fail(FOpen ? tr("%1 stopped answering.").arg(FPeerName) : tr("The other player did not answer."));
+        Fail(FOpen ? tr("%1 stopped answering.").arg(FPeerName) : tr("The other player did not answer."), FOpen);
     });
     FSilence.start();
     // Silence alone would let a peer that sends a byte now and then, never
@@ -287,7 +288,8 @@ void TRaceConnection::OnDisconnected()
     // Closed without a goodbye: the peer may have given up on this side as
     // well as gone, so the message blames no one.
     Fail(FOpen ? tr("The connection to %1 was lost.").arg(FPeerName)
-               : tr("The connection to the other player was lost."));
+               : tr("The connection to the other player was lost."),
+         FOpen);
 }
 
 void TRaceConnection::Shut(bool Goodbye)
@@ -329,12 +331,12 @@ void TRaceConnection::Shut(bool Goodbye)
     FSocket->disconnectFromHost();
 }
 
-void TRaceConnection::Fail(const QString& Why)
+void TRaceConnection::Fail(const QString& Why, bool Dropped)
 {
     if (FEnded)
         return;
     Shut(false);
-    Q_EMIT Lost(Why);
+    Q_EMIT Lost(Why, Dropped);
 }
 
 void TRaceConnection::Close()

@@ -112,7 +112,8 @@ private:
     void OnHeartbeat();
     void Handle(const TMessage& Message);
     void Write(const TMessage& Message);
-    void Fail(const QString& Why);
+    // Ends the line for Why; Dropped when it broke rather than ended.
+    void Fail(const QString& Why, bool Dropped = false);
     void FailLater(const QString& Why);
     // Stops everything; what the system did not take is dropped with the
     // socket, after a brief wait when it holds our goodbye.

@@ -21,6 +21,7 @@ enum TType : std::uint8_t {
     EventType = 8,
     AgainType = 9,
     ByeType = 10,
+    ResumedType = 11,
 };
 
 constexpr std::uint8_t NoSlot = 0xFF;
@@ -312,6 +313,13 @@ QByteArray Write(const TMessage& Message)
                 TWriter W(AgainType);
                 W.U8(M.Yes ? 1 : 0);
                 return W.Frame();
+            } else if constexpr (std::is_same_v<T, TResumed>) {
+                TWriter W(ResumedType);
+                WriteSnapshot(W, M.Snapshot);
+                W.U8(static_cast<std::uint8_t>(M.Phase));
+                W.U8(M.HostReady ? 1 : 0);
+                W.U8(M.HostAgain ? 1 : 0);
+                return W.Frame();
             } else {
                 static_assert(std::is_same_v<T, TBye>);
                 return TWriter(ByeType).Frame();
@@ -408,6 +416,15 @@ std::optional<TMessage> DecodeBody(const QByteArray& Body, QString* Error)
     case ByeType:
         Message = TBye{};
         break;
+    case ResumedType: {
+        TResumed Resumed;
+        Resumed.Snapshot = ReadSnapshot(R);
+        Resumed.Phase = static_cast<TResumed::TPhase>(R.Range("a phase", 0, 2));
+        Resumed.HostReady = R.Range("a ready", 0, 1) == 1;
+        Resumed.HostAgain = R.Range("an answer", 0, 1) == 1;
+        Message = Resumed;
+        break;
+    }
     default:
         return Failed(QStringLiteral("a message of an unknown type (%1)").arg(static_cast<std::uint8_t>(Body[0])));
     }

@@ -107,8 +107,24 @@ struct TBye {
     friend bool operator==(const TBye&, const TBye&) = default;
 };
 
+// The race as it stands, to a guest that came back after its line dropped
+// (host to guest, right after the host's hello): the whole table, where the
+// deal is, and what the host's player has answered in it.
+struct TResumed {
+    enum class TPhase : std::uint8_t {
+        StartBox = 0, // dealt, waiting for both OKs
+        Running = 1,
+        Over = 2,     // the deal has ended; "play again?" is open
+    };
+    core::TRaceSnapshot Snapshot;
+    TPhase Phase = TPhase::StartBox;
+    bool HostReady = false; // the host's player has pressed OK
+    bool HostAgain = false; // the host's player has said Yes to another deal
+    friend bool operator==(const TResumed&, const TResumed&) = default;
+};
+
 using TMessage = std::variant<THello, TRefuse, THeartbeat, TDealt, TReady, TPlayRequest, TRefused, TEventMessage,
-                              TAgain, TBye>;
+                              TAgain, TBye, TResumed>;
 
 // The frame of a message, length prefix included. Texts are cleaned (a
 // forbidden character becomes a space) and cut to their bounds first, so a

@@ -114,7 +114,16 @@ void TRaceServer::OnNewConnection()
         const auto Greeted = [this, Connection] { std::erase(FGreeting, Connection); };
         connect(Connection, &TRaceConnection::Knocked, this, [this, Connection, Greeted](const QString& Name) {
             Greeted();
-            if (FTaken || FAsking) {
+            if (FAwaitingReturn && !FToken.isEmpty() && Connection->PeerToken() == FToken) {
+                FAwaitingReturn = false;
+                FTaken = true;
+                FJoined = Connection;
+                Stop();
+                Connection->Accept(FToken);
+                Q_EMIT Returned(Connection);
+                return;
+            }
+            if (FTaken || FAsking || FAwaitingReturn) {
                 // One race at a time, one guest asked about at a time: a
                 // second is told so and let go.
                 Connection->Refuse(QStringLiteral("this host is already racing"));
@@ -172,6 +181,13 @@ void TRaceServer::Admit(TRaceConnection* Connection)
     Q_EMIT Joined(Connection);
 }
 
+void TRaceServer::AwaitReturn()
+{
+    FAwaitingReturn = true;
+    FTaken = false;
+    FJoined = nullptr;
+}
+
 void TRaceServer::Refuse(TRaceConnection* Connection)
 {
     if (!Connection || Connection != FAsking)
@@ -182,10 +198,11 @@ void TRaceServer::Refuse(TRaceConnection* Connection)
 }
 
 TRaceConnection* JoinRace(const QString& Host, quint16 Port, const QString& OwnName,
-                          TRaceConnection::TTimings Timings, QObject* Parent)
+                          TRaceConnection::TTimings Timings, QObject* Parent, const QByteArray& Token)
 {
     auto* Socket = new QTcpSocket;
     auto* Connection = new TRaceConnection(Socket, false, OwnName, Timings, Parent);
+    Connection->SetToken(Token);
     Socket->connectToHost(Host, Port);
     return Connection;
 }

@@ -58,12 +58,18 @@ public:
     void Refuse(network::TRaceConnection* Connection);
     // The seat's token given to the guest let in.
     const QByteArray& Token() const { return FToken; }
+    // The race's line has dropped: listening again (Listen), the server
+    // takes back only the guest whose hello carries the seat's token
+    // (Returned), at once and unasked; anyone else is turned away.
+    void AwaitReturn();
 
 Q_SIGNALS:
     // A guest has said who it is and waits at the door (AskFirst only).
     void Knocking(network::TRaceConnection* Connection, const QString& Name);
     // The guest that was knocking has gone before an answer.
     void KnockWithdrawn(network::TRaceConnection* Connection);
+    // The guest whose line dropped is back (AwaitReturn).
+    void Returned(network::TRaceConnection* Connection);
     // The guest's hello has arrived; the connection is the caller's now
     // (reparent it or leave it to the server).
     void Joined(network::TRaceConnection* Connection);
@@ -78,14 +84,17 @@ private:
     QTcpServer* FServer = nullptr;
     bool FTaken = false;
     bool FAskFirst = false;
+    bool FAwaitingReturn = false;
     TRaceConnection* FJoined = nullptr;
     TRaceConnection* FAsking = nullptr;
     QByteArray FToken;
     std::vector<TRaceConnection*> FGreeting;
 };
 
-// Starts joining Host at Port; the connection's Opened or Lost tells how it went.
+// Starts joining Host at Port; the connection's Opened or Lost tells how it
+// went. Token, when given, is the seat's of a race this guest comes back to.
 TRaceConnection* JoinRace(const QString& Host, quint16 Port, const QString& OwnName,
-                          TRaceConnection::TTimings Timings, QObject* Parent = nullptr);
+                          TRaceConnection::TTimings Timings, QObject* Parent = nullptr,
+                          const QByteArray& Token = QByteArray());
 
 } // namespace network

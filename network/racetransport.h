@@ -7,7 +7,8 @@
 // What an implementation owes the session: messages arrive in the order the
 // peer sent them, from the event loop and never inside a Send or a Deliver;
 // none before Deliver and none after Close or Lost; Lost at most once, with
-// a message for the player, and never for a Close of this side's own.
+// a message for the player and whether the line merely dropped, and never
+// for a Close of this side's own.
 #include "network/racemessages.h"
 
 #include <QObject>
@@ -34,8 +35,10 @@ public:
 Q_SIGNALS:
     // A message from the peer.
     void Received(const network::TMessage& Message);
-    // The line has ended; Why is for the player.
-    void Lost(const QString& Why);
+    // The line has ended; Why is for the player. Dropped when it broke or
+    // went silent (the peer may come back), not when the peer left, spoke
+    // out of turn or could not be understood.
+    void Lost(const QString& Why, bool Dropped = false);
 };
 
 } // namespace network

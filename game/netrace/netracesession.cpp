@@ -20,10 +20,24 @@ TNetRaceSession::TNetRaceSession(TRaceTransport* Transport, TNetRaceView& View, 
     , FOwnSeat(Transport->IsHost() ? core::HostSeat : core::GuestSeat)
     , FPeerName(Transport->PeerName())
 {
+    Attach(Transport);
+}
+
+void TNetRaceSession::Attach(TRaceTransport* Transport)
+{
+    FTransport = Transport;
     Transport->setParent(this);
     connect(Transport, &TRaceTransport::Received, this, [this](const TMessage& M) { OnMessage(M); });
-    connect(Transport, &TRaceTransport::Lost, this, [this](const QString& Why) { OnLost(Why); });
+    connect(Transport, &TRaceTransport::Lost, this, [this](const QString& Why, bool Dropped) { OnLost(Why, Dropped); });
     Transport->Deliver();
+}
+
+void TNetRaceSession::Send(const TMessage& Message)
+{
+    // While the line is down what would be sent is in the race as it
+    // stands, which the guest is sent whole when it is back.
+    if (FTransport && !FPaused)
+        FTransport->Send(Message);
 }
 
 TNetRaceSession::~TNetRaceSession() = default;
@@ -38,7 +52,7 @@ void TNetRaceSession::Deal()
 {
     FDealer(FRace);
     FTable = FRace.Snapshot();
-    FTransport->Send(TDealt{FTable});
+    Send(TDealt{FTable});
     AfterDeal();
 }
 
@@ -58,13 +72,13 @@ void TNetRaceSession::Ready()
     if (FEnded || FOwnReady)
         return;
     FOwnReady = true;
-    FTransport->Send(TReady{});
+    Send(TReady{});
     StartIfBothReady();
 }
 
 void TNetRaceSession::StartIfBothReady()
 {
-    if (!FOwnReady || !FPeerReady || FRunning || FOver)
+    if (!FOwnReady || !FPeerReady || FRunning || FOver || FPaused)
         return;
     FRunning = true;
     FView.ShowRunning(true);
@@ -74,7 +88,7 @@ void TNetRaceSession::StartIfBothReady()
 
 void TNetRaceSession::Play(int Slot, int Centre)
 {
-    if (!FRunning || Slot < 0 || Slot >= core::SlotCount || Centre < 0 || Centre >= core::CentrePiles)
+    if (!FRunning || FPaused || Slot < 0 || Slot >= core::SlotCount || Centre < 0 || Centre >= core::CentrePiles)
         return;
     const std::uint8_t Card = FTable.Slots[static_cast<std::size_t>(FOwnSeat)][static_cast<std::size_t>(Slot)];
     if (Card == core::NoCard)
@@ -86,14 +100,14 @@ void TNetRaceSession::Play(int Slot, int Centre)
         return;
     }
     ++FPending;
-    FTransport->Send(TPlayRequest{static_cast<std::uint8_t>(Slot), static_cast<std::uint8_t>(Centre), Card});
+    Send(TPlayRequest{static_cast<std::uint8_t>(Slot), static_cast<std::uint8_t>(Centre), Card});
 }
 
 void TNetRaceSession::Publish(const std::vector<TRaceEvent>& Events)
 {
     // Every change on its way to the guest before this side paints any.
     for (const TRaceEvent& Event : Events)
-        FTransport->Send(TEventMessage{Event});
+        Send(TEventMessage{Event});
     for (const TRaceEvent& Event : Events) {
         if (FEnded)
             return;
@@ -110,21 +124,25 @@ void TNetRaceSession::Apply(const TRaceEvent& Event)
     if (!IsHost() && Event.Seat == FOwnSeat && Event.Kind == TRaceEvent::TKind::Played && FPending > 0)
         --FPending;
     FView.ShowEvent(Event, FTable, FOwnSeat);
-    if (Event.Kind == TRaceEvent::TKind::Won && !FOver) {
-        // A stalemate can bring both to the target at once: the first win
-        // announced already shows both there, and the deal is a tie.
-        FRunning = false;
-        FOver = true;
-        FView.ShowRunning(false);
-        const core::TRaceOutcome Outcome = core::RaceOutcome(FTable);
-        const core::TRaceOutcome OwnWin = IsHost() ? core::TRaceOutcome::HostWon : core::TRaceOutcome::GuestWon;
-        if (Outcome == core::TRaceOutcome::Tied)
-            FView.ShowEnd(QString(), TRaceEnd::Tied);
-        else if (Outcome == OwnWin)
-            FView.ShowEnd(tr("You"), TRaceEnd::Won);
-        else
-            FView.ShowEnd(FPeerName, TRaceEnd::Lost);
-    }
+    if (Event.Kind == TRaceEvent::TKind::Won && !FOver)
+        AnnounceEnd();
+}
+
+void TNetRaceSession::AnnounceEnd()
+{
+    // A stalemate can bring both to the target at once: the first win
+    // announced already shows both there, and the deal is a tie.
+    FRunning = false;
+    FOver = true;
+    FView.ShowRunning(false);
+    const core::TRaceOutcome Outcome = core::RaceOutcome(FTable);
+    const core::TRaceOutcome OwnWin = IsHost() ? core::TRaceOutcome::HostWon : core::TRaceOutcome::GuestWon;
+    if (Outcome == core::TRaceOutcome::Tied)
+        FView.ShowEnd(QString(), TRaceEnd::Tied);
+    else if (Outcome == OwnWin)
+        FView.ShowEnd(tr("You"), TRaceEnd::Won);
+    else
+        FView.ShowEnd(FPeerName, TRaceEnd::Lost);
 }
 
 void TNetRaceSession::Again(bool Yes)
@@ -132,7 +150,7 @@ void TNetRaceSession::Again(bool Yes)
     if (FEnded || !FOver || FOwnAgain)
         return;
     FOwnAgain = Yes;
-    FTransport->Send(TAgain{Yes});
+    Send(TAgain{Yes});
     DecideAgain();
 }
 
@@ -151,6 +169,14 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
 {
     if (FEnded)
         return;
+    if (FResuming) {
+        // A guest that is back hears the race as it stands before anything.
+        if (const auto* Resumed = std::get_if<TResumed>(&Message); Resumed && !IsHost())
+            OnResumed(*Resumed);
+        else
+            Violation(tr("a message out of turn"));
+        return;
+    }
     // What both sides send.
     if (std::holds_alternative<TReady>(Message)) {
         FPeerReady = true;
@@ -173,7 +199,7 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
                     == core::TTwoSeatRace::TRefusal::None)
                 Publish(Events);
             else
-                FTransport->Send(TRefused{*Request});
+                Send(TRefused{*Request});
         } else {
             Violation(tr("a message only a host sends"));
         }
@@ -195,6 +221,8 @@ void TNetRaceSession::OnMessage(const TMessage& Message)
             return;
         }
         Apply(Event->Event);
+    } else if (std::holds_alternative<TResumed>(Message)) {
+        Violation(tr("a message out of turn"));
     } else if (const auto* Refused = std::get_if<TRefused>(&Message)) {
         if (FPending > 0)
             --FPending;
@@ -209,9 +237,88 @@ void TNetRaceSession::Violation(const QString& What)
     End(tr("%1 sent %2; the race has ended.").arg(FPeerName, What), true);
 }
 
-void TNetRaceSession::OnLost(const QString& Why)
+void TNetRaceSession::OnLost(const QString& Why, bool Dropped)
 {
-    End(Why, false);
+    if (!Dropped || FEnded) {
+        End(Why, false);
+        return;
+    }
+    FPaused = true;
+    FResuming = false;
+    // Requests on the dropped line are answered by the race as it stands.
+    FPending = 0;
+    if (FTransport)
+        FTransport->deleteLater();
+    FTransport = nullptr;
+    FView.ShowPaused(Why);
+}
+
+void TNetRaceSession::Resume(TRaceTransport* Transport)
+{
+    if (!Transport)
+        return;
+    if (!FPaused || FEnded) {
+        Transport->deleteLater();
+        return;
+    }
+    Attach(Transport);
+    if (!IsHost()) {
+        FResuming = true;
+        return;
+    }
+    FPaused = false;
+    TResumed Resumed;
+    Resumed.Snapshot = FRace.Snapshot();
+    Resumed.Phase = FOver ? TResumed::TPhase::Over : FRunning ? TResumed::TPhase::Running : TResumed::TPhase::StartBox;
+    Resumed.HostReady = FOwnReady;
+    Resumed.HostAgain = FOwnAgain.value_or(false);
+    Send(Resumed);
+    FView.ShowResumed();
+    FView.ShowTable(FTable, FOwnSeat);
+    // Both may have pressed OK, one of them while the line was down.
+    StartIfBothReady();
+}
+
+void TNetRaceSession::OnResumed(const TResumed& Resumed)
+{
+    FResuming = false;
+    FPaused = false;
+    using TPhase = TResumed::TPhase;
+    FView.ShowResumed();
+    if (Resumed.Phase == TPhase::StartBox && (FOver || !FDealtOnce)) {
+        // The first deal, or another after both said Yes, was on the line
+        // that dropped.
+        FTable = Resumed.Snapshot;
+        AfterDeal();
+        FPeerReady = Resumed.HostReady;
+        return;
+    }
+    FTable = Resumed.Snapshot;
+    FView.ShowTable(FTable, FOwnSeat);
+    switch (Resumed.Phase) {
+    case TPhase::StartBox:
+        FPeerReady = Resumed.HostReady;
+        // Our OK may have been on the line that dropped.
+        if (FOwnReady)
+            Send(TReady{});
+        StartIfBothReady();
+        return;
+    case TPhase::Running:
+        if (!FRunning) {
+            FRunning = true;
+            FView.ShowRunning(true);
+        }
+        return;
+    case TPhase::Over:
+        if (!FOver)
+            AnnounceEnd();
+        if (Resumed.HostAgain)
+            FPeerAgain = true;
+        if (FOwnAgain)
+            Send(TAgain{*FOwnAgain});
+        DecideAgain();
+        return;
+    }
 }
 
 void TNetRaceSession::Leave()

@@ -12,6 +12,12 @@
 // sends is checked: a guest's request is only ever a request, and an event
 // from the host that does not fit the table ends the race with a message.
 //
+// A line that drops (it broke or went silent, the peer did not leave) pauses
+// the race instead of ending it: no card moves and nothing is counted until
+// the other side is back on a new line (Resume), when the host sends the
+// race as it stands and both go on exactly where it stood. Whether to wait
+// and for how long is the window's to decide.
+//
 // The session knows its peer only through a TRaceTransport: a connection in
 // the game, a line in memory in the tests of these rules.
 #include "core/twoseatrace.h"
@@ -45,6 +51,10 @@ public:
     // The race has ended for good: the peer said No, left, or was lost (Why
     // says so), or this player said No or left (Why is empty).
     virtual void ShowEnded(const QString& Why) = 0;
+    // The line dropped (Why says how): the race waits for the other side.
+    virtual void ShowPaused(const QString& Why) { (void)Why; }
+    // The other side is back; the table as it stands follows (ShowTable).
+    virtual void ShowResumed() {}
 
 protected:
     ~TNetRaceView() = default;
@@ -72,6 +82,8 @@ public:
     const core::TRaceSnapshot& Table() const { return FTable; }
     bool Running() const { return FRunning; }
     bool Ended() const { return FEnded; }
+    // The line has dropped and the other side is not back yet.
+    bool Paused() const { return FPaused; }
     // Requests sent and not yet answered by an event or a refusal.
     int PendingRequests() const { return FPending; }
 
@@ -86,10 +98,18 @@ public:
     void Again(bool Yes);
     // The player leaves: the peer is told.
     void Leave();
+    // The other side is back on Transport (open, the same peer): the host
+    // sends the race as it stands, the guest waits for it. The session
+    // takes Transport; it does nothing unless the race is paused.
+    void Resume(network::TRaceTransport* Transport);
 
 private:
+    void Attach(network::TRaceTransport* Transport);
+    void Send(const network::TMessage& Message);
     void OnMessage(const network::TMessage& Message);
-    void OnLost(const QString& Why);
+    void OnLost(const QString& Why, bool Dropped);
+    void OnResumed(const network::TResumed& Resumed);
+    void AnnounceEnd();
     void Deal();
     void StartIfBothReady();
     void Publish(const std::vector<core::TRaceEvent>& Events);
@@ -114,5 +134,7 @@ private:
     std::optional<bool> FOwnAgain;
     std::optional<bool> FPeerAgain;
     bool FEnded = false;
+    bool FPaused = false;
+    bool FResuming = false; // the guest is back and waits for the race as it stands
     int FPending = 0;
 };

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -55,6 +56,25 @@ public:
         FSent.push_back(Message);
         if (FPeer)
             FPeer->Carry({Message, QString()});
+        if (OnSent)
+            OnSent(Message);
+    }
+    // Runs after each message this end sends (a test may drop the line there).
+    std::function<void(const network::TMessage&)> OnSent;
+
+    // The line between the two ends drops, as a cable pulled out would drop
+    // it: what is on its way is lost, nothing sent later arrives, and each
+    // end learns of it from the event loop as a line that dropped.
+    static void Drop(TFakeRaceTransport* A, TFakeRaceTransport* B, const QString& Why)
+    {
+        for (TFakeRaceTransport* End : {A, B}) {
+            if (!End || End->FEnded)
+                continue;
+            End->FPeer = nullptr;
+            End->FInFlight.clear();
+            End->FArrived.push_back({std::nullopt, Why, true});
+            QTimer::singleShot(0, End, [End] { End->Drain(); });
+        }
     }
     void Close() override
     {
@@ -89,6 +109,7 @@ private:
     struct TItem {
         std::optional<network::TMessage> Message;
         QString Lost;
+        bool Dropped = false;
     };
 
     void Carry(TItem Item)
@@ -121,7 +142,7 @@ private:
             FArrived.pop_front();
             if (!Item.Message) {
                 FEnded = true;
-                Q_EMIT Lost(Item.Lost);
+                Q_EMIT Lost(Item.Lost, Item.Dropped);
             } else {
                 Q_EMIT Received(*Item.Message);
             }

@@ -60,6 +60,8 @@ public:
         QTimer::singleShot(1, Session, [this, Yes] { Session->Again(Yes); });
     }
     void ShowEnded(const QString& Why) override { Ended << Why; }
+    QStringList Paused;
+    void ShowPaused(const QString& Why) override { Paused << Why; }
 };
 
 // The first card of Seat's hand that fits a centre pile, on Table.
@@ -222,7 +224,10 @@ TEST_F(NetRaceSessionTest, ADealBeforeBothSaidYesEndsTheRace)
 
 // The peer goes away: while the deal waits for the start boxes, in the
 // middle of the race, and while the question to play again is open.
-TEST_F(NetRaceSessionTest, APeerThatLeavesAtAnyStageEndsItWithAMessage)
+// A guest whose program ends without a word is a line that dropped, at the
+// start box, mid-deal or at the question: the host's race waits for it
+// (how long is its window's affair), saying whom it waits for.
+TEST_F(NetRaceSessionTest, APeerGoneWithoutAWordAtAnyStagePausesTheRace)
 {
     for (const int Stage : {0, 1, 2}) {
         SCOPED_TRACE(Stage);
@@ -252,10 +257,18 @@ TEST_F(NetRaceSessionTest, APeerThatLeavesAtAnyStageEndsItWithAMessage)
             Player.start(2);
             ASSERT_TRUE(WaitFor([&] { return !GuestView.Winners.isEmpty(); }, 60000));
         }
+        const TRaceSnapshot Before = Host->Table();
         Guest.reset(); // the guest's program ends without a word
-        ASSERT_TRUE(WaitFor([&] { return !HostView.Ended.isEmpty(); }));
-        EXPECT_EQ(HostView.Ended.size(), 1);
-        EXPECT_TRUE(HostView.Ended[0].contains(QStringLiteral("Bo"))) << HostView.Ended[0].toStdString();
+        ASSERT_TRUE(WaitFor([&] { return Host->Paused(); }));
+        ASSERT_EQ(HostView.Paused.size(), 1);
+        EXPECT_TRUE(HostView.Paused[0].contains(QStringLiteral("Bo"))) << HostView.Paused[0].toStdString();
+        EXPECT_FALSE(Host->Ended());
+        EXPECT_TRUE(HostView.Ended.isEmpty());
+        // Nothing moves meanwhile.
+        if (const auto Move = FirstFit(Host->Table(), 0))
+            Host->Play(Move->first, Move->second);
+        EXPECT_EQ(Host->Table(), Before);
+        Host->Leave();
         EXPECT_TRUE(Host->Ended());
         Host.reset();
         Server.disconnect();
