@@ -87,6 +87,7 @@ void TRaceConnection::Accept(const QByteArray& Token)
     if (!FIsHost || !FKnocked || FOpen || FEnded || FEnding)
         return;
     FHelloSent = true;
+    FSeatToken = Token;
     Write(THello{ProtocolVersion, FOwnName, Token});
     if (FEnded || FEnding)
         return;
@@ -100,6 +101,21 @@ void TRaceConnection::Refuse(const QString& Reason)
         return;
     Write(TRefuse{Reason});
     Shut(true);
+}
+
+QString TRaceConnection::PeerAddress() const
+{
+    return FSocket ? FSocket->peerAddress().toString() : QString();
+}
+
+quint16 TRaceConnection::PeerPort() const
+{
+    return FSocket ? FSocket->peerPort() : 0;
+}
+
+quint16 TRaceConnection::LocalPort() const
+{
+    return FSocket ? FSocket->localPort() : 0;
 }
 
 void TRaceConnection::Send(const TMessage& Message)
@@ -230,6 +246,7 @@ void TRaceConnection::Handle(const TMessage& Message)
             return;
         }
         FOpen = true;
+        FSeatToken = Hello->Token;
         Q_EMIT Opened(FPeerName);
         return;
     }

@@ -76,6 +76,14 @@ public:
     // The host: the token the guest's hello carried (empty for a new guest).
     // The guest: the seat's token the host's hello gave it.
     const QByteArray& PeerToken() const { return FPeerToken; }
+    // The token of the seat this line's guest holds, once both hellos are
+    // said: what the guest shows to come back after the line drops.
+    const QByteArray& SeatToken() const { return FSeatToken; }
+    // Where the other end is, and the port on this machine's side: where a
+    // guest comes back to, and where a host listens again.
+    QString PeerAddress() const;
+    quint16 PeerPort() const;
+    quint16 LocalPort() const;
     // The host lets the guest that knocked in, giving its seat Token: our
     // hello goes out and the connection opens.
     void Accept(const QByteArray& Token);
@@ -133,6 +141,7 @@ private:
     bool FKnocked = false; // the host has the guest's hello
     QByteArray FToken;
     QByteArray FPeerToken;
+    QByteArray FSeatToken;
     bool FEnded = false;
     bool FEnding = false; // Lost is on its way
     bool FDelivering = false;

@@ -181,8 +181,9 @@ void TRaceServer::Admit(TRaceConnection* Connection)
     Q_EMIT Joined(Connection);
 }
 
-void TRaceServer::AwaitReturn()
+void TRaceServer::AwaitReturn(const QByteArray& Token)
 {
+    FToken = Token;
     FAwaitingReturn = true;
     FTaken = false;
     FJoined = nullptr;

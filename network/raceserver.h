@@ -61,7 +61,7 @@ public:
     // The race's line has dropped: listening again (Listen), the server
     // takes back only the guest whose hello carries the seat's token
     // (Returned), at once and unasked; anyone else is turned away.
-    void AwaitReturn();
+    void AwaitReturn(const QByteArray& Token);
 
 Q_SIGNALS:
     // A guest has said who it is and waits at the door (AskFirst only).

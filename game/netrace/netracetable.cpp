@@ -92,6 +92,15 @@ core::TRaceSnapshot PresentedTable(const core::TRaceSnapshot& Table, const std::
     return Shown;
 }
 
+core::TRaceSnapshot Covered(const core::TRaceSnapshot& Table)
+{
+    core::TRaceSnapshot Shown = Table;
+    for (auto& Hand : Shown.Slots)
+        Hand.fill(core::NoCard);
+    Shown.CentreTop.fill(core::NoCard);
+    return Shown;
+}
+
 TLuCardTable* CentreTable(const TCardComponents& Cards, int OwnSeat, int Centre)
 {
     return ScreenCentre(OwnSeat, Centre) == 0 ? Cards.CardTable1 : Cards.CardTable2;

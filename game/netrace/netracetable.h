@@ -46,6 +46,10 @@ struct TCardInFlight {
 // anything but the host's table once the cards are still.
 core::TRaceSnapshot PresentedTable(const core::TRaceSnapshot& Table, const std::vector<TCardInFlight>& Flights);
 
+// The table before both players have pressed OK: the face-down piles only,
+// no face-up card, so that neither sees the deal before the other can.
+core::TRaceSnapshot Covered(const core::TRaceSnapshot& Table);
+
 // The centre pile's control for an absolute centre pile.
 TLuCardTable* CentreTable(const TCardComponents& Cards, int OwnSeat, int Centre);
 

@@ -4,6 +4,7 @@
 #include "dialogs/netracerecords.h"
 #include "dialogs/racewaitform.h"
 #include "cardlib/lucarddeck.h"
+#include "cardlib/lucardtable.h"
 #include "game/table/cardcomponents.h"
 #include "game/table/gamehost.h"
 #include "core/scoring.h"
@@ -40,6 +41,7 @@ TNetRaceWindow::TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameH
     , Records(Records)
     , FWindow(Window)
     , FFlights(State, Cards, [this] { Relay(); })
+    , FStatus(Cards.CardTable1 ? Cards.CardTable1->parentWidget() : nullptr)
 {
 }
 
@@ -143,6 +145,13 @@ void TNetRaceWindow::Begin(TRaceConnection* Connection, const QString& OwnName)
         OnRaceBegins();
     FOwnName = OwnName;
     FCounted = {};
+    FWaitingForPeer = false;
+    FStatus.Hide();
+    // Where to come back to, should the line drop: the guest calls the
+    // host's address again, the host listens on its port again.
+    FWhere = {Connection->IsHost(), Connection->PeerAddress(),
+              Connection->IsHost() ? Connection->LocalPort() : Connection->PeerPort(), Connection->SeatToken(),
+              OwnName};
     Host.StopComputer();
     Host.EnableHelpMenu(false);
     const platform::SystemTime Now = platform::GetSystemTime();
@@ -168,6 +177,7 @@ void TNetRaceWindow::LandForBox()
 void TNetRaceWindow::Terminate()
 {
     FTerminating = true;
+    StopReturn();
     FFlights.Clear();
     if (FSession && !FSession->Ended())
         FSession->Leave();
@@ -175,8 +185,76 @@ void TNetRaceWindow::Terminate()
 
 void TNetRaceWindow::Finish()
 {
+    StopReturn();
+    FWaitingForPeer = false;
+    FStatus.Hide();
     Host.ShowPauseButton(false);
     Host.EnableHelpMenu(true);
+}
+
+void TNetRaceWindow::StopReturn()
+{
+    // It may be the caller: the session it hands a line to says so at once.
+    if (FReturn)
+        FReturn.release()->deleteLater();
+}
+
+// After this player's OK or Yes, while the other's is still to come: the
+// table says whom it waits for and shows no face-up card yet, so neither
+// player sees the deal before the other can.
+void TNetRaceWindow::ShowWaiting()
+{
+    if (!FSession || FSession->Ended() || FSession->Running() || FSession->Paused())
+        return;
+    FWaitingForPeer = true;
+    FStatus.Show(tr("Waiting for %1…").arg(FSession->PeerName()));
+    Relay();
+}
+
+void TNetRaceWindow::ShowPaused(const QString& Why)
+{
+    Q_UNUSED(Why);
+    FFlights.Clear();
+    Relay();
+    StopReturn();
+    if (!FSession || FTerminating)
+        return;
+    FReturn = std::make_unique<TNetRaceReturn>(*FSession, FWhere, TRaceConnection::TTimings{}, ReturnWaitMs);
+    connect(FReturn.get(), &TNetRaceReturn::Tick, this, [this](int Left) { OnReturnTick(Left); });
+    connect(FReturn.get(), &TNetRaceReturn::GaveUp, this, [this] { OnGaveUp(); });
+    OnReturnTick(FReturn->SecondsLeft());
+}
+
+void TNetRaceWindow::OnReturnTick(int SecondsLeft)
+{
+    if (!FSession)
+        return;
+    if (SecondsLeft > 0)
+        FStatus.Show(tr("Waiting for %1 to come back… %2").arg(FSession->PeerName(), TNetRaceStatus::Clock(SecondsLeft)));
+    else
+        FStatus.Show(tr("%1 has not come back.").arg(FSession->PeerName()));
+}
+
+void TNetRaceWindow::OnGaveUp()
+{
+    // Asked only over the bare table: a box already open (the start box, the
+    // question) has its answer to give first, and the news stays on the table.
+    if (!FSession || FSession->Ended() || FStartBox || FQuestion || QApplication::activeModalWidget())
+        return;
+    if (!Host.AskYesNo(tr("%1 has not come back. End the race?").arg(FSession->PeerName()),
+                       platform::MsgType::Confirmation))
+        return;
+    // A race the line ended is not counted, for either side.
+    FCounted.Open = false;
+    Leave();
+}
+
+void TNetRaceWindow::ShowResumed()
+{
+    StopReturn();
+    FStatus.Hide();
+    if (FWaitingForPeer)
+        ShowWaiting();
 }
 
 void TNetRaceWindow::Deal()
@@ -227,6 +305,11 @@ void TNetRaceWindow::PlaySlot(int Slot)
 
 void TNetRaceWindow::ShowTable(const TRaceSnapshot& Table, int OwnSeat)
 {
+    if (FWaitingForPeer && FSession && !FSession->Paused() && !FSession->Running()) {
+        // A new deal: the wait for the other's Yes is over; its OK is next.
+        FWaitingForPeer = false;
+        FStatus.Hide();
+    }
     // The deck has been dealt out, as in a deal against the computer.
     Cards.Deck->SetDeckEmpty(true);
     FFlights.Clear();
@@ -238,7 +321,10 @@ void TNetRaceWindow::ShowTable(const TRaceSnapshot& Table, int OwnSeat)
 // the red lights of a seat that cannot play.
 void TNetRaceWindow::Lay(const TRaceSnapshot& Table, int OwnSeat)
 {
-    netracetable::Lay(Cards, FFlights.Presented(Table), OwnSeat);
+    TRaceSnapshot Shown = FFlights.Presented(Table);
+    if (FSession && !FSession->Ended() && !FSession->Running() && !(Table.Won[0] || Table.Won[1]))
+        Shown = netracetable::Covered(Shown);
+    netracetable::Lay(Cards, Shown, OwnSeat);
     const auto Own = static_cast<std::size_t>(OwnSeat), Other = static_cast<std::size_t>(1 - OwnSeat);
     // The winner's bonus for a win alone: a tie has none.
     const core::TRaceOutcome Outcome = core::RaceOutcome(Table);
@@ -290,13 +376,20 @@ void TNetRaceWindow::AskReady()
         FStartBox = false;
         if (FSession)
             FSession->Ready();
+        ShowWaiting();
     });
 }
 
 void TNetRaceWindow::ShowRunning(bool Running)
 {
     Host.ShowPauseButton(Running);
-    if (Running && FSession)
+    if (Running) {
+        FWaitingForPeer = false;
+        FStatus.Hide();
+        Relay();
+    }
+    // A race that comes back after a dropped line goes on with its count.
+    if (Running && FSession && !FCounted.Open)
         FCounted = {true, FSession->Table().Decks, platform::ElapsedMilliseconds()};
 }
 
@@ -342,14 +435,17 @@ void TNetRaceWindow::ShowEnd(const QString& WinnerName, TRaceEnd End)
         FQuestion = false;
         if (FSession)
             FSession->Again(Again);
+        if (Again)
+            ShowWaiting();
     });
 }
 
 void TNetRaceWindow::ShowEnded(const QString& Why)
 {
     // Leaving during a deal gives it up; a deal the other player left, or
-    // the line lost, has no winner and is not counted.
-    if (Why.isEmpty())
+    // the line lost, has no winner and is not counted, nor is one left
+    // while its line was down.
+    if (Why.isEmpty() && FSession && !FSession->Paused())
         CountEnd(TRaceEnd::Lost);
     FCounted.Open = false;
     FFlights.Clear();

@@ -6,7 +6,9 @@
 // the window. While a race is on, the computer's clock does not run and the
 // race against the computer waits.
 #include "game/netrace/netraceflights.h"
+#include "game/netrace/netracereturn.h"
 #include "game/netrace/netracesession.h"
+#include "game/netrace/netracestatus.h"
 #include "game/table/tablemode.h"
 
 #include <QObject>
@@ -70,6 +72,14 @@ public:
     void ShowRunning(bool Running) override;
     void ShowEnd(const QString& WinnerName, TRaceEnd End) override;
     void ShowEnded(const QString& Why) override;
+    void ShowPaused(const QString& Why) override;
+    void ShowResumed() override;
+
+    // How long a dropped line is waited for before the player is asked
+    // (tests make it short).
+    int ReturnWaitMs = TNetRaceReturn::WaitMs;
+    // What the table says now (empty when nothing), for tests.
+    QString StatusText() const { return FStatus.Visible() ? FStatus.Text() : QString(); }
 
 private:
     void Begin(network::TRaceConnection* Connection, const QString& OwnName);
@@ -78,6 +88,10 @@ private:
     void Relay();
     void PlaySlot(int Slot);
     void Finish();
+    void ShowWaiting();
+    void StopReturn();
+    void OnReturnTick(int SecondsLeft);
+    void OnGaveUp();
 
     TGameState& State;
     TCardComponents& Cards;
@@ -87,6 +101,10 @@ private:
     std::unique_ptr<network::TRaceServer> FServer;
     std::unique_ptr<TNetRaceSession> FSession;
     TNetRaceFlights FFlights;
+    TNetRaceStatus FStatus;
+    TNetRaceReturn::TWhere FWhere;          // where the race's line ran
+    std::unique_ptr<TNetRaceReturn> FReturn; // while the line is down
+    bool FWaitingForPeer = false;            // our OK or Yes is given, the other's not yet
     core::TRaceSnapshot FShownBefore; // the table before the next change
     bool FSettingUp = false;
     bool FQuestion = false; // the question to play again is open
