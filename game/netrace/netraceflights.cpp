@@ -3,13 +3,9 @@
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardimages.h"
 #include "cardlib/lucardtable.h"
-#include "cardlib/luflightlayer.h"
 #include "cardlib/lusinglecard.h"
 #include "game/table/cardcomponents.h"
-#include "game/table/cardflights.h"
 #include "game/table/gamestate.h"
-
-#include <QWidget>
 
 #include <algorithm>
 
@@ -32,27 +28,10 @@ QImage Picture(int Card)
 } // namespace
 
 TNetRaceFlights::TNetRaceFlights(TGameState& State, TCardComponents& Cards, std::function<void()> Landed)
-    : State(State)
-    , Cards(Cards)
+    : Cards(Cards)
     , FLanded(std::move(Landed))
+    , FBoard(State, Cards, [this](int Id) { this->Landed(Id); })
 {
-}
-
-TNetRaceFlights::~TNetRaceFlights()
-{
-    Clear();
-}
-
-bool TNetRaceFlights::Animated() const
-{
-    return State.AnimateCards && Cards.CardTable1 && Cards.CardTable1->parentWidget();
-}
-
-TLuFlightLayer* TNetRaceFlights::Layer() const
-{
-    TLuFlightLayer* L = TLuFlightLayer::Of(Cards.CardTable1->parentWidget());
-    L->SetShadowOffset(TCardFlights::ShadowOffset);
-    return L;
 }
 
 QPoint TNetRaceFlights::SlotPlace(int Side, int Slot) const
@@ -76,60 +55,66 @@ QPoint TNetRaceFlights::CentrePlace(int OwnSeat, int Centre) const
 
 void TNetRaceFlights::Launch(TFlight Flight, QPoint Start, int Duration)
 {
-    // The layer lands a flight from its frame timer, never inside Launch.
-    Flight.Id = Layer()->Launch(Flight.Image, Start, Flight.End, Duration, [this](int Id) { Landed(Id); });
-    FFlights.push_back(std::move(Flight));
+    const QImage Image = Flight.Image;
+    const QPoint End = Flight.End;
+    FBoard.Launch(std::move(Flight), Image, Start, End, Duration);
 }
 
-std::vector<TNetRaceFlights::TFlight>::iterator TNetRaceFlights::Find(int Seat, int Slot, TCardInFlight::TInto Into)
+TNetRaceFlights::TBoard::TInAir* TNetRaceFlights::Find(int Seat, int Slot, TCardInFlight::TInto Into)
 {
-    return std::find_if(FFlights.begin(), FFlights.end(), [&](const TFlight& F) {
-        return F.Shown.Seat == Seat && F.Shown.Slot == Slot && F.Shown.Into == Into;
+    return FBoard.FindIf([&](const TBoard::TInAir& F) {
+        return F.Meaning.Shown.Seat == Seat && F.Meaning.Shown.Slot == Slot && F.Meaning.Shown.Into == Into;
     });
+}
+
+bool TNetRaceFlights::Answered(const TRaceEvent& Event, std::uint8_t Under)
+{
+    TBoard::TInAir* Out = Find(Event.Seat, Event.Slot, TCardInFlight::TInto::Answer);
+    if (!Out)
+        return false;
+    if (Out->Meaning.Shown.Centre != Event.Centre || !FBoard.Animated()) {
+        // Played elsewhere, or a change that does not fly now: the card is
+        // no longer out, and the play flies (or shows) as any other.
+        FBoard.Cancel(Out->Id);
+        return false;
+    }
+    // The host said yes: the card already on its way goes on.
+    Out->Meaning.Shown.Into = TCardInFlight::TInto::Centre;
+    Out->Meaning.Shown.Under = Under;
+    if (Out->Meaning.Waiting) {
+        FBoard.Cancel(Out->Id);
+        if (FLanded)
+            FLanded();
+    }
+    return true;
 }
 
 void TNetRaceFlights::Event(const TRaceEvent& Event, const TRaceSnapshot& Before, int OwnSeat)
 {
-    if (!Animated())
-        return;
     const int Seat = Event.Seat;
-    const int Side = SideOf(Seat, OwnSeat);
     const std::uint8_t Under = Before.CentreTop[Event.Centre & 1];
-    switch (Event.Kind) {
-    case TRaceEvent::TKind::Played: {
-        const auto Out = Seat == OwnSeat ? Find(Seat, Event.Slot, TCardInFlight::TInto::Answer) : FFlights.end();
-        if (Out != FFlights.end() && Out->Shown.Centre == Event.Centre) {
-            // The host said yes: the card already on its way goes on.
-            Out->Shown.Into = TCardInFlight::TInto::Centre;
-            Out->Shown.Under = Under;
-            if (Out->Waiting) {
-                Layer()->Cancel(Out->Id);
-                FFlights.erase(Out);
-                if (FLanded)
-                    FLanded();
-            }
-            return;
-        }
-        if (Out != FFlights.end()) {
-            Layer()->Cancel(Out->Id);
-            FFlights.erase(Out);
-        }
-        Launch({0, {TCardInFlight::TInto::Centre, Seat, Event.Slot, Event.Centre, Under}, Picture(Event.Card),
-                CentrePlace(OwnSeat, Event.Centre)},
-               SlotPlace(Side, Event.Slot), PlayMs);
+    if (Event.Kind == TRaceEvent::TKind::Played && Seat == OwnSeat && Answered(Event, Under))
         return;
-    }
+    if (!FBoard.Animated())
+        return;
+    const int Side = SideOf(Seat, OwnSeat);
+    switch (Event.Kind) {
+    case TRaceEvent::TKind::Played:
+        Launch({{TCardInFlight::TInto::Centre, Seat, Event.Slot, Event.Centre, Under}, Picture(Event.Card),
+                CentrePlace(OwnSeat, Event.Centre)},
+               SlotPlace(Side, Event.Slot), TFlightPace::PlayMs);
+        return;
     case TRaceEvent::TKind::Refilled:
-        Launch({0, {TCardInFlight::TInto::Slot, Seat, Event.Slot, 0, core::NoCard}, Picture(Event.Card),
+        Launch({{TCardInFlight::TInto::Slot, Seat, Event.Slot, 0, core::NoCard}, Picture(Event.Card),
                 SlotPlace(Side, Event.Slot)},
-               PilePlace(Side, Before.PileCount[static_cast<std::size_t>(Seat & 1)]), RefillMs);
+               PilePlace(Side, Before.PileCount[static_cast<std::size_t>(Seat & 1)]), TFlightPace::RefillMs);
         return;
     case TRaceEvent::TKind::Turned:
-        Launch({0, {TCardInFlight::TInto::Centre, Seat, -1, Event.Centre, Under}, Picture(Event.Card),
+        Launch({{TCardInFlight::TInto::Centre, Seat, -1, Event.Centre, Under}, Picture(Event.Card),
                 CentrePlace(OwnSeat, Event.Centre)},
                Event.Slot < 0 ? PilePlace(Side, Before.PileCount[static_cast<std::size_t>(Seat & 1)])
                               : SlotPlace(Side, Event.Slot),
-               TurnMs);
+               TFlightPace::TurnMs);
         return;
     case TRaceEvent::TKind::Won:
         return;
@@ -138,65 +123,68 @@ void TNetRaceFlights::Event(const TRaceEvent& Event, const TRaceSnapshot& Before
 
 void TNetRaceFlights::Request(int Slot, int Centre, int OwnSeat)
 {
-    if (!Animated() || Slot < 0 || Slot >= core::SlotCount)
+    if (!FBoard.Animated() || Slot < 0 || Slot >= core::SlotCount)
         return;
     const TLuSingleCard* Card = Cards.Slots(UserSide)[static_cast<std::size_t>(Slot)]->CardAt(0);
     if (!Card || Card->Empty())
         return;
-    Launch({0, {TCardInFlight::TInto::Answer, OwnSeat, Slot, Centre, core::NoCard}, CardFlightPicture(Card->FaceImage()),
+    Launch({{TCardInFlight::TInto::Answer, OwnSeat, Slot, Centre, core::NoCard}, CardFlightPicture(Card->FaceImage()),
             CentrePlace(OwnSeat, Centre)},
-           SlotPlace(UserSide, Slot), PlayMs);
+           SlotPlace(UserSide, Slot), TFlightPace::PlayMs);
 }
 
 void TNetRaceFlights::Refused(int Slot, int OwnSeat)
 {
-    const auto Out = Find(OwnSeat, Slot, TCardInFlight::TInto::Answer);
-    if (Out == FFlights.end())
+    TBoard::TInAir* Out = Find(OwnSeat, Slot, TCardInFlight::TInto::Answer);
+    if (!Out)
         return;
-    TLuFlightLayer* L = Layer();
-    const QPoint Now = Out->Waiting ? Out->End : L->Position(Out->Id);
-    TFlight Back{0, {TCardInFlight::TInto::Slot, OwnSeat, Slot, 0, core::NoCard}, Out->Image, SlotPlace(UserSide, Slot)};
-    L->Cancel(Out->Id);
-    FFlights.erase(Out);
-    Launch(std::move(Back), Now.isNull() ? Back.End : Now, BackMs);
+    if (!FBoard.Animated()) {
+        // Home at once: it would hold still under the box.
+        FBoard.Cancel(Out->Id);
+        return;
+    }
+    const QPoint Now = Out->Meaning.Waiting ? Out->Meaning.End : FBoard.Position(Out->Id);
+    TFlight Back{{TCardInFlight::TInto::Slot, OwnSeat, Slot, 0, core::NoCard}, Out->Meaning.Image,
+                 SlotPlace(UserSide, Slot)};
+    FBoard.Cancel(Out->Id);
+    Launch(Back, Now.isNull() ? Back.End : Now, TFlightPace::BackMs);
 }
 
 void TNetRaceFlights::Landed(int Id)
 {
-    const auto It = std::find_if(FFlights.begin(), FFlights.end(), [Id](const TFlight& F) { return F.Id == Id; });
-    if (It == FFlights.end())
+    TBoard::TInAir* F = FBoard.Find(Id);
+    if (!F)
         return;
-    if (It->Shown.Into == TCardInFlight::TInto::Answer) {
+    if (F->Meaning.Shown.Into == TCardInFlight::TInto::Answer) {
         // No answer yet: the card waits where it arrived, still drawn.
-        It->Waiting = true;
-        It->Id = Layer()->Launch(It->Image, It->End, It->End, WaitMs, [this](int Again) { Landed(Again); });
+        F->Meaning.Waiting = true;
+        FBoard.Relaunch(Id, F->Meaning.Image, F->Meaning.End, F->Meaning.End, TFlightPace::WaitMs);
         return;
     }
-    FFlights.erase(It);
+    FBoard.Take(Id);
     if (FLanded)
         FLanded();
 }
 
 bool TNetRaceFlights::Busy(int Slot, int OwnSeat) const
 {
-    return std::any_of(FFlights.begin(), FFlights.end(), [&](const TFlight& F) {
-        return F.Shown.Seat == OwnSeat && F.Shown.Slot == Slot && F.Shown.Into != TCardInFlight::TInto::Centre;
+    const auto& Flights = FBoard.Flights();
+    return std::any_of(Flights.begin(), Flights.end(), [&](const TBoard::TInAir& F) {
+        return F.Meaning.Shown.Seat == OwnSeat && F.Meaning.Shown.Slot == Slot
+            && F.Meaning.Shown.Into != TCardInFlight::TInto::Centre;
     });
 }
 
 TRaceSnapshot TNetRaceFlights::Presented(const TRaceSnapshot& Table) const
 {
     std::vector<TCardInFlight> Shown;
-    Shown.reserve(FFlights.size());
-    for (const TFlight& F : FFlights)
-        Shown.push_back(F.Shown);
+    Shown.reserve(FBoard.Flights().size());
+    for (const TBoard::TInAir& F : FBoard.Flights())
+        Shown.push_back(F.Meaning.Shown);
     return netracetable::PresentedTable(Table, Shown);
 }
 
 void TNetRaceFlights::Clear()
 {
-    if (!FFlights.empty() && Cards.CardTable1 && Cards.CardTable1->parentWidget())
-        for (const TFlight& F : FFlights)
-            Layer()->Cancel(F.Id);
-    FFlights.clear();
+    FBoard.CancelAll();
 }

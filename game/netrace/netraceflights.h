@@ -10,32 +10,29 @@
 // host has answered: on the host's "yes" it flies on and lands, on a refusal
 // (the pile changed first) it flies back to its slot. A card whose answer is
 // slower than its flight (a slow link) waits beside the pile for it.
+//
+// The flights fly at the table's pace, on its board (TFlightBoard), and as
+// in the game against the computer a change that comes while a box is open
+// over the table does not fly (it would hold still under the box): the
+// screen shows it at once. The player's own card out on a request is
+// answered all the same: on the host's yes or refusal it goes from the air.
 #include "game/netrace/netracetable.h"
+#include "game/table/flightboard.h"
 
 #include <QImage>
 #include <QPoint>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 struct TCardComponents;
 struct TGameState;
-class TLuFlightLayer;
 
 class TNetRaceFlights {
 public:
-    // The same pace as in the game against the computer.
-    static constexpr int PlayMs = 130;
-    static constexpr int RefillMs = 80;
-    static constexpr int TurnMs = 130;
-    static constexpr int BackMs = 130;
-    // A card out on a request that has arrived beside its pile waits there
-    // in steps this long for the host's answer.
-    static constexpr int WaitMs = 100;
-
     // Landed runs after each card has arrived (the window lays the table
     // out again as Presented shows it).
     TNetRaceFlights(TGameState& State, TCardComponents& Cards, std::function<void()> Landed);
-    ~TNetRaceFlights();
     TNetRaceFlights(const TNetRaceFlights&) = delete;
     TNetRaceFlights& operator=(const TNetRaceFlights&) = delete;
 
@@ -52,30 +49,32 @@ public:
     bool Busy(int Slot, int OwnSeat) const;
     // What the screen shows of the host's Table now.
     core::TRaceSnapshot Presented(const core::TRaceSnapshot& Table) const;
-    int Count() const { return static_cast<int>(FFlights.size()); }
+    int Count() const { return FBoard.Count(); }
     // Every flight gone at once, nothing landed: a new deal, the race's end.
     void Clear();
 
 private:
+    // What the screen shows of a card in the air, and what it looks like
+    // where it goes.
     struct TFlight {
-        int Id = 0;
         netracetable::TCardInFlight Shown;
         QImage Image;
         QPoint End;
         bool Waiting = false; // out on a request, arrived, waiting for the answer
     };
+    using TBoard = TFlightBoard<TFlight>;
 
-    bool Animated() const;
-    TLuFlightLayer* Layer() const;
     void Launch(TFlight Flight, QPoint Start, int Duration);
     void Landed(int Id);
-    std::vector<TFlight>::iterator Find(int Seat, int Slot, netracetable::TCardInFlight::TInto Into);
+    TBoard::TInAir* Find(int Seat, int Slot, netracetable::TCardInFlight::TInto Into);
+    // The player's own card out on a request, when the host played that
+    // slot: true when it flies on (or lands) as the play's own flight.
+    bool Answered(const core::TRaceEvent& Event, std::uint8_t Under);
     QPoint SlotPlace(int Side, int Slot) const;
     QPoint PilePlace(int Side, int Count) const;
     QPoint CentrePlace(int OwnSeat, int Centre) const;
 
-    TGameState& State;
     TCardComponents& Cards;
     std::function<void()> FLanded;
-    std::vector<TFlight> FFlights; // oldest first
+    TBoard FBoard;
 };

@@ -4,6 +4,7 @@
 #include "cardlib/lucardtable.h"
 #include "game/table/cardcomponents.h"
 #include "game/table/cardflights.h"
+#include "game/table/flightpace.h"
 #include "game/table/gamehost.h"
 #include "core/moves.h"
 #include "game/table/gamestate.h"
@@ -31,7 +32,7 @@ void TComputerPlayer::Tick()
 
 void TComputerPlayer::Play(TLuCardGroup* Slot, TLuCardTable* Pile)
 {
-    Flights.PlayOnto(Slot, 0, Pile, TCardFlights::PlayMs, [this, Slot] { Counted(Slot); });
+    Flights.PlayOnto(Slot, 0, Pile, TFlightPace::PlayMs, [this, Slot] { Counted(Slot); });
 }
 
 void TComputerPlayer::Counted(TLuCardGroup* Slot)

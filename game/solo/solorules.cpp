@@ -5,6 +5,7 @@
 #include "cardlib/lusinglecard.h"
 #include "game/table/cardcomponents.h"
 #include "game/table/cardflights.h"
+#include "game/table/flightpace.h"
 #include "game/table/gamehost.h"
 #include "core/moves.h"
 #include "core/scoring.h"
@@ -60,7 +61,7 @@ void TSoloRules::UserPlay(TLuCardGroup* Slot)
     if (!Pile)
         return;
     PlayGameSound("PlayCard");
-    Flights.PlayOnto(Slot, 0, Pile, TCardFlights::PlayMs, [this, Slot] { CountUserPlay(Slot); });
+    Flights.PlayOnto(Slot, 0, Pile, TFlightPace::PlayMs, [this, Slot] { CountUserPlay(Slot); });
 }
 
 void TSoloRules::UserClick(TLuCardGroup* Slot, bool& /*PlayIt*/)
@@ -174,7 +175,7 @@ void TSoloRules::TurnSideCard(int Side, const std::function<void()>& Then)
     // pile left aimed at the centre pile, as a stalemate that ended the deal
     // once left it, laid its next refill face up there.
     if (*From == core::PileTop)
-        Flights.PlayOnto(Cards.Pile(Side), TopCardIndex(Cards.Pile(Side)), Centre, TCardFlights::TurnMs, Then);
+        Flights.PlayOnto(Cards.Pile(Side), TopCardIndex(Cards.Pile(Side)), Centre, TFlightPace::TurnMs, Then);
     else
-        Flights.PlayOnto(Cards.Slot(Side, *From + 1), 0, Centre, TCardFlights::TurnMs, Then);
+        Flights.PlayOnto(Cards.Slot(Side, *From + 1), 0, Centre, TFlightPace::TurnMs, Then);
 }

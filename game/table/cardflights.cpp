@@ -3,19 +3,17 @@
 #include "cardlib/lucardgroup.h"
 #include "cardlib/lucardimages.h"
 #include "cardlib/lucardtable.h"
-#include "cardlib/luflightlayer.h"
 #include "cardlib/lusinglecard.h"
 #include "cardlib/luvirtualdeck.h"
 #include "game/table/cardcomponents.h"
 #include "game/table/gamestate.h"
 
-#include <QApplication>
-#include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -42,84 +40,38 @@ private:
 
 } // namespace
 
-struct TCardFlights::TFlight {
-    int Id = 0;
-    std::vector<int> IDs;
-    const TLuCustomCardControl* From = nullptr; // null: the deck
-    const TLuCustomCardControl* Into = nullptr;
-    // The centre pile's flag held until the card lands there.
-    bool* Busy = nullptr;
-    QImage Image;
-    QPoint Start;
-    QPoint End;
-    // Tells the cards of the arrival.
-    std::function<void()> Arrive;
-    TLanded Landed;
-};
-
 TCardFlights::TCardFlights(TGameState& State, TCardComponents& Cards)
     : State(State)
     , Cards(Cards)
+    , FBoard(State, Cards, [this](int Id) { Landed(Id); })
 {
-}
-
-TCardFlights::~TCardFlights()
-{
-    // The layer outlives the game in the window: its callbacks must not.
-    if (QWidget* F = Form())
-        if (auto* L = F->findChild<TLuFlightLayer*>(QString(), Qt::FindDirectChildrenOnly))
-            for (const auto& Flight : FFlights)
-                L->Cancel(Flight->Id);
-}
-
-QWidget* TCardFlights::Form() const
-{
-    return Cards.CardTable1 ? Cards.CardTable1->parentWidget() : nullptr;
-}
-
-bool TCardFlights::Animated() const
-{
-    // A card that moves while a box is open over the table jumps: its
-    // flight would hold still under the box until the answer.
-    QWidget* F = Form();
-    if (!State.AnimateCards || !F)
-        return false;
-    const QWidget* Modal = QApplication::activeModalWidget();
-    return !Modal || Modal == F->window();
-}
-
-TLuFlightLayer* TCardFlights::Layer()
-{
-    QWidget* F = Form();
-    if (!F)
-        return nullptr;
-    TLuFlightLayer* L = TLuFlightLayer::Of(F);
-    L->SetShadowOffset(ShadowOffset);
-    return L;
 }
 
 std::vector<TCardFlights::TCardInAir> TCardFlights::CardsInAir() const
 {
     std::vector<TCardInAir> Cards;
-    for (const auto& Flight : FFlights)
-        for (const int ID : Flight->IDs)
-            Cards.push_back({ID, Flight->From, Flight->Into});
+    for (const auto& F : FBoard.Flights())
+        for (const int ID : F.Meaning.IDs)
+            Cards.push_back({ID, F.Meaning.From, F.Meaning.Into});
     return Cards;
 }
 
 bool TCardFlights::Bound(const TLuCustomCardControl* Control) const
 {
-    return std::any_of(FFlights.begin(), FFlights.end(), [Control](const auto& F) { return F->Into == Control; });
+    const auto& Flights = FBoard.Flights();
+    return std::any_of(Flights.begin(), Flights.end(), [Control](const auto& F) { return F.Meaning.Into == Control; });
 }
 
 bool TCardFlights::Dealing() const
 {
-    return std::any_of(FFlights.begin(), FFlights.end(), [](const auto& F) { return F->From == nullptr; });
+    const auto& Flights = FBoard.Flights();
+    return std::any_of(Flights.begin(), Flights.end(), [](const auto& F) { return F.Meaning.From == nullptr; });
 }
 
 bool TCardFlights::Leaving(const TLuCustomCardControl* Control) const
 {
-    return std::any_of(FFlights.begin(), FFlights.end(), [Control](const auto& F) { return F->From == Control; });
+    const auto& Flights = FBoard.Flights();
+    return std::any_of(Flights.begin(), Flights.end(), [Control](const auto& F) { return F.Meaning.From == Control; });
 }
 
 void TCardFlights::WhenSettled(TLanded Then)
@@ -133,13 +85,6 @@ void TCardFlights::WhenSettled(TLanded Then)
     FSettled = std::move(Then);
 }
 
-void TCardFlights::Launch(std::unique_ptr<TFlight> Flight, int Duration, int Delay)
-{
-    TFlight& F = *Flight;
-    FFlights.push_back(std::move(Flight));
-    F.Id = Layer()->Launch(F.Image, F.Start, F.End, Duration, [this](int Id) { Landed(Id); }, Delay);
-}
-
 void TCardFlights::Place(TFlight& Flight)
 {
     const TFreeOnExit Free(Flight.Busy);
@@ -149,14 +94,17 @@ void TCardFlights::Place(TFlight& Flight)
 
 void TCardFlights::Landed(int Id)
 {
-    const auto It = std::find_if(FFlights.begin(), FFlights.end(), [Id](const auto& F) { return F->Id == Id; });
-    if (It == FFlights.end())
+    std::optional<TFlight> Flight = FBoard.Take(Id);
+    if (!Flight)
         return;
-    const std::unique_ptr<TFlight> Flight = std::move(*It);
-    FFlights.erase(It);
     Place(*Flight);
     if (Flight->Landed)
         Flight->Landed();
+    RunSettled();
+}
+
+void TCardFlights::RunSettled()
+{
     if (!InAir() && FSettled) {
         const TLanded Then = std::move(FSettled);
         FSettled = nullptr;
@@ -174,14 +122,9 @@ void TCardFlights::Settle()
 
 void TCardFlights::LandForBox()
 {
-    std::vector<std::unique_ptr<TFlight>> Flights = std::move(FFlights);
-    FFlights.clear();
-    TLuFlightLayer* L = Flights.empty() ? nullptr : Layer();
-    for (const auto& Flight : Flights) {
-        if (L)
-            L->Cancel(Flight->Id);
-        Place(*Flight);
-        FHeld.push_back(std::move(Flight->Landed));
+    for (TFlight& Flight : FBoard.CancelAll()) {
+        Place(Flight);
+        FHeld.push_back(std::move(Flight.Landed));
     }
 }
 
@@ -192,11 +135,7 @@ void TCardFlights::RunHeld()
     for (const TLanded& Landed : Held)
         if (Landed)
             Landed();
-    if (!InAir() && FSettled) {
-        const TLanded Then = std::move(FSettled);
-        FSettled = nullptr;
-        Then();
-    }
+    RunSettled();
 }
 
 void TCardFlights::PlayOnto(TLuCardGroup* From, int Index, TLuCardTable* Onto, int Duration, TLanded Landed)
@@ -208,7 +147,7 @@ void TCardFlights::PlayOnto(TLuCardGroup* From, int Index, TLuCardTable* Onto, i
     if (Busy)
         *Busy = true;
 
-    if (!Animated()) {
+    if (!FBoard.Animated()) {
         {
             const TFreeOnExit Free(Busy);
             TLuCardTable* Was = From->Table();
@@ -222,18 +161,15 @@ void TCardFlights::PlayOnto(TLuCardGroup* From, int Index, TLuCardTable* Onto, i
         return;
     }
 
-    auto Flight = std::make_unique<TFlight>();
-    Flight->IDs = {Card->ID()};
-    Flight->From = From;
-    Flight->Into = Onto;
-    Flight->Busy = Busy;
-    Flight->Image = CardFlightPicture(Card->FaceImage());
-    Flight->Start = Card->ParentPos();
-    Flight->End = Onto->WindowPlace(TopPosition);
+    TFlight Flight;
+    Flight.IDs = {Card->ID()};
+    Flight.From = From;
+    Flight.Into = Onto;
+    Flight.Busy = Busy;
     const QPointer<TLuCardGroup> Home(From);
     const QPointer<TLuCardTable> Pile(Onto);
     const int ID = Card->ID();
-    Flight->Arrive = [Home, Pile, Card, ID] {
+    Flight.Arrive = [Home, Pile, Card, ID] {
         if (!Pile)
             return;
         Pile->SetLandingPosition(TopPosition);
@@ -244,9 +180,10 @@ void TCardFlights::PlayOnto(TLuCardGroup* From, int Index, TLuCardTable* Onto, i
         else
             Pile->PlaceCard(ID, false, nullptr);
     };
-    Flight->Landed = std::move(Landed);
+    Flight.Landed = std::move(Landed);
     try {
-        Launch(std::move(Flight), Duration, 0);
+        FBoard.Launch(std::move(Flight), CardFlightPicture(Card->FaceImage()), Card->ParentPos(),
+                      Onto->WindowPlace(TopPosition), Duration);
     } catch (...) {
         if (Busy)
             *Busy = false;
@@ -265,7 +202,7 @@ void TCardFlights::Refill(int Side, int Top, TLuCardGroup* Slot, TLanded Landed)
     if (!Card || Card->Empty())
         return;
 
-    if (!Animated()) {
+    if (!FBoard.Animated()) {
         Slot->SetTable(Station);
         Station->SetLandingPosition(TopPosition);
         Pile->PlayCard(Top, false, tpTop);
@@ -276,15 +213,12 @@ void TCardFlights::Refill(int Side, int Top, TLuCardGroup* Slot, TLanded Landed)
     }
 
     const TLuSingleCard* Place = Slot->CardAt(std::max(0, Slot->FirstEmptyIndex()));
-    auto Flight = std::make_unique<TFlight>();
-    Flight->IDs = {Card->ID()};
-    Flight->From = Pile;
-    Flight->Into = Slot;
-    Flight->Image = CardFlightPicture(Card->FaceImage());
-    Flight->Start = Card->ParentPos();
-    Flight->End = Place ? Place->ParentPos() : QPoint(Slot->Left(), Slot->Top());
+    TFlight Flight;
+    Flight.IDs = {Card->ID()};
+    Flight.From = Pile;
+    Flight.Into = Slot;
     const QPointer<TLuCardGroup> Into(Slot);
-    Flight->Arrive = [Pile, Card, Station, Into] {
+    Flight.Arrive = [Pile, Card, Station, Into] {
         if (!Into)
             return;
         Into->SetTable(Station);
@@ -292,14 +226,15 @@ void TCardFlights::Refill(int Side, int Top, TLuCardGroup* Slot, TLanded Landed)
         Station->AddCard(*Card, false, Pile);
         Station->TakeTopCard(Into);
     };
-    Flight->Landed = std::move(Landed);
-    Launch(std::move(Flight), RefillMs, 0);
+    Flight.Landed = std::move(Landed);
+    FBoard.Launch(std::move(Flight), CardFlightPicture(Card->FaceImage()), Card->ParentPos(),
+                  Place ? Place->ParentPos() : QPoint(Slot->Left(), Slot->Top()), TFlightPace::RefillMs);
     Card->SetEmpty(true);
 }
 
 void TCardFlights::Deal(const std::function<void()>& DealCards, TLanded Dealt)
 {
-    if (!Animated()) {
+    if (!FBoard.Animated()) {
         DealCards();
         if (Dealt)
             Dealt();
@@ -313,7 +248,7 @@ void TCardFlights::Deal(const std::function<void()>& DealCards, TLanded Dealt)
         std::vector<int> Places;
     };
     std::vector<TShare> Shares;
-    QWidget* F = Form();
+    QWidget* F = FBoard.Form();
     F->setUpdatesEnabled(false);
     try {
         DealCards();
@@ -363,26 +298,25 @@ void TCardFlights::Deal(const std::function<void()>& DealCards, TLanded Dealt)
     int Delay = 0;
     for (const TShare& Share : Shares) {
         const TLuSingleCard* First = Share.Group->CardAt(Share.Places.front());
-        auto Flight = std::make_unique<TFlight>();
+        TFlight Flight;
         for (const int I : Share.Places)
-            Flight->IDs.push_back(Share.Group->CardAt(I)->ID());
-        Flight->Into = Share.Group;
-        Flight->Image = CardFlightPicture(First->ShowBack() ? First->BackImage() : First->FaceImage());
-        Flight->Start = Deck;
-        Flight->End = First->ParentPos();
+            Flight.IDs.push_back(Share.Group->CardAt(I)->ID());
+        Flight.Into = Share.Group;
         const QPointer<TLuCardGroup> Into(Share.Group);
-        Flight->Arrive = [Into, Places = Share.Places] {
+        Flight.Arrive = [Into, Places = Share.Places] {
             if (!Into)
                 return;
             for (const int I : Places)
                 if (TLuSingleCard* C = Into->CardAt(I))
                     C->SetEmpty(false);
         };
-        Flight->Landed = [Left, Done] {
+        Flight.Landed = [Left, Done] {
             if (--*Left == 0 && *Done)
                 (*Done)();
         };
-        Launch(std::move(Flight), DealMs, Delay);
-        Delay += DealGapMs;
+        FBoard.Launch(std::move(Flight),
+                      CardFlightPicture(First->ShowBack() ? First->BackImage() : First->FaceImage()), Deck,
+                      First->ParentPos(), TFlightPace::DealMs, Delay);
+        Delay += TFlightPace::DealGapMs;
     }
 }

@@ -11,20 +11,16 @@
 // take-off to its landing. A card in the air is in one place only: the flight
 // (its old place shows empty, its new one does not show it yet).
 //
-// Flight times: a play takes 130 ms and a refill 80 ms. At the computer's
-// fastest pace (250 ms) a played slot is full again before its next tick,
-// even with a frame's delay at each landing (130 + 80 + 2 x 16 < 250), so the
-// flights never slow the race; and 130 ms is eight frames, enough for the
-// eye to follow a card across the table.
+// The flights fly at the table's pace, on its board (TFlightBoard); what is
+// here is what they mean on the card components.
+#include "game/table/flightboard.h"
+
 #include <functional>
-#include <memory>
 #include <vector>
 
-class QWidget;
 class TLuCardGroup;
 class TLuCardTable;
 class TLuCustomCardControl;
-class TLuFlightLayer;
 struct TCardComponents;
 struct TGameState;
 
@@ -32,17 +28,7 @@ class TCardFlights {
 public:
     using TLanded = std::function<void()>;
 
-    static constexpr int PlayMs = 130;
-    static constexpr int RefillMs = 80;
-    static constexpr int TurnMs = 130;
-    // The deal: each card 120 ms, one leaving the deck every 25 ms.
-    static constexpr int DealMs = 120;
-    static constexpr int DealGapMs = 25;
-    // How high a flying card seems above the table.
-    static constexpr int ShadowOffset = 3;
-
     TCardFlights(TGameState& State, TCardComponents& Cards);
-    ~TCardFlights();
     TCardFlights(const TCardFlights&) = delete;
     TCardFlights& operator=(const TCardFlights&) = delete;
 
@@ -56,8 +42,8 @@ public:
     // until each arrives from the deck. Dealt runs when the last has landed.
     void Deal(const std::function<void()>& DealCards, TLanded Dealt);
 
-    bool InAir() const { return !FFlights.empty(); }
-    int Count() const { return static_cast<int>(FFlights.size()); }
+    bool InAir() const { return !FBoard.Empty(); }
+    int Count() const { return FBoard.Count(); }
     // A card in the air: where it left and where it goes (From is null for
     // a card dealt from the deck).
     struct TCardInAir {
@@ -90,22 +76,31 @@ public:
     void RunHeld();
 
     // The layer the flights are drawn on (made with the first flight).
-    TLuFlightLayer* Layer();
+    TLuFlightLayer* Layer() { return FBoard.Layer(); }
 
 private:
-    struct TFlight;
+    // What a flight carries and where.
+    struct TFlight {
+        std::vector<int> IDs;
+        const TLuCustomCardControl* From = nullptr; // null: the deck
+        const TLuCustomCardControl* Into = nullptr;
+        // The centre pile's flag held until the card lands there.
+        bool* Busy = nullptr;
+        // Tells the cards of the arrival.
+        std::function<void()> Arrive;
+        TLanded Landed;
+    };
 
-    bool Animated() const;
-    QWidget* Form() const;
-    void Launch(std::unique_ptr<TFlight> Flight, int Duration, int Delay);
     void Landed(int Id);
     // The cards learn of the arrival; a centre pile's busy flag is freed
     // however that ends.
     void Place(TFlight& Flight);
+    // Runs what WhenSettled waits for if nothing is in the air any more.
+    void RunSettled();
 
     TGameState& State;
     TCardComponents& Cards;
-    std::vector<std::unique_ptr<TFlight>> FFlights;
+    TFlightBoard<TFlight> FBoard;
     TLanded FSettled;
     std::vector<TLanded> FHeld;
 };

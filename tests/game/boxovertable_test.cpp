@@ -3,8 +3,7 @@
 // would hang half-landed under the question), what their landings start
 // waits for the answer, and goes on when the deal does.
 #include "cardlib/luflightlayer.h"
-#include "tests/game/fakehost.h"
-#include "tests/game/gametesting.h"
+#include "tests/game/flyingrace.h"
 
 #include <QDialog>
 
@@ -12,43 +11,21 @@ namespace {
 
 using namespace gametesting;
 
-class BoxOverTheTable : public RaceGameTest {
+class BoxOverTheTable : public FlyingRace {
 protected:
-    void SetUp() override
-    {
-        RaceGameTest::SetUp();
-        TLuFlightLayer::SetManualTime(true);
-        State.AnimateCards = true;
-    }
-    void TearDown() override { TLuFlightLayer::SetManualTime(false); }
-
-    TLuFlightLayer& Layer() { return *Game->Flights.Layer(); }
-    void Pass(int Milliseconds)
-    {
-        Layer().Advance(Milliseconds);
-        Drain();
-    }
-
     // A deal in progress with the user's 8 and the computer's 10 in the air,
     // each with a card left in its pile to refill its slot.
     void TwoCardsInTheAir()
     {
-        if (State.InGame)
-            Host.Answers.push_back(true);
-        Game->Flow.Deal();
-        for (int I = 0; I < 100 && Game->Flights.InAir(); ++I)
-            Pass(16);
-        ASSERT_TRUE(State.InGame);
-        ClearTable(State, Cards, Club(7), Diamond(9));
+        ASSERT_NO_FATAL_FAILURE(ClearedDeal(Club(7), Diamond(9)));
         PutCard(Cards.Play1Card1, 0, Heart(8));
         PutCard(Cards.Play1Pile, 0, Spade(9));
         PutCard(Cards.Play2Card1, 0, Spade(10));
         PutCard(Cards.Play2Pile, 0, Spade(11));
-        Host.Boxes.clear();
         Key(u'1');
         Game->Computer.Tick();
         ASSERT_EQ(Game->Flights.Count(), 2);
-        Pass(TCardFlights::PlayMs / 2); // half-way
+        Pass(TFlightPace::PlayMs / 2); // half-way
         ASSERT_EQ(Game->Flights.Count(), 2);
     }
 

@@ -2,49 +2,13 @@
 // and its landing, on a stand-in host with the flights' time moved by the
 // test.
 #include "cardlib/luflightlayer.h"
-#include "tests/game/fakehost.h"
-#include "tests/game/gametesting.h"
+#include "tests/game/flyingrace.h"
 
 #include <QImage>
 
 namespace {
 
 using namespace gametesting;
-
-class FlyingRace : public RaceGameTest {
-protected:
-    void SetUp() override
-    {
-        RaceGameTest::SetUp();
-        TLuFlightLayer::SetManualTime(true);
-        State.AnimateCards = true;
-    }
-    void TearDown() override { TLuFlightLayer::SetManualTime(false); }
-
-    TLuFlightLayer& Layer() { return *Game->Flights.Layer(); }
-
-    // Time passes for the flights; then the posted messages run.
-    void Pass(int Milliseconds)
-    {
-        Layer().Advance(Milliseconds);
-        Drain();
-    }
-
-    // A deal whose cards have all landed and whose start box was answered,
-    // then emptied as the test needs it.
-    void ClearedDeal(int Centre1, int Centre2)
-    {
-        if (State.InGame)
-            Host.Answers.push_back(true); // "Quit game and re-deal?"
-        Game->Flow.Deal();
-        for (int I = 0; I < 100 && Game->Flights.InAir(); ++I)
-            Pass(16);
-        ASSERT_TRUE(State.InGame);
-        ClearTable(State, Cards, Centre1, Centre2);
-        Host.Sounds.clear();
-        Host.Boxes.clear();
-    }
-};
 
 TEST_F(FlyingRace, APlayedCardIsInTheAirUntilItLandsAndOnlyThenCountsAndRefills)
 {
@@ -66,7 +30,7 @@ TEST_F(FlyingRace, APlayedCardIsInTheAirUntilItLandsAndOnlyThenCountsAndRefills)
     EXPECT_EQ(State.UserPlayed, 0);
     EXPECT_TRUE(Host.Posted.empty());
 
-    Pass(TCardFlights::PlayMs - 1);
+    Pass(TFlightPace::PlayMs - 1);
     EXPECT_TRUE(State.Pile1Busy) << "still on its way";
     Pass(1);
     // Landing: on the pile, the flag free, counted, its refill asked for.
@@ -81,7 +45,7 @@ TEST_F(FlyingRace, APlayedCardIsInTheAirUntilItLandsAndOnlyThenCountsAndRefills)
     EXPECT_EQ(CardIDs(Cards.Play1Pile), std::vector<int>{});
     Key(u'2');
     EXPECT_EQ(Game->Flights.Count(), 1);
-    Pass(TCardFlights::RefillMs);
+    Pass(TFlightPace::RefillMs);
     EXPECT_EQ(SlotID(Cards.Play1Card2), Spade(5));
     EXPECT_FALSE(Game->Flights.InAir());
     EXPECT_FALSE(Layer().Ticking());
@@ -106,7 +70,7 @@ TEST_F(FlyingRace, BothSidesFlyAtOnceOntoDifferentPilesAndABusyPileWaits)
     EXPECT_EQ(Game->Flights.Count(), 2);
     EXPECT_EQ(SlotID(Cards.Play2Card1), Spade(6));
 
-    Pass(TCardFlights::PlayMs);
+    Pass(TFlightPace::PlayMs);
     EXPECT_EQ(TopID(Cards.CardTable1), Heart(8));
     EXPECT_EQ(TopID(Cards.CardTable2), Spade(10));
     EXPECT_FALSE(State.Pile1Busy || State.Pile2Busy);
@@ -125,9 +89,9 @@ TEST_F(FlyingRace, TheDealEndsOnlyWhenItsLastCardHasLanded)
     Host.Running = true;
 
     Game->Computer.Tick(); // the computer's last card leaves first...
-    Pass(TCardFlights::PlayMs / 2);
+    Pass(TFlightPace::PlayMs / 2);
     Key(u'1'); // ...and the user's last one after it
-    Pass(TCardFlights::PlayMs / 2);
+    Pass(TFlightPace::PlayMs / 2);
     // The computer's card lands first and wins; the user's is still in the air.
     EXPECT_TRUE(State.ComputerWon);
     ASSERT_TRUE(Game->Flights.InAir());
@@ -135,7 +99,7 @@ TEST_F(FlyingRace, TheDealEndsOnlyWhenItsLastCardHasLanded)
     EXPECT_TRUE(State.InGame);
 
     Host.Answers = {false};
-    Pass(TCardFlights::PlayMs);
+    Pass(TFlightPace::PlayMs);
     ASSERT_EQ(Host.Boxes.size(), 1u);
     EXPECT_EQ(Host.Boxes[0].Text, "The Computer Won, Do you want to play again?");
     EXPECT_FALSE(State.InGame);
@@ -162,13 +126,13 @@ TEST_F(FlyingRace, AStalemateFliesRoundByRoundWithBothPilesBusyAndTheComputerSto
     Key(u'1'); // plays nothing: both piles are busy
     EXPECT_EQ(SlotID(Cards.Play1Card1), Heart(3));
 
-    Pass(TCardFlights::TurnMs);
+    Pass(TFlightPace::TurnMs);
     EXPECT_EQ(TopID(Cards.CardTable1), Club(12));
     EXPECT_EQ(State.UserPlayed, 1);
     EXPECT_EQ(Game->Flights.Count(), 2) << "both still stuck: the next round is in the air";
     EXPECT_FALSE(Host.Running);
 
-    Pass(TCardFlights::TurnMs);
+    Pass(TFlightPace::TurnMs);
     EXPECT_EQ(TopID(Cards.CardTable1), Club(4));
     EXPECT_EQ(TopID(Cards.CardTable2), Diamond(10));
     EXPECT_EQ(State.UserPlayed, 2);
@@ -229,7 +193,7 @@ TEST_F(FlyingRace, ADealThatOpensStuckStartsTheComputerOnlyAfterItsStalemate)
     EXPECT_EQ(Host.Sounds, QStringList{"NoPlay"});
     EXPECT_TRUE(State.Pile1Busy && State.Pile2Busy);
     EXPECT_FALSE(Host.Running) << "no tick while the stalemate's cards fly";
-    Pass(TCardFlights::TurnMs);
+    Pass(TFlightPace::TurnMs);
     EXPECT_EQ(TopID(Cards.CardTable1), Club(9));
     EXPECT_EQ(TopID(Cards.CardTable2), Club(14));
     EXPECT_EQ(State.UserPlayed, 1);
@@ -311,7 +275,7 @@ TEST_F(FlyingRace, ACardInTheAirIsDrawnOverTheTableAndLandsExactlyInItsPlace)
     const QPoint Pile = Cards.CardTable1->WindowPlace(TLuCardTable::PosTop);
 
     Key(u'1');
-    Pass(TCardFlights::PlayMs / 2);
+    Pass(TFlightPace::PlayMs / 2);
     const QPoint At = Layer().Position(Layer().Flights().front());
     // Part-way, on the straight line between the two places.
     EXPECT_GT((At - Slot).manhattanLength(), 0);
@@ -326,7 +290,7 @@ TEST_F(FlyingRace, ACardInTheAirIsDrawnOverTheTableAndLandsExactlyInItsPlace)
     // The slot shows empty (the table's colour under it is not the card's).
     EXPECT_NE(During.pixel(Slot + QPoint(5, 5)), Before.pixel(Slot + QPoint(5, 5)));
 
-    Pass(TCardFlights::PlayMs);
+    Pass(TFlightPace::PlayMs);
     const QImage After = Shown();
     EXPECT_EQ(After.copy(QRect(Pile, QSize(71, 96))), Before.copy(QRect(Slot, QSize(71, 96))))
         << "the landed card shows exactly as it did in the slot";

@@ -9,6 +9,8 @@
 #include "core/twoseatrace.h"
 #include "tests/game/gametesting.h"
 
+#include <QDialog>
+
 namespace {
 
 using namespace gametesting;
@@ -163,6 +165,38 @@ TEST_F(RaceFlights, TheOtherSidesPlaysAndStalemateTurnsFlyAndLand)
     EXPECT_EQ(Layer().Count(), 0);
     Show();
     EXPECT_TRUE(ShowsTheHostsTable());
+}
+
+// Under a box over the table nothing takes off (it would hold still under
+// the question): the host's changes show at once, and the player's own
+// cards already out on requests are answered all the same, none left out
+// with its slot's key dead.
+TEST_F(RaceFlights, UnderAModalWindowChangesShowAtOnceAndCardsOutAreStillAnswered)
+{
+    Flights->Request(0, 1, Guest); // the 6, for the 5
+    Flights->Request(2, 0, Guest); // the 9, to be refused
+    Show();
+    Pass(50);
+    QDialog Modal;
+    Modal.setModal(true);
+    Modal.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &Modal);
+
+    Change({TKind::Played, Guest, 0, 1, Diamond(6)});
+    EXPECT_EQ(Flights->Count(), 1);
+    EXPECT_FALSE(Flights->Busy(0, Guest));
+    EXPECT_EQ(TopID(F->CardTable1), Diamond(6));
+    Flights->Refused(2, Guest);
+    Show();
+    EXPECT_EQ(Flights->Count(), 0);
+    EXPECT_FALSE(Flights->Busy(2, Guest));
+    EXPECT_EQ(SlotID(F->Play1Card3), Heart(9));
+    Change({TKind::Played, 0, 0, 0, Club(8)});
+    EXPECT_EQ(Flights->Count(), 0);
+    EXPECT_EQ(Layer().Count(), 0);
+    EXPECT_EQ(TopID(F->CardTable2), Club(8));
+    EXPECT_TRUE(ShowsTheHostsTable());
+    Modal.hide();
 }
 
 TEST_F(RaceFlights, WithoutAnimationNothingFlies)
