@@ -1,28 +1,26 @@
 #pragma once
 // The game window's side of a race between two machines: hosting and
-// joining with their small windows, the player's keys and clicks turned into
+// joining (set up by TNetRaceSetup), the player's keys and clicks turned into
 // plays, and what the session shows (the table from this player's seat, the
 // start box, who won and the question to play again, the end) shown through
 // the window. While a race is on, the computer's clock does not run and the
 // race against the computer waits.
 #include "game/netrace/netraceflights.h"
 #include "game/netrace/netracesession.h"
+#include "game/netrace/netracesetup.h"
 #include "game/table/tablemode.h"
 
 #include <QObject>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <random>
 
 class TGameHost;
 class TLuCardGroup;
 struct TCardComponents;
 struct TGameState;
 class TNetRaceRecords;
-
-namespace network {
-class TRaceServer;
-}
 
 class TNetRaceWindow : public QObject, public TNetRaceView, public TTableMode {
     Q_OBJECT
@@ -72,7 +70,7 @@ public:
     void ShowEnded(const QString& Why) override;
 
 private:
-    void Begin(network::TRaceConnection* Connection, const QString& OwnName);
+    void Begin(TNetRaceSetup::TReady Ready);
     void CountEnd(TRaceEnd End);
     void Lay(const core::TRaceSnapshot& Table, int OwnSeat);
     void Relay();
@@ -83,12 +81,13 @@ private:
     TCardComponents& Cards;
     TGameHost& Host;
     TNetRaceRecords& Records;
-    QWidget* FWindow;
-    std::unique_ptr<network::TRaceServer> FServer;
+    TNetRaceSetup FSetup;
+    // The race's own deals: drawing from the process-wide generator, or
+    // seeding it, would change the deals of the game against the computer.
+    std::mt19937 FRandom;
     std::unique_ptr<TNetRaceSession> FSession;
     TNetRaceFlights FFlights;
     core::TRaceSnapshot FShownBefore; // the table before the next change
-    bool FSettingUp = false;
     bool FQuestion = false; // the question to play again is open
     bool FStartBox = false; // the start box is open
     bool FTerminating = false;
