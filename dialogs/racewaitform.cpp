@@ -11,20 +11,82 @@ TRaceWaitForm::TRaceWaitForm(const QString& Title, const QStringList& Lines, QWi
     setObjectName(QStringLiteral("RaceWaitForm"));
     setWindowTitle(Title);
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
-    const int TextHeight = 16 * static_cast<int>(Lines.size());
-    setFixedSize(ClientWidth, TextHeight + 64);
+    FTextHeight = 16 * static_cast<int>(Lines.size());
     Text = new QLabel(Lines.join(u'\n'), this);
     Text->setObjectName(QStringLiteral("Text"));
     // The lines carry addresses and what the player typed: never markup.
     Text->setTextFormat(Qt::PlainText);
-    Text->setGeometry(12, 12, ClientWidth - 24, TextHeight);
     Text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Question = new QLabel(this);
+    Question->setObjectName(QStringLiteral("Question"));
+    // A name from the other machine: plain text, whatever it holds.
+    Question->setTextFormat(Qt::PlainText);
+    Question->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont Bold = font();
+    Bold.setBold(true);
+    Question->setFont(Bold);
+    AcceptBtn = new QPushButton(tr("&Accept"), this);
+    AcceptBtn->setObjectName(QStringLiteral("AcceptBtn"));
+    RefuseBtn = new QPushButton(tr("&Refuse"), this);
+    RefuseBtn->setObjectName(QStringLiteral("RefuseBtn"));
     CancelBtn = new QPushButton(tr("&Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry((ClientWidth - 75) / 2, TextHeight + 28, 75, 25);
     CancelBtn->setDefault(true);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(AcceptBtn, &QPushButton::clicked, this, [this] {
+        ClearQuestion();
+        Q_EMIT Answered(true);
+    });
+    connect(RefuseBtn, &QPushButton::clicked, this, [this] {
+        ClearQuestion();
+        Q_EMIT Answered(false);
+    });
+    ClearQuestion();
 }
 
 TRaceWaitForm::~TRaceWaitForm() = default;
+
+void TRaceWaitForm::Ask(const QString& Text)
+{
+    Question->setText(Text);
+    Question->show();
+    AcceptBtn->show();
+    RefuseBtn->show();
+    // Enter lets nobody in by chance: it answers nothing while a stranger waits.
+    CancelBtn->setDefault(false);
+    AcceptBtn->setFocus();
+    Layout();
+}
+
+void TRaceWaitForm::ClearQuestion()
+{
+    Question->clear();
+    Question->hide();
+    AcceptBtn->hide();
+    RefuseBtn->hide();
+    CancelBtn->setDefault(true);
+    Layout();
+}
+
+bool TRaceWaitForm::Asking() const
+{
+    return !Question->isHidden();
+}
+
+void TRaceWaitForm::Layout()
+{
+    int Y = 12;
+    Text->setGeometry(12, Y, ClientWidth - 24, FTextHeight);
+    Y += FTextHeight + 16;
+    if (Asking()) {
+        Question->setGeometry(12, Y, ClientWidth - 24, 18);
+        Y += 26;
+        const int Width = 85, Gap = 12;
+        AcceptBtn->setGeometry(ClientWidth / 2 - Gap / 2 - Width, Y, Width, 25);
+        RefuseBtn->setGeometry(ClientWidth / 2 + Gap / 2, Y, Width, 25);
+        Y += 37;
+    }
+    CancelBtn->setGeometry((ClientWidth - 75) / 2, Y, 75, 25);
+    setFixedSize(ClientWidth, Y + 36);
+}

@@ -20,12 +20,12 @@ TCommandLine TCommandLine::Parse(const QStringList& Arguments)
                 C.Port = static_cast<quint16>(Port);
                 ++I;
             }
-        } else if (A == u"--join" || A == u"--name") {
+        } else if (A == u"--join" || A == u"--name" || A == u"--accept") {
             if (!HasNext) {
                 C.Error = tr("%1 needs a value").arg(A);
                 return C;
             }
-            (A == u"--join" ? C.Join : C.Name) = Arguments[++I].trimmed();
+            (A == u"--join" ? C.Join : A == u"--name" ? C.Name : C.Accept) = Arguments[++I].trimmed();
         }
     }
     if (C.Host && !C.Join.isEmpty())

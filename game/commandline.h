@@ -1,6 +1,8 @@
 #pragma once
 // The program's command line: "--host [PORT]" hosts a race at once,
-// "--join HOST[:PORT]" joins one, "--name NAME" is the player's name in it.
+// "--join HOST[:PORT]" joins one, "--name NAME" is the player's name in it,
+// and "--accept NAME" lets the guest of that name in without asking (for
+// scripts; anyone else is still asked about).
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,7 @@ public:
     quint16 Port = 0; // 0: the default port
     QString Join;     // the address to join, empty for none
     QString Name;     // empty: the login name
+    QString Accept;   // the guest let in unasked, empty for none
     QString Error;    // what is wrong with the command line, empty when nothing
 
     // Reads the arguments after the program's name. Unknown arguments are

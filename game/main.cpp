@@ -64,7 +64,7 @@ int main(int argc, char** argv)
         const QString Name = Line.Name.isEmpty() ? DefaultPlayerName() : Line.Name;
         QTimer::singleShot(0, &MainForm, [&MainForm, Line, Name] {
             if (Line.Host)
-                MainForm.HostRace(Name, Line.Port);
+                MainForm.HostRace(Name, Line.Port, Line.Accept);
             else
                 MainForm.JoinRace(Name, Line.Join);
         });

@@ -385,9 +385,9 @@ void TMainForm::JoinRaceMenuClick()
         Game.Flow.Resume(); // cancelled, or over already: a given-up deal stays given up
 }
 
-void TMainForm::HostRace(const QString& Name, quint16 Port)
+void TMainForm::HostRace(const QString& Name, quint16 Port, const QString& AcceptName)
 {
-    NetRace->HostRace(false, Name, Port);
+    NetRace->HostRace(false, Name, Port, AcceptName);
 }
 
 void TMainForm::JoinRace(const QString& Name, const QString& Address)

@@ -134,7 +134,8 @@ public:
     void HostRaceMenuClick();
     void JoinRaceMenuClick();
     // The command line's way in: hosting or joining at once, no questions.
-    void HostRace(const QString& Name, quint16 Port);
+    // AcceptName: the guest let in without asking (empty: everyone is asked about).
+    void HostRace(const QString& Name, quint16 Port, const QString& AcceptName = QString());
     void JoinRace(const QString& Name, const QString& Address);
     void ContentsMenuClick();
     void WebSiteMenuClick();

@@ -217,7 +217,10 @@ void TRaceConnection::Handle(const TMessage& Message)
     if (!FOpen && !FIsHost && std::holds_alternative<THeartbeat>(Message)) {
         // The host has our hello and is deciding: it may take the player
         // a while, and its heartbeats show it is there.
-        FHelloDeadline.stop();
+        if (FHelloDeadline.isActive()) {
+            FHelloDeadline.stop();
+            Q_EMIT Heard();
+        }
         return;
     }
     if (!FOpen) {

@@ -108,6 +108,8 @@ Q_SIGNALS:
     // The host: a guest's hello has arrived in our version; it waits for
     // Accept or Refuse, kept alive by our heartbeats meanwhile.
     void Knocked(const QString& PeerName);
+    // The guest: the host has our hello and its player is deciding.
+    void Heard();
     // Both hellos have been said: the race can begin.
     void Opened(const QString& PeerName);
     // Received (TRaceTransport's) carries every message after the hello,

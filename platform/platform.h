@@ -15,6 +15,7 @@
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "platform/soundpreloader.h"
 #include "platform/stringtable.h"
 #include "platform/systemclock.h"
 #include "platform/termination.h"

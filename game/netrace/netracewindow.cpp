@@ -1,8 +1,6 @@
 #include "game/netrace/netracewindow.h"
 
-#include "dialogs/racesetupform.h"
 #include "dialogs/netracerecords.h"
-#include "dialogs/racewaitform.h"
 #include "cardlib/lucarddeck.h"
 #include "cardlib/lucardtable.h"
 #include "game/table/cardcomponents.h"
@@ -10,9 +8,6 @@
 #include "core/scoring.h"
 #include "game/table/gamestate.h"
 #include "game/netrace/netracetable.h"
-#include "network/raceserver.h"
-#include "platform/modal.h"
-#include "platform/random.h"
 #include "platform/stringtable.h"
 #include "platform/systemclock.h"
 
@@ -22,24 +17,14 @@
 
 using namespace network;
 
-namespace {
-
-// The deal's shuffles draw from the process-wide generator, seeded once
-// from the clock when the race begins.
-int RaceRandom(int N)
-{
-    return platform::Random(N);
-}
-
-} // namespace
-
 TNetRaceWindow::TNetRaceWindow(TGameState& State, TCardComponents& Cards, TGameHost& Host, TNetRaceRecords& Records,
                                QWidget* Window)
     : State(State)
     , Cards(Cards)
     , Host(Host)
     , Records(Records)
-    , FWindow(Window)
+    , FSetup(Host, Window)
+    , FRandom(std::random_device{}())
     , FFlights(State, Cards, [this] { Relay(); })
     , FStatus(Cards.CardTable1 ? Cards.CardTable1->parentWidget() : nullptr)
 {
@@ -49,115 +34,42 @@ TNetRaceWindow::~TNetRaceWindow() = default;
 
 bool TNetRaceWindow::Active() const
 {
-    return FSettingUp || (FSession && !FSession->Ended());
+    return FSetup.Busy() || (FSession && !FSession->Ended());
 }
 
-void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port)
+void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port, const QString& AcceptName)
 {
     if (Active())
         return;
-    QString PlayerName = Name;
-    quint16 PlayerPort = Port ? Port : DefaultPort;
-    if (Ask) {
-        TRaceSetupForm Form(false, Name, QString::number(PlayerPort), FWindow);
-        if (platform::ExecModal(Form) != QDialog::Accepted)
-            return;
-        PlayerName = Form.Name();
-        PlayerPort = static_cast<quint16>(Form.Where().toUInt());
-        if (PlayerPort == 0)
-            PlayerPort = DefaultPort;
-    }
-    FSettingUp = true;
-    FServer = std::make_unique<TRaceServer>(PlayerName);
-    QString Error;
-    if (!FServer->Listen(PlayerPort, &Error)) {
-        FServer.reset();
-        FSettingUp = false;
-        Host.ShowMessage(tr("Velto cannot host on port %1: %2").arg(PlayerPort).arg(Error));
-        return;
-    }
-    QStringList Lines{tr("Waiting for the other player to join at")};
-    for (const QString& Address : LocalAddresses())
-        Lines << QStringLiteral("%1:%2").arg(Address.contains(u':') ? u'[' + Address + u']' : Address).arg(FServer->Port());
-    TRaceWaitForm Wait(tr("Host a Race"), Lines, FWindow);
-    TRaceConnection* Joined = nullptr;
-    connect(FServer.get(), &TRaceServer::Joined, &Wait, [&](TRaceConnection* Connection) {
-        Joined = Connection;
-        Wait.accept();
-    });
-    platform::ExecModal(Wait);
-    FSettingUp = false;
-    if (!Joined) {
-        FServer.reset(); // no one listens any more
-        return;
-    }
-    Joined->setParent(nullptr);
-    FServer.reset();
-    Begin(Joined, PlayerName);
+    if (TNetRaceSetup::TReady Ready = FSetup.HostRace(Ask, Name, Port, AcceptName))
+        Begin(std::move(Ready));
 }
 
 void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Address)
 {
     if (Active())
         return;
-    QString PlayerName = Name;
-    QString Where = Address;
-    QString HostName;
-    quint16 Port = DefaultPort;
-    for (;;) {
-        if (Ask) {
-            TRaceSetupForm Form(true, PlayerName, Where, FWindow);
-            if (platform::ExecModal(Form) != QDialog::Accepted)
-                return;
-            PlayerName = Form.Name();
-            Where = Form.Where();
-        }
-        if (ParseAddress(Where, HostName, Port))
-            break;
-        Host.ShowMessage(tr("\"%1\" is not an address to join: give HOST or HOST:PORT.").arg(Where));
-        if (!Ask)
-            return;
-    }
-    FSettingUp = true;
-    TRaceConnection* Connection = network::JoinRace(HostName, Port, PlayerName, TRaceConnection::TTimings{});
-    TRaceWaitForm Wait(tr("Join a Race"), {tr("Joining %1 ...").arg(Where)}, FWindow);
-    QString Lost;
-    connect(Connection, &TRaceConnection::Opened, &Wait, [&] { Wait.accept(); });
-    connect(Connection, &TRaceConnection::Lost, &Wait, [&](const QString& Why) {
-        Lost = Why;
-        Wait.reject();
-    });
-    const bool Opened = platform::ExecModal(Wait) == QDialog::Accepted && Connection->Open();
-    FSettingUp = false;
-    if (!Opened) {
-        Connection->Close();
-        Connection->deleteLater();
-        if (!Lost.isEmpty())
-            Host.ShowMessage(Lost);
-        return;
-    }
-    Begin(Connection, PlayerName);
+    if (TNetRaceSetup::TReady Ready = FSetup.JoinRace(Ask, Name, Address))
+        Begin(std::move(Ready));
 }
 
-void TNetRaceWindow::Begin(TRaceConnection* Connection, const QString& OwnName)
+void TNetRaceWindow::Begin(TNetRaceSetup::TReady Ready)
 {
     if (OnRaceBegins)
         OnRaceBegins();
-    FOwnName = OwnName;
+    FOwnName = Ready.OwnName;
     FCounted = {};
     FWaitingForPeer = false;
     FStatus.Hide();
     // Where to come back to, should the line drop: the guest calls the
     // host's address again, the host listens on its port again.
-    FWhere = {Connection->IsHost(), Connection->PeerAddress(),
-              Connection->IsHost() ? Connection->LocalPort() : Connection->PeerPort(), Connection->SeatToken(),
-              OwnName};
+    const network::TRaceConnection& Line = *Ready.Connection;
+    FWhere = {Line.IsHost(), Line.PeerAddress(), Line.IsHost() ? Line.LocalPort() : Line.PeerPort(), Line.SeatToken(),
+              Ready.OwnName};
     Host.StopComputer();
     Host.EnableHelpMenu(false);
-    const platform::SystemTime Now = platform::GetSystemTime();
-    platform::SetRandSeed(static_cast<std::uint32_t>(((Now.Hour * 60 + Now.Minute) * 60 + Now.Second) * 1000
-                                                     + Now.Milliseconds));
-    FSession = std::make_unique<TNetRaceSession>(Connection, *this, State.Decks, &RaceRandom);
+    const auto Random = [this](int N) { return N > 0 ? std::uniform_int_distribution<int>(0, N - 1)(FRandom) : 0; };
+    FSession = std::make_unique<TNetRaceSession>(Ready.Connection.release(), *this, State.Decks, Random);
     FSession->Begin();
 }
 

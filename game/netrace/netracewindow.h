@@ -1,6 +1,6 @@
 #pragma once
 // The game window's side of a race between two machines: hosting and
-// joining with their small windows, the player's keys and clicks turned into
+// joining (set up by TNetRaceSetup), the player's keys and clicks turned into
 // plays, and what the session shows (the table from this player's seat, the
 // start box, who won and the question to play again, the end) shown through
 // the window. While a race is on, the computer's clock does not run and the
@@ -8,6 +8,7 @@
 #include "game/netrace/netraceflights.h"
 #include "game/netrace/netracereturn.h"
 #include "game/netrace/netracesession.h"
+#include "game/netrace/netracesetup.h"
 #include "game/netrace/netracestatus.h"
 #include "game/table/tablemode.h"
 
@@ -15,16 +16,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <random>
 
 class TGameHost;
 class TLuCardGroup;
 struct TCardComponents;
 struct TGameState;
 class TNetRaceRecords;
-
-namespace network {
-class TRaceServer;
-}
 
 class TNetRaceWindow : public QObject, public TNetRaceView, public TTableMode {
     Q_OBJECT
@@ -45,7 +43,9 @@ public:
     // Asks for the name and port, then waits for a guest; Ask false starts
     // at once with Name and Port (the command line). Port 0 is the game's
     // usual port.
-    void HostRace(bool Ask, const QString& Name, quint16 Port);
+    // Whoever says hello is asked about in the waiting window, except a
+    // guest named AcceptName, let in at once.
+    void HostRace(bool Ask, const QString& Name, quint16 Port, const QString& AcceptName = QString());
     // Asks for the name and address, then joins; Ask false joins at once.
     void JoinRace(bool Ask, const QString& Name, const QString& Address);
     // Leaves the race (the other player is told).
@@ -82,7 +82,7 @@ public:
     QString StatusText() const { return FStatus.Visible() ? FStatus.Text() : QString(); }
 
 private:
-    void Begin(network::TRaceConnection* Connection, const QString& OwnName);
+    void Begin(TNetRaceSetup::TReady Ready);
     void CountEnd(TRaceEnd End);
     void Lay(const core::TRaceSnapshot& Table, int OwnSeat);
     void Relay();
@@ -97,8 +97,10 @@ private:
     TCardComponents& Cards;
     TGameHost& Host;
     TNetRaceRecords& Records;
-    QWidget* FWindow;
-    std::unique_ptr<network::TRaceServer> FServer;
+    TNetRaceSetup FSetup;
+    // The race's own deals: drawing from the process-wide generator, or
+    // seeding it, would change the deals of the game against the computer.
+    std::mt19937 FRandom;
     std::unique_ptr<TNetRaceSession> FSession;
     TNetRaceFlights FFlights;
     TNetRaceStatus FStatus;
@@ -106,7 +108,6 @@ private:
     std::unique_ptr<TNetRaceReturn> FReturn; // while the line is down
     bool FWaitingForPeer = false;            // our OK or Yes is given, the other's not yet
     core::TRaceSnapshot FShownBefore; // the table before the next change
-    bool FSettingUp = false;
     bool FQuestion = false; // the question to play again is open
     bool FStartBox = false; // the start box is open
     bool FTerminating = false;

@@ -344,6 +344,17 @@
     </message>
 </context>
 <context>
+    <name>TNetRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Carrera - Una baraja</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Carrera - Dos barajas</translation>
+    </message>
+</context>
+<context>
     <name>TNetRaceSession</name>
     <message>
         <source>a move that does not fit the table</source>
@@ -379,10 +390,10 @@
     </message>
 </context>
 <context>
-    <name>TNetRaceWindow</name>
+    <name>TNetRaceSetup</name>
     <message>
-        <source>Player</source>
-        <translation>Jugador</translation>
+        <source>&quot;%1&quot; is not a port to host on: give a number from 1 to 65535.</source>
+        <translation>&quot;%1&quot; no es un puerto: indica un número del 1 al 65535.</translation>
     </message>
     <message>
         <source>Velto cannot host on port %1: %2</source>
@@ -407,6 +418,13 @@
     <message>
         <source>Joining %1 ...</source>
         <translation>Conectando con %1 ...</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceWindow</name>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>It is a tie, Do you want to play again?</source>
@@ -546,17 +564,6 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>TNetRaceRecords</name>
-    <message>
-        <source>Race - Single Deck</source>
-        <translation>Carrera - Una baraja</translation>
-    </message>
-    <message>
-        <source>Race - Double Deck</source>
-        <translation>Carrera - Dos barajas</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,17 @@
     </message>
 </context>
 <context>
+    <name>TNetRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Course - Un jeu</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Course - Deux jeux</translation>
+    </message>
+</context>
+<context>
     <name>TNetRaceSession</name>
     <message>
         <source>a move that does not fit the table</source>
@@ -379,10 +390,10 @@
     </message>
 </context>
 <context>
-    <name>TNetRaceWindow</name>
+    <name>TNetRaceSetup</name>
     <message>
-        <source>Player</source>
-        <translation>Joueur</translation>
+        <source>&quot;%1&quot; is not a port to host on: give a number from 1 to 65535.</source>
+        <translation>« %1 » n&apos;est pas un port : indiquez un nombre de 1 à 65535.</translation>
     </message>
     <message>
         <source>Velto cannot host on port %1: %2</source>
@@ -407,6 +418,13 @@
     <message>
         <source>Joining %1 ...</source>
         <translation>Connexion à %1 ...</translation>
+    </message>
+</context>
+<context>
+    <name>TNetRaceWindow</name>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>It is a tie, Do you want to play again?</source>
@@ -546,17 +564,6 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>TNetRaceRecords</name>
-    <message>
-        <source>Race - Single Deck</source>
-        <translation>Course - Un jeu</translation>
-    </message>
-    <message>
-        <source>Race - Double Deck</source>
-        <translation>Course - Deux jeux</translation>
     </message>
 </context>
 <context>

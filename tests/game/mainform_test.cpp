@@ -19,6 +19,10 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
 #include <memory>
 
 namespace {
@@ -360,11 +364,41 @@ protected:
     }
 };
 
-TEST(MainFormMessages, TheWindowsOwnMessagesFollowWmUser)
+// The window's own messages lie above WM_USER, clear of the system's, and
+// each is its own: whatever order they are posted in, each reaches its own
+// handler, in that order.
+TEST_F(MainFormTest, EachOfTheWindowsOwnMessagesReachesItsOwnHandler)
 {
-    EXPECT_EQ(MsgRefillUser, 1025u);
-    EXPECT_EQ(MsgRefillComputer, 1026u);
-    EXPECT_EQ(MsgGameOver, 1027u);
+    struct Own {
+        unsigned Msg;
+        int Slot;
+        QString Call;
+    };
+    std::vector<Own> Messages = {
+        {MsgRefillUser, 2, QStringLiteral("user 2")},
+        {MsgRefillComputer, 4, QStringLiteral("computer 4")},
+        {MsgGameOver, 0, QStringLiteral("game over")},
+    };
+    std::set<unsigned> Numbers;
+    for (const Own& M : Messages) {
+        EXPECT_GT(M.Msg, platform::WM_USER);
+        Numbers.insert(M.Msg);
+    }
+    EXPECT_EQ(Numbers.size(), Messages.size()) << "two messages share a number";
+
+    RecordingForm form(appDir);
+    const auto ByNumber = [](const Own& A, const Own& B) { return A.Msg < B.Msg; };
+    std::sort(Messages.begin(), Messages.end(), ByNumber);
+    do {
+        form.calls.clear();
+        QStringList Expected;
+        for (const Own& M : Messages) {
+            platform::PostMessage(&form, M.Msg, static_cast<std::uintptr_t>(M.Slot));
+            Expected << M.Call;
+        }
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(form.calls, Expected);
+    } while (std::next_permutation(Messages.begin(), Messages.end(), ByNumber));
 }
 
 TEST_F(MainFormTest, PostedMessagesReachTheirHandlersInPostingOrder)

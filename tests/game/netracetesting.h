@@ -102,7 +102,7 @@ inline void Connect(TPlayer& Ann, TPlayer& Bo, testing_support::ScriptedModalDia
         return UntilClosed(Wait);
     }));
     Modals.Then(ScriptedModalDialogs::For<TRaceWaitForm>(UntilClosed));
-    Ann.Form->HostRace(QStringLiteral("Ann"), Port);
+    Ann.Form->HostRace(QStringLiteral("Ann"), Port, QStringLiteral("Bo"));
     ASSERT_TRUE(Ann.Racing() && Bo.Racing());
     ASSERT_TRUE(WaitFor([&] {
         return Ann.Form->NetRace->Session()->Running() && Bo.Form->NetRace->Session()->Running();

@@ -6,6 +6,7 @@
 #include "cardlib/luflightlayer.h"
 #include "core/twoseatrace.h"
 #include "network/raceserver.h"
+#include "platform/random.h"
 #include "tests/game/netracetesting.h"
 
 #include <QApplication>
@@ -209,6 +210,27 @@ TEST(NetRaceWindowBoxes, TheStartBoxClosesWithTheRaceItServed)
     EXPECT_EQ(Seen, (QStringList{StartBox, QStringLiteral("Ann left the race.")}));
     EXPECT_FALSE(StartBoxLeftUnderTheNews);
     EXPECT_FALSE(Bo.Racing());
+}
+
+} // namespace
+
+namespace {
+
+// The race deals from a generator of its own: the process-wide one, which
+// the game against the computer shuffles with, is neither drawn from nor
+// seeded anew when a race begins and deals.
+TEST(NetRaceWindowDeals, TheRaceLeavesTheComputerGamesGeneratorAlone)
+{
+    TPlayer Ann(false), Bo(false);
+    ScriptedMessageBoxes Boxes;
+    Boxes.SetFallback(MsgResult::Ok);
+    ScriptedModalDialogs Modals;
+    constexpr std::uint32_t Seed = 20261210;
+    platform::SetRandSeed(Seed);
+    Connect(Ann, Bo, Modals);
+    EXPECT_EQ(platform::RandSeed(), Seed);
+    Ann.Form->NetRace->Leave();
+    EXPECT_TRUE(WaitFor([&] { return !Bo.Racing(); }));
 }
 
 } // namespace

@@ -210,7 +210,7 @@ TEST_F(TerminationChild, StandsAtItsPlaceWhenTheRequestArrives)
             netracetesting::WaitFor([&] { return Wait.result() != 0; });
             return Wait.result();
         }));
-        form->HostRace(QStringLiteral("Ann"), Port);
+        form->HostRace(QStringLiteral("Ann"), Port, QStringLiteral("Bo"));
         ASSERT_TRUE(netracetesting::WaitFor([&] {
             return form->NetRace->Session() && form->NetRace->Session()->Running();
         }));

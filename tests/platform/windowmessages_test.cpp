@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,11 @@ using platform::PostMessage;
 
 namespace {
 
-// The three messages a game window posts to itself, by their numbers:
-// WM_USER + 1, + 2 and + 3.
-constexpr unsigned MsgRefillUser = 1025;
-constexpr unsigned MsgRefillComputer = 1026;
-constexpr unsigned MsgGameOver = 1027;
+// Three messages like those a game window posts to itself (the logs below
+// show them by number: 1025, 1026 and 1027).
+constexpr unsigned MsgRefillUser = platform::WM_USER + 1;
+constexpr unsigned MsgRefillComputer = platform::WM_USER + 2;
+constexpr unsigned MsgGameOver = platform::WM_USER + 3;
 
 // Stands in for the game window: logs every message it receives and, like
 // the refill handler, may post a further message while handling one.
@@ -46,9 +47,31 @@ protected:
     }
 };
 
-TEST(WindowMessages, UserMessagesStartAt0x400)
+// A message arrives as it was posted, every bit of each of its numbers: a
+// handler reads a slot, or a pointer, from them.
+TEST(WindowMessages, NumbersArriveWhole)
 {
-    EXPECT_EQ(platform::WM_USER, 0x0400u);
+    struct Case {
+        unsigned Msg;
+        std::uintptr_t WParam;
+        std::intptr_t LParam;
+    };
+    const Case Cases[] = {
+        {platform::WM_USER, 0, 0},
+        {platform::WM_USER + 1, 1, -1},
+        {std::numeric_limits<unsigned>::max(), std::numeric_limits<std::uintptr_t>::max(),
+         std::numeric_limits<std::intptr_t>::min()},
+        {0x80000001u, std::uintptr_t{1} << (8 * sizeof(std::uintptr_t) - 1), std::numeric_limits<std::intptr_t>::max()},
+    };
+    Window window;
+    std::vector<std::string> expected;
+    for (const Case& c : Cases) {
+        PostMessage(&window, c.Msg, c.WParam, c.LParam);
+        expected.push_back("msg " + std::to_string(c.Msg) + ":" + std::to_string(c.WParam) + ":" +
+                           std::to_string(c.LParam));
+    }
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(window.log, expected);
 }
 
 TEST(WindowMessages, PostingNeverSends)
