@@ -388,6 +388,10 @@
         <source>%1 sent %2; the race has ended.</source>
         <translation>%1 hat %2 gesendet; das Rennen ist beendet.</translation>
     </message>
+    <message>
+        <source>a message out of turn</source>
+        <translation>eine Nachricht zur falschen Zeit</translation>
+    </message>
 </context>
 <context>
     <name>TNetRaceSetup</name>
@@ -419,6 +423,14 @@
         <source>Joining %1 ...</source>
         <translation>Verbinde mit %1 ...</translation>
     </message>
+    <message>
+        <source>%1 wants to race.</source>
+        <translation>%1 möchte mitspielen.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to let you in ...</source>
+        <translation>Warten, bis der Gastgeber dich hereinlässt ...</translation>
+    </message>
 </context>
 <context>
     <name>TNetRaceWindow</name>
@@ -433,6 +445,22 @@
     <message>
         <source>Leave the race?</source>
         <translation>Das Rennen verlassen?</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>Warten auf %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to come back… %2</source>
+        <translation>Warten, bis %1 zurückkommt… %2</translation>
+    </message>
+    <message>
+        <source>%1 has not come back.</source>
+        <translation>%1 ist nicht zurückgekommen.</translation>
+    </message>
+    <message>
+        <source>%1 has not come back. End the race?</source>
+        <translation>%1 ist nicht zurückgekommen. Das Rennen beenden?</translation>
     </message>
 </context>
 <context>
@@ -615,6 +643,14 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>&amp;Accept</source>
+        <translation>An&amp;nehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Refuse</source>
+        <translation>Ab&amp;lehnen</translation>
+    </message>
 </context>
 <context>
     <name>TScoreForm</name>
@@ -729,6 +765,14 @@
     <message>
         <source>The connection to the other player was lost.</source>
         <translation>Die Verbindung zum anderen Spieler ist abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The host did not let you into the race.</source>
+        <translation>Der Gastgeber hat dich nicht ins Rennen gelassen.</translation>
+    </message>
+    <message>
+        <source>The other player did not wait to be let in.</source>
+        <translation>Der andere Spieler hat nicht gewartet, bis er hereingelassen wurde.</translation>
     </message>
 </context>
 <context>

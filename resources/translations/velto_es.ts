@@ -388,6 +388,10 @@
         <source>%1 sent %2; the race has ended.</source>
         <translation>%1 envió %2; la carrera ha terminado.</translation>
     </message>
+    <message>
+        <source>a message out of turn</source>
+        <translation>un mensaje a destiempo</translation>
+    </message>
 </context>
 <context>
     <name>TNetRaceSetup</name>
@@ -419,6 +423,14 @@
         <source>Joining %1 ...</source>
         <translation>Conectando con %1 ...</translation>
     </message>
+    <message>
+        <source>%1 wants to race.</source>
+        <translation>%1 quiere jugar.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to let you in ...</source>
+        <translation>Esperando a que el anfitrión te deje entrar ...</translation>
+    </message>
 </context>
 <context>
     <name>TNetRaceWindow</name>
@@ -433,6 +445,22 @@
     <message>
         <source>Leave the race?</source>
         <translation>¿Abandonar la carrera?</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>Esperando a %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to come back… %2</source>
+        <translation>Esperando a que %1 vuelva… %2</translation>
+    </message>
+    <message>
+        <source>%1 has not come back.</source>
+        <translation>%1 no ha vuelto.</translation>
+    </message>
+    <message>
+        <source>%1 has not come back. End the race?</source>
+        <translation>%1 no ha vuelto. ¿Terminar la carrera?</translation>
     </message>
 </context>
 <context>
@@ -615,6 +643,14 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
+    <message>
+        <source>&amp;Accept</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Refuse</source>
+        <translation>&amp;Rechazar</translation>
+    </message>
 </context>
 <context>
     <name>TScoreForm</name>
@@ -729,6 +765,14 @@
     <message>
         <source>The connection to the other player was lost.</source>
         <translation>Se perdió la conexión con el otro jugador.</translation>
+    </message>
+    <message>
+        <source>The host did not let you into the race.</source>
+        <translation>El anfitrión no te ha dejado entrar en la carrera.</translation>
+    </message>
+    <message>
+        <source>The other player did not wait to be let in.</source>
+        <translation>El otro jugador no esperó a que lo dejaran entrar.</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,10 @@
         <source>%1 sent %2; the race has ended.</source>
         <translation>%1 a envoyé %2 ; la course est terminée.</translation>
     </message>
+    <message>
+        <source>a message out of turn</source>
+        <translation>un message à contretemps</translation>
+    </message>
 </context>
 <context>
     <name>TNetRaceSetup</name>
@@ -419,6 +423,14 @@
         <source>Joining %1 ...</source>
         <translation>Connexion à %1 ...</translation>
     </message>
+    <message>
+        <source>%1 wants to race.</source>
+        <translation>%1 veut faire la course.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to let you in ...</source>
+        <translation>En attente que l&apos;hôte vous laisse entrer ...</translation>
+    </message>
 </context>
 <context>
     <name>TNetRaceWindow</name>
@@ -433,6 +445,22 @@
     <message>
         <source>Leave the race?</source>
         <translation>Quitter la course ?</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>En attente de %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to come back… %2</source>
+        <translation>En attente du retour de %1… %2</translation>
+    </message>
+    <message>
+        <source>%1 has not come back.</source>
+        <translation>%1 n&apos;est pas revenu.</translation>
+    </message>
+    <message>
+        <source>%1 has not come back. End the race?</source>
+        <translation>%1 n&apos;est pas revenu. Terminer la course ?</translation>
     </message>
 </context>
 <context>
@@ -615,6 +643,14 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
+    <message>
+        <source>&amp;Accept</source>
+        <translation>A&amp;ccepter</translation>
+    </message>
+    <message>
+        <source>&amp;Refuse</source>
+        <translation>&amp;Refuser</translation>
+    </message>
 </context>
 <context>
     <name>TScoreForm</name>
@@ -729,6 +765,14 @@
     <message>
         <source>The connection to the other player was lost.</source>
         <translation>La connexion avec l&apos;autre joueur a été perdue.</translation>
+    </message>
+    <message>
+        <source>The host did not let you into the race.</source>
+        <translation>L&apos;hôte ne vous a pas laissé entrer dans la course.</translation>
+    </message>
+    <message>
+        <source>The other player did not wait to be let in.</source>
+        <translation>L&apos;autre joueur n&apos;a pas attendu d&apos;être admis.</translation>
     </message>
 </context>
 <context>

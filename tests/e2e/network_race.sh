@@ -94,7 +94,7 @@ for side in host guest; do
     printf "[Settings]\nDeckSize=1\nPlaySounds=0\nAnimateCards=1\n" >"$Tmp/$side/Data/Config.INI"
 done
 log "starting the host on port $Port"
-(cd "$Tmp/host" && exec env DISPLAY="${Display[host]}" ./velto --host "$Port" --name Ann >log 2>&1) &
+(cd "$Tmp/host" && exec env DISPLAY="${Display[host]}" ./velto --host "$Port" --name Ann --accept Bo >log 2>&1) &
 Pid[host]=$!
 Pids+=("${Pid[host]}")
 for _ in $(seq 100); do Main[host]=$(find_main host) && break; sleep 0.1; done

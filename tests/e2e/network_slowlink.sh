@@ -198,7 +198,7 @@ start_velto() # SIDE ARGS...
 
 Port=47251
 log "starting the host on ${Ip[host]}:$Port"
-start_velto host --host "$Port" --name Ann
+start_velto host --host "$Port" --name Ann --accept Bo
 log "starting the guest, joining over the slow link"
 start_velto guest --join "${Ip[host]}:$Port" --name Bo
 
