@@ -25,13 +25,13 @@ xvfb=$!
 sleep 1
 for _ in $(seq "$runs"); do
   if [ -n "$bare" ]; then
-    DISPLAY=:95 LANG=C.UTF-8 LANGUAGE= "$work/probe" --settle 1500 -- "$bare" >>"$work/bare-C.UTF-8.txt" 2>/dev/null
+    DISPLAY=:95 LANG=C.UTF-8 LANGUAGE= "$work/probe" --settle 1500 -- "$bare" >>"$work/bare-C.UTF-8.txt" 2>/dev/null || true
   fi
   for run in before:C.UTF-8 after:C.UTF-8 after:de_DE.UTF-8; do
     build=${run%%:*} locale=${run#*:}
     printf '[Settings]\nVelto=2\n' >"$work/$build/Data/Config.INI"
     DISPLAY=:95 LANG=$locale LANGUAGE= PULSE_SERVER="unix:$work/none" \
-      "$work/probe" --settle 1500 -- "$work/$build/velto" >>"$work/$build-$locale.txt" 2>/dev/null
+      "$work/probe" --settle 1500 -- "$work/$build/velto" >>"$work/$build-$locale.txt" 2>/dev/null || true
   done
 done
 field() { sed -n "s/.*\b$1=\([-0-9.]*\).*/\1/p" "$2"; }
