@@ -23,12 +23,17 @@ function(velto_library name dir)
   endif()
 endfunction()
 
+# Embedded files that shrink are packed with zlib rather than rcc's default
+# zstd: the PNG decoder inflates with zlib anyway, while zstd would be one
+# more library's code read from disk for the few cards shown at start-up.
+set(VELTO_RCC_OPTIONS --compress-algo zlib)
+
 # velto_resources(TARGET NAME PREFIX BASE FILES...): embed files with the Qt
 # resource system; an empty list is allowed while art is being made.
 function(velto_resources target name prefix base)
   set(_files ${ARGN})
   get_target_property(_type ${target} TYPE)
   if(_files AND NOT _type STREQUAL "INTERFACE_LIBRARY")
-    qt_add_resources(${target} ${name} PREFIX ${prefix} BASE ${base} FILES ${_files})
+    qt_add_resources(${target} ${name} PREFIX ${prefix} BASE ${base} FILES ${_files} OPTIONS ${VELTO_RCC_OPTIONS})
   endif()
 endfunction()

@@ -19,7 +19,8 @@ function(velto_translations target)
       COMMENT "Compiling the translation ${_name}")
     list(APPEND _qm_files ${_qm})
   endforeach()
-  qt_add_resources(${target} ${target}_i18n PREFIX "/i18n" BASE ${CMAKE_CURRENT_BINARY_DIR}/i18n FILES ${_qm_files})
+  qt_add_resources(${target} ${target}_i18n PREFIX "/i18n" BASE ${CMAKE_CURRENT_BINARY_DIR}/i18n FILES ${_qm_files}
+    OPTIONS ${VELTO_RCC_OPTIONS})
   if(VELTO_LUPDATE)
     add_custom_target(${target}_lupdate
       COMMAND ${VELTO_LUPDATE} -silent -no-obsolete -locations none -I ${CMAKE_SOURCE_DIR} ${ARG_SOURCES} -ts ${ARG_TS_FILES}

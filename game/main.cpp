@@ -3,6 +3,7 @@
 #include "game/mainform.h"
 #include "game/solo/gamedialogs.h"
 #include "platform/application.h"
+#include "platform/firstframe.h"
 #include "platform/soundpreloader.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
@@ -47,11 +48,6 @@ int main(int argc, char** argv)
     app.SetTitle(QStringLiteral("Velto"));
     // The desktop entry's name lets a Wayland desktop match the window to it.
     app.setDesktopFileName(QStringLiteral("com.gorvane.velto"));
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/velto-%1.png").arg(size), QSize(size, size));
-    app.setWindowIcon(icon);
-
     if (!Line.Error.isEmpty()) {
         std::fprintf(stderr, "velto: %s\n", qPrintable(Line.Error));
         return 2;
@@ -59,6 +55,15 @@ int main(int argc, char** argv)
 
     TMainForm MainForm;
     MainForm.show();
+    // The icon comes once the table is on the screen: its eight sizes are
+    // decoded and handed to the window system whole (some 1 MB of memory at
+    // its peak), for a picture that only the window list and title bar show.
+    platform::AfterFirstPaint(MainForm, [&app] {
+        QIcon icon;
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/icons/velto-%1.png").arg(size), QSize(size, size));
+        app.setWindowIcon(icon);
+    });
     // A race from the command line starts once the window is up.
     if (Line.Host || !Line.Join.isEmpty()) {
         const QString Name = Line.Name.isEmpty() ? DefaultPlayerName() : Line.Name;

@@ -12,8 +12,8 @@
 #include "game/table/image.h"
 #include "game/netrace/netracewindow.h"
 #include "platform/fonts.h"
+#include "platform/firstframe.h"
 #include "platform/installpaths.h"
-#include "platform/jpegimage.h"
 #include "platform/messagebox.h"
 #include "platform/modal.h"
 #include "platform/shell.h"
@@ -37,7 +37,9 @@ constexpr int BevelWidth = 73, BevelHeight = 98;
 constexpr int BevelLefts[] = {53, 178, 272, 367, 462};
 constexpr int ComputerRowTop = 23, UserRowTop = 343;
 
-const QString RingPicture = QStringLiteral(":/pictures/ring.jpg");
+// The ring's JPEG decoded at build time (cmake/VeltoPictures.cmake): the
+// same pixels, read as the other pictures are.
+const QString RingPicture = QStringLiteral(":/pictures/ring.png");
 const QString WaitSignPicture = QStringLiteral(":/pictures/waitsign.png");
 
 template <typename W>
@@ -105,6 +107,15 @@ TMainForm::TMainForm(const QString& appDir, QWidget* parent)
     qApp->installEventFilter(this);
 
     FormCreate();
+    platform::AfterFirstPaint(*this, [this] { AfterFirstFrame(); });
+}
+
+void TMainForm::AfterFirstFrame()
+{
+    // Sized to its text once the table shows: the label is hidden, and its
+    // bold serif face would be the one font file read before the first frame
+    // for nothing on it.
+    GamePausedLabel->adjustSize();
 }
 
 TMainForm::~TMainForm() = default;
@@ -123,7 +134,7 @@ void TMainForm::CreateComponents()
         }
     }
 
-    const QImage ring = platform::LoadJpeg(RingPicture);
+    const QImage ring(RingPicture);
     Image2 = MakePicture(FClient, "Image2", 225, 176, 80, ring);
     Image1 = MakePicture(FClient, "Image1", 372, 176, 80, ring);
 
@@ -141,7 +152,7 @@ void TMainForm::CreateComponents()
     QPalette red = GamePausedLabel->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     GamePausedLabel->setPalette(red);
-    Place(GamePausedLabel, "GamePausedLabel", 44, 280)->adjustSize();
+    Place(GamePausedLabel, "GamePausedLabel", 44, 280);
     GamePausedLabel->hide();
 
     PauseBtn = Place(new QPushButton(tr("&Pause"), FClient), "PauseBtn", 56, 304);

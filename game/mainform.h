@@ -175,6 +175,8 @@ protected:
     // preparation behind the splash window when Decks is not 1, then the
     // preparation of the deck for the first deal.
     void PrepareCardsAtStartUp();
+    // What the first frame does not need, run once it is on the screen.
+    void AfterFirstFrame();
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

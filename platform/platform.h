@@ -5,6 +5,7 @@
 #include "platform/abort.h"
 #include "platform/application.h"
 #include "platform/component.h"
+#include "platform/firstframe.h"
 #include "platform/fonts.h"
 #include "platform/inifile.h"
 #include "platform/installpaths.h"

@@ -71,11 +71,15 @@ QString InterfaceLanguage(const EnvironmentLookup& Environment, const QStringLis
 
 QStringList AvailableLanguages()
 {
+    // Matched by hand: a name filter is a wildcard that Qt compiles into a
+    // regular expression, and this list is read before the first window.
+    const QString Suffix = QStringLiteral(".qm");
     QStringList Languages;
-    const QStringList Files =
-        QDir(ResourceFolder).entryList({FilePrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+    const QStringList Files = QDir(ResourceFolder).entryList(QDir::Files, QDir::Name);
     for (const QString& File : Files)
-        Languages << File.mid(FilePrefix.size(), File.size() - FilePrefix.size() - 3);
+        if (File.size() >= FilePrefix.size() + Suffix.size() && File.startsWith(FilePrefix, Qt::CaseInsensitive)
+            && File.endsWith(Suffix, Qt::CaseInsensitive))
+            Languages << File.mid(FilePrefix.size(), File.size() - FilePrefix.size() - Suffix.size());
     return Languages;
 }
 

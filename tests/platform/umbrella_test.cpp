@@ -35,6 +35,8 @@ TEST(PlatformUmbrella, BringsInEveryHeaderTheOtherLayersUse)
     static_assert(std::is_invocable_v<platform::ShellHandler, QString, QString>); // shell.h
     static_assert(std::is_invocable_v<platform::SoundHandler, QString>);          // sound.h
     static_assert(std::is_invocable_v<decltype(&platform::SoundPreloader::InstallOnApplication)>); // soundpreloader.h
+    static_assert(std::is_invocable_v<decltype(&platform::AfterFirstPaint), QWidget&, std::function<void()>,
+                                      int>);                                      // firstframe.h
     // Not drawn: the tests of the deal rely on the generator's sequence.
     static_assert(std::is_invocable_r_v<int, decltype(&platform::Random), int>); // random.h
 
