@@ -10,6 +10,7 @@ packages=(
   qt6-wayland weston                # the program on a Wayland session, and a headless one to test it
   libpulse-dev                      # the sound module (platform/soundmodule/)
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libminiupnpc-dev libnatpmp-dev    # the host asks its home router to forward the port (UPnP, NAT-PMP)
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   xvfb xauth xdotool
   imagemagick x11-utils             # the end-to-end tests read the screen and watch the windows
