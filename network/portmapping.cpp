@@ -112,15 +112,15 @@ void TPortMapping::Deliver(const TPortMapResult& Result)
     Q_EMIT Reported(Result);
 }
 
-QString TPortMapping::Text(quint16 LocalPort) const
+QString TPortMapping::Describe(const std::optional<TPortMapResult>& Result, quint16 LocalPort)
 {
-    if (!FResult)
+    if (!Result)
         return tr("Asking the router to open port %1 ...").arg(LocalPort);
-    switch (FResult->Kind) {
+    switch (Result->Kind) {
     case TPortMapResult::TKind::Mapped:
-        return tr("From the internet: %1").arg(AddressWithPort(FResult->Address, FResult->Port));
+        return tr("From the internet: %1").arg(AddressWithPort(Result->Address, Result->Port));
     case TPortMapResult::TKind::Refused:
-        return tr("The router refused to open the port: %1").arg(FResult->Reason);
+        return tr("The router refused to open the port: %1").arg(Result->Reason);
     case TPortMapResult::TKind::NoRouter:
         break;
     }

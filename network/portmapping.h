@@ -44,7 +44,8 @@ public:
     const std::optional<TPortMapResult>& Result() const { return FResult; }
     // What the waiting window says of it, one line: the public address to
     // give the other player, or why there is none.
-    QString Text(quint16 LocalPort) const;
+    QString Text(quint16 LocalPort) const { return Describe(FResult, LocalPort); }
+    static QString Describe(const std::optional<TPortMapResult>& Result, quint16 LocalPort);
 
 Q_SIGNALS:
     void Reported(const network::TPortMapResult& Result);

@@ -83,7 +83,11 @@ TPortMapAnswer TRouterPortMapper::MapUpnp(quint16 Port, bool& Found)
     Answer.Via = "UPnP";
     if (!FUpnp) {
         int Error = 0;
-        UPNPDev* Devices = upnpDiscover(SearchMs, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &Error);
+        // One search, for the gateway device of version 1, which gateways
+        // of a later version answer too: the library's usual list searches
+        // four kinds one after the other, a full wait each when none answers.
+        static const char* const Types[] = {"urn:schemas-upnp-org:device:InternetGatewayDevice:1", nullptr};
+        UPNPDev* Devices = upnpDiscoverDevices(Types, SearchMs, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &Error, 0);
         if (!Devices)
             return Answer;
         auto Upnp = std::make_unique<TUpnp>();

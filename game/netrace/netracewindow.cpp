@@ -9,6 +9,8 @@
 #include "core/scoring.h"
 #include "game/table/gamestate.h"
 #include "game/netrace/netracetable.h"
+#include "network/portmapper.h"
+#include "network/portmapping.h"
 #include "network/raceserver.h"
 #include "platform/modal.h"
 #include "platform/random.h"
@@ -77,7 +79,18 @@ void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port)
     QStringList Lines{tr("Waiting for the other player to join at")};
     for (const QString& Address : LocalAddresses())
         Lines << QStringLiteral("%1:%2").arg(Address.contains(u':') ? u'[' + Address + u']' : Address).arg(FServer->Port());
-    TRaceWaitForm Wait(tr("Host a Race"), Lines, FWindow);
+    // The router is asked to forward the port meanwhile; its answer joins
+    // the addresses when it comes.
+    FPortMapping.reset();
+    if (std::unique_ptr<TPortMapper> Mapper = MakePortMapper()) {
+        FPortMapping = std::make_unique<TPortMapping>(std::move(Mapper));
+        FPortMapping->Start(FServer->Port());
+    }
+    const quint16 Listening = FServer->Port();
+    const auto WithRouter = [&] { return FPortMapping ? Lines + QStringList{FPortMapping->Text(Listening)} : Lines; };
+    TRaceWaitForm Wait(tr("Host a Race"), WithRouter(), FWindow);
+    if (FPortMapping)
+        connect(FPortMapping.get(), &TPortMapping::Reported, &Wait, [&] { Wait.SetLines(WithRouter()); });
     TRaceConnection* Joined = nullptr;
     connect(FServer.get(), &TRaceServer::Joined, &Wait, [&](TRaceConnection* Connection) {
         Joined = Connection;
@@ -87,6 +100,8 @@ void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port)
     FSettingUp = false;
     if (!Joined) {
         FServer.reset(); // no one listens any more
+        if (FPortMapping)
+            FPortMapping->Release();
         return;
     }
     Joined->setParent(nullptr);
@@ -171,10 +186,16 @@ void TNetRaceWindow::Terminate()
     FFlights.Clear();
     if (FSession && !FSession->Ended())
         FSession->Leave();
+    // The process ends right after: the router's forwarding is removed
+    // first, but a router that does not answer does not hold up the end.
+    if (FPortMapping)
+        FPortMapping->ReleaseWithin(std::chrono::milliseconds(TPortMapping::ExitWaitMs));
 }
 
 void TNetRaceWindow::Finish()
 {
+    if (FPortMapping)
+        FPortMapping->Release();
     Host.ShowPauseButton(false);
     Host.EnableHelpMenu(true);
 }

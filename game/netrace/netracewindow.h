@@ -21,6 +21,7 @@ struct TGameState;
 class TNetRaceRecords;
 
 namespace network {
+class TPortMapping;
 class TRaceServer;
 }
 
@@ -85,6 +86,9 @@ private:
     TNetRaceRecords& Records;
     QWidget* FWindow;
     std::unique_ptr<network::TRaceServer> FServer;
+    // The home router's forwarding of the hosting port, from hosting to the
+    // race's end (null when the router is not asked).
+    std::unique_ptr<network::TPortMapping> FPortMapping;
     std::unique_ptr<TNetRaceSession> FSession;
     TNetRaceFlights FFlights;
     core::TRaceSnapshot FShownBefore; // the table before the next change

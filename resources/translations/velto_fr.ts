@@ -344,6 +344,17 @@
     </message>
 </context>
 <context>
+    <name>TNetRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Course - Un jeu</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Course - Deux jeux</translation>
+    </message>
+</context>
+<context>
     <name>TNetRaceSession</name>
     <message>
         <source>a move that does not fit the table</source>
@@ -549,17 +560,6 @@
     </message>
 </context>
 <context>
-    <name>TNetRaceRecords</name>
-    <message>
-        <source>Race - Single Deck</source>
-        <translation>Course - Un jeu</translation>
-    </message>
-    <message>
-        <source>Race - Double Deck</source>
-        <translation>Course - Deux jeux</translation>
-    </message>
-</context>
-<context>
     <name>TRaceSetupForm</name>
     <message>
         <source>Join a Race</source>
@@ -659,6 +659,41 @@
     <message>
         <source>Reset all statistics?</source>
         <translation>Réinitialiser toutes les statistiques ?</translation>
+    </message>
+</context>
+<context>
+    <name>network::TPortMapping</name>
+    <message>
+        <source>no reason given</source>
+        <translation>aucune raison donnée</translation>
+    </message>
+    <message>
+        <source>its answer was not an address</source>
+        <translation>sa réponse n'était pas une adresse</translation>
+    </message>
+    <message>
+        <source>its answer was not a port</source>
+        <translation>sa réponse n'était pas un port</translation>
+    </message>
+    <message>
+        <source>its own outside address %1 is private: another router stands before it</source>
+        <translation>son adresse extérieure %1 est privée : un autre routeur se trouve devant lui</translation>
+    </message>
+    <message>
+        <source>Asking the router to open port %1 ...</source>
+        <translation>Demande au routeur d'ouvrir le port %1 ...</translation>
+    </message>
+    <message>
+        <source>From the internet: %1</source>
+        <translation>Depuis Internet : %1</translation>
+    </message>
+    <message>
+        <source>The router refused to open the port: %1</source>
+        <translation>Le routeur a refusé d'ouvrir le port : %1</translation>
+    </message>
+    <message>
+        <source>No router answered: only players on this network can join.</source>
+        <translation>Aucun routeur n'a répondu : seuls les joueurs de ce réseau peuvent rejoindre.</translation>
     </message>
 </context>
 <context>
