@@ -15,6 +15,7 @@ packages=(
   xvfb xauth xdotool
   imagemagick x11-utils             # the end-to-end tests read the screen and watch the windows
   iproute2 iputils-ping             # the race over a slow line: network namespaces, and its round trip
+  miniupnpd-nftables nftables       # a home router (UPnP IGD, NAT-PMP) in a namespace for e2e.network_router
   desktop-file-utils appstream      # the packaging tests validate the desktop files
   pulseaudio pulseaudio-utils       # a sound test plays through a private server and records it
 )
