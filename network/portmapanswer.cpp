@@ -82,6 +82,11 @@ TPortMapResult CheckPortMapAnswer(const TPortMapAnswer& Answer)
         R.Reason = QCoreApplication::translate("network::TPortMapping", "its answer was not an address");
         return R;
     }
+    // An IPv4 address written as IPv6 (::ffff:10.0.0.1) is judged, and
+    // shown, as the IPv4 address it is.
+    bool IsV4 = false;
+    if (const quint32 V4 = Address.toIPv4Address(&IsV4); IsV4)
+        Address = QHostAddress(V4);
     if (Answer.PublicPort < 1 || Answer.PublicPort > 65535) {
         R.Reason = QCoreApplication::translate("network::TPortMapping", "its answer was not a port");
         return R;

@@ -59,6 +59,8 @@ const TAnswerCase AnswerCases[] = {
     {"home network address", Mapped("192.168.1.1", 47251), TKind::Refused, "192.168.1.1 is private"},
     {"carrier's shared space", Mapped("100.64.3.4", 47251), TKind::Refused, "100.64.3.4 is private"},
     {"unspecified", Mapped("0.0.0.0", 47251), TKind::Refused, "is private"},
+    {"a private address written as IPv6", Mapped("::ffff:10.0.0.1", 47251), TKind::Refused, "10.0.0.1 is private"},
+    {"a public one written as IPv6", Mapped("::ffff:203.0.113.7", 47251), TKind::Mapped, "203.0.113.7:47251"},
     {"refused with its reason", Refused("ConflictInMappingEntry (718)"), TKind::Refused, "ConflictInMappingEntry (718)"},
     {"reason on one plain line", Refused("bad\r\n\tline\x07 here"), TKind::Refused, "bad line here"},
     {"refused without a reason", Refused(""), TKind::Refused, "no reason given"},
