@@ -2,8 +2,11 @@
 
 #include "platform/fonts.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 TRaceWaitForm::TRaceWaitForm(const QString& Title, const QStringList& Lines, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -11,10 +14,10 @@ TRaceWaitForm::TRaceWaitForm(const QString& Title, const QStringList& Lines, QWi
     setObjectName(QStringLiteral("RaceWaitForm"));
     setWindowTitle(Title);
     setFont(platform::MakeFont(QStringLiteral("MS Sans Serif"), 11));
-    FTextHeight = 16 * static_cast<int>(Lines.size());
-    Text = new QLabel(Lines.join(u'\n'), this);
+    Text = new QLabel(this);
     Text->setObjectName(QStringLiteral("Text"));
-    // The lines carry addresses and what the player typed: never markup.
+    // The lines carry addresses, a router's words and what the player
+    // typed: never markup.
     Text->setTextFormat(Qt::PlainText);
     Text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Text->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -42,10 +45,44 @@ TRaceWaitForm::TRaceWaitForm(const QString& Title, const QStringList& Lines, QWi
         ClearQuestion();
         Q_EMIT Answered(false);
     });
-    ClearQuestion();
+    Question->hide();
+    AcceptBtn->hide();
+    RefuseBtn->hide();
+    SetLines(Lines);
 }
 
 TRaceWaitForm::~TRaceWaitForm() = default;
+
+void TRaceWaitForm::SetLines(const QStringList& Lines)
+{
+    // A word (an address above all) is never broken: the window widens for
+    // the longest one it can; lines of words are broken between words to
+    // the width. The label itself does not wrap, so that it needs the room
+    // of its literal text, whatever the text holds.
+    const QFontMetrics Metrics(Text->font());
+    int Widest = 0;
+    for (const QString& Line : Lines)
+        for (const QString& Word : Line.split(u' '))
+            Widest = std::max(Widest, Metrics.horizontalAdvance(Word));
+    FWidth = std::clamp(Widest + 32, ClientWidth, MaxClientWidth);
+    QStringList Shown;
+    for (const QString& Line : Lines) {
+        QString Current;
+        for (const QString& Word : Line.split(u' ')) {
+            const QString Longer = Current.isEmpty() ? Word : Current + u' ' + Word;
+            if (!Current.isEmpty() && Metrics.horizontalAdvance(Longer) > FWidth - 24) {
+                Shown << Current;
+                Current = Word;
+            } else {
+                Current = Longer;
+            }
+        }
+        Shown << Current;
+    }
+    Text->setText(Shown.join(u'\n'));
+    FTextHeight = std::max(16, Metrics.lineSpacing()) * static_cast<int>(Shown.size());
+    Layout();
+}
 
 void TRaceWaitForm::Ask(const QString& Text)
 {
@@ -77,16 +114,16 @@ bool TRaceWaitForm::Asking() const
 void TRaceWaitForm::Layout()
 {
     int Y = 12;
-    Text->setGeometry(12, Y, ClientWidth - 24, FTextHeight);
+    Text->setGeometry(12, Y, FWidth - 24, FTextHeight);
     Y += FTextHeight + 16;
     if (Asking()) {
-        Question->setGeometry(12, Y, ClientWidth - 24, 18);
+        Question->setGeometry(12, Y, FWidth - 24, 18);
         Y += 26;
         const int Width = 85, Gap = 12;
-        AcceptBtn->setGeometry(ClientWidth / 2 - Gap / 2 - Width, Y, Width, 25);
-        RefuseBtn->setGeometry(ClientWidth / 2 + Gap / 2, Y, Width, 25);
+        AcceptBtn->setGeometry(FWidth / 2 - Gap / 2 - Width, Y, Width, 25);
+        RefuseBtn->setGeometry(FWidth / 2 + Gap / 2, Y, Width, 25);
         Y += 37;
     }
-    CancelBtn->setGeometry((ClientWidth - 75) / 2, Y, 75, 25);
-    setFixedSize(ClientWidth, Y + 36);
+    CancelBtn->setGeometry((FWidth - 75) / 2, Y, 75, 25);
+    setFixedSize(FWidth, Y + 36);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // A window that waits (for the other player to join, or for the host to
-// answer) with Cancel; whoever it waits on closes it with accept(). While it
-// waits it can put a question to the player (someone wants to race: let
-// them in?), answered with its two buttons.
+// answer) with Cancel; whoever it waits on closes it with accept(). Its
+// lines may change while it waits (the router's answer comes in): the
+// window grows to hold them, wider for a long address, and a long line of
+// words is broken between words. While it waits it can put a question to
+// the player (someone wants to race: let them in?), answered with its two
+// buttons.
 #include <QDialog>
 #include <QStringList>
 
@@ -14,9 +17,11 @@ class TRaceWaitForm : public QDialog
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 300;
+    static constexpr int MaxClientWidth = 440;
     TRaceWaitForm(const QString& Title, const QStringList& Lines, QWidget* Parent = nullptr);
     ~TRaceWaitForm() override;
 
+    void SetLines(const QStringList& Lines);
     // Shows Question (plain text) with Accept and Refuse; Answered follows.
     void Ask(const QString& Question);
     // The question is gone (answered, or its reason went away).
@@ -34,5 +39,6 @@ Q_SIGNALS:
 
 private:
     void Layout();
+    int FWidth = ClientWidth;
     int FTextHeight = 0;
 };

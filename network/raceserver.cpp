@@ -1,5 +1,7 @@
 #include "network/raceserver.h"
 
+#include "network/hostaddresses.h"
+
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QRandomGenerator>
@@ -44,13 +46,7 @@ bool ParseAddress(const QString& Text, QString& Host, quint16& Port)
 
 QStringList LocalAddresses()
 {
-    QStringList V4, V6;
-    for (const QHostAddress& A : QNetworkInterface::allAddresses()) {
-        if (A.isLoopback() || A.isLinkLocal())
-            continue;
-        (A.protocol() == QAbstractSocket::IPv4Protocol ? V4 : V6) << A.toString();
-    }
-    const QStringList All = V4 + V6;
+    const QStringList All = ReachableAddresses(QNetworkInterface::allAddresses());
     return All.isEmpty() ? QStringList{QStringLiteral("127.0.0.1")} : All;
 }
 

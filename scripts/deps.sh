@@ -10,10 +10,12 @@ packages=(
   qt6-wayland weston                # the program on a Wayland session, and a headless one to test it
   libpulse-dev                      # the sound module (platform/soundmodule/)
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libminiupnpc-dev libnatpmp-dev    # the host asks its home router to forward the port (UPnP, NAT-PMP)
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   xvfb xauth xdotool
   imagemagick x11-utils             # the end-to-end tests read the screen and watch the windows
   iproute2 iputils-ping             # the race over a slow line: network namespaces, and its round trip
+  miniupnpd-nftables nftables       # a home router (UPnP IGD, NAT-PMP) in a namespace for e2e.network_router
   desktop-file-utils appstream      # the packaging tests validate the desktop files
   pulseaudio pulseaudio-utils       # a sound test plays through a private server and records it
 )

@@ -3,6 +3,7 @@
 #include "dialogs/racesetupform.h"
 #include "dialogs/racewaitform.h"
 #include "game/table/gamehost.h"
+#include "network/portmapper.h"
 #include "network/raceserver.h"
 #include "platform/modal.h"
 
@@ -79,7 +80,20 @@ TNetRaceSetup::TReady TNetRaceSetup::HostRace(bool Ask, const QString& Name, qui
     QStringList Lines{tr("Waiting for the other player to join at")};
     for (const QString& Address : LocalAddresses())
         Lines << QStringLiteral("%1:%2").arg(Address.contains(u':') ? u'[' + Address + u']' : Address).arg(Server.Port());
-    TRaceWaitForm Wait(tr("Host a Race"), Lines, FWindow);
+    // The router is asked to forward the port meanwhile; its answer joins
+    // the addresses when it comes.
+    TReady Ready;
+    if (std::unique_ptr<TPortMapper> Mapper = MakePortMapper()) {
+        Ready.PortMapping = std::make_unique<TPortMapping>(std::move(Mapper));
+        Ready.PortMapping->Start(Server.Port());
+    }
+    const quint16 Listening = Server.Port();
+    const auto WithRouter = [&] {
+        return Ready.PortMapping ? Lines + QStringList{Ready.PortMapping->Text(Listening)} : Lines;
+    };
+    TRaceWaitForm Wait(tr("Host a Race"), WithRouter(), FWindow);
+    if (Ready.PortMapping)
+        connect(Ready.PortMapping.get(), &TPortMapping::Reported, &Wait, [&] { Wait.SetLines(WithRouter()); });
     TRaceConnection* Joined = nullptr;
     connect(&Server, &TRaceServer::Joined, &Wait, [&](TRaceConnection* Connection) {
         Joined = Connection;
@@ -112,9 +126,11 @@ TNetRaceSetup::TReady TNetRaceSetup::HostRace(bool Ask, const QString& Name, qui
     });
     platform::ExecModal(Wait);
     if (!Joined)
-        return {};
+        return Ready;
     Joined->setParent(nullptr); // the server's until now
-    return {std::unique_ptr<TRaceConnection>(Joined), PlayerName};
+    Ready.Connection.reset(Joined);
+    Ready.OwnName = PlayerName;
+    return Ready;
 }
 
 TNetRaceSetup::TReady TNetRaceSetup::JoinRace(bool Ask, const QString& Name, const QString& Address)
@@ -157,5 +173,5 @@ TNetRaceSetup::TReady TNetRaceSetup::JoinRace(bool Ask, const QString& Name, con
             Host.ShowMessage(Lost);
         return {};
     }
-    return {std::move(Connection), PlayerName};
+    return {std::move(Connection), PlayerName, nullptr};
 }

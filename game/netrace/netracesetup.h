@@ -6,6 +6,7 @@
 // hello has arrived and the name this player races by. A setup that fails
 // or is cancelled has told the player why (when there is something to tell)
 // and leaves nothing behind: nothing listens, no connection stays open.
+#include "network/portmapping.h"
 #include "network/raceconnection.h"
 
 #include <QObject>
@@ -23,6 +24,10 @@ public:
     struct TReady {
         std::unique_ptr<network::TRaceConnection> Connection;
         QString OwnName;
+        // Hosting: the home router's forwarding of the port, asked for while
+        // waiting (null when the router is not asked); handed on whether a
+        // guest came or not, so that its removal never holds up the window.
+        std::unique_ptr<network::TPortMapping> PortMapping;
         explicit operator bool() const { return Connection != nullptr; }
     };
 

@@ -8,6 +8,7 @@
 #include "core/scoring.h"
 #include "game/table/gamestate.h"
 #include "game/netrace/netracetable.h"
+#include "network/portmapping.h"
 #include "platform/stringtable.h"
 #include "platform/systemclock.h"
 
@@ -41,8 +42,16 @@ void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port, const
 {
     if (Active())
         return;
-    if (TNetRaceSetup::TReady Ready = FSetup.HostRace(Ask, Name, Port, AcceptName))
-        Begin(std::move(Ready));
+    TNetRaceSetup::TReady Ready = FSetup.HostRace(Ask, Name, Port, AcceptName);
+    // The router's forwarding lasts as long as the race; a setup that came
+    // to nothing lets it go at once.
+    FPortMapping = std::move(Ready.PortMapping);
+    if (!Ready) {
+        if (FPortMapping)
+            FPortMapping->Release();
+        return;
+    }
+    Begin(std::move(Ready));
 }
 
 void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Address)
@@ -93,6 +102,10 @@ void TNetRaceWindow::Terminate()
     FFlights.Clear();
     if (FSession && !FSession->Ended())
         FSession->Leave();
+    // The process ends right after: the router's forwarding is removed
+    // first, but a router that does not answer does not hold up the end.
+    if (FPortMapping)
+        FPortMapping->ReleaseWithin(std::chrono::milliseconds(TPortMapping::ExitWaitMs));
 }
 
 void TNetRaceWindow::Finish()
@@ -100,6 +113,8 @@ void TNetRaceWindow::Finish()
     StopReturn();
     FWaitingForPeer = false;
     FStatus.Hide();
+    if (FPortMapping)
+        FPortMapping->Release();
     Host.ShowPauseButton(false);
     Host.EnableHelpMenu(true);
 }

@@ -24,6 +24,10 @@ struct TCardComponents;
 struct TGameState;
 class TNetRaceRecords;
 
+namespace network {
+class TPortMapping;
+}
+
 class TNetRaceWindow : public QObject, public TNetRaceView, public TTableMode {
     Q_OBJECT
 public:
@@ -101,6 +105,9 @@ private:
     // The race's own deals: drawing from the process-wide generator, or
     // seeding it, would change the deals of the game against the computer.
     std::mt19937 FRandom;
+    // The home router's forwarding of the hosting port, from hosting to the
+    // race's end (null when the router is not asked).
+    std::unique_ptr<network::TPortMapping> FPortMapping;
     std::unique_ptr<TNetRaceSession> FSession;
     TNetRaceFlights FFlights;
     TNetRaceStatus FStatus;

@@ -705,6 +705,41 @@
     </message>
 </context>
 <context>
+    <name>network::TPortMapping</name>
+    <message>
+        <source>no reason given</source>
+        <translation>kein Grund angegeben</translation>
+    </message>
+    <message>
+        <source>its answer was not an address</source>
+        <translation>seine Antwort war keine Adresse</translation>
+    </message>
+    <message>
+        <source>its answer was not a port</source>
+        <translation>seine Antwort war kein Port</translation>
+    </message>
+    <message>
+        <source>its own outside address %1 is private: another router stands before it</source>
+        <translation>seine eigene Adresse nach außen, %1, ist privat: ein weiterer Router steht davor</translation>
+    </message>
+    <message>
+        <source>Asking the router to open port %1 ...</source>
+        <translation>Der Router wird gebeten, Port %1 zu öffnen ...</translation>
+    </message>
+    <message>
+        <source>From the internet: %1</source>
+        <translation>Aus dem Internet: %1</translation>
+    </message>
+    <message>
+        <source>The router refused to open the port: %1</source>
+        <translation>Der Router hat das Öffnen des Ports abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>No router answered: only players on this network can join.</source>
+        <translation>Kein Router hat geantwortet: nur Spieler in diesem Netz können beitreten.</translation>
+    </message>
+</context>
+<context>
     <name>network::TRaceConnection</name>
     <message>
         <source>The connection failed: %1</source>

@@ -705,6 +705,41 @@
     </message>
 </context>
 <context>
+    <name>network::TPortMapping</name>
+    <message>
+        <source>no reason given</source>
+        <translation>sin motivo</translation>
+    </message>
+    <message>
+        <source>its answer was not an address</source>
+        <translation>su respuesta no era una dirección</translation>
+    </message>
+    <message>
+        <source>its answer was not a port</source>
+        <translation>su respuesta no era un puerto</translation>
+    </message>
+    <message>
+        <source>its own outside address %1 is private: another router stands before it</source>
+        <translation>su propia dirección exterior %1 es privada: hay otro router delante</translation>
+    </message>
+    <message>
+        <source>Asking the router to open port %1 ...</source>
+        <translation>Pidiendo al router que abra el puerto %1 ...</translation>
+    </message>
+    <message>
+        <source>From the internet: %1</source>
+        <translation>Desde internet: %1</translation>
+    </message>
+    <message>
+        <source>The router refused to open the port: %1</source>
+        <translation>El router se negó a abrir el puerto: %1</translation>
+    </message>
+    <message>
+        <source>No router answered: only players on this network can join.</source>
+        <translation>Ningún router respondió: solo pueden unirse jugadores de esta red.</translation>
+    </message>
+</context>
+<context>
     <name>network::TRaceConnection</name>
     <message>
         <source>The connection failed: %1</source>

@@ -705,6 +705,41 @@
     </message>
 </context>
 <context>
+    <name>network::TPortMapping</name>
+    <message>
+        <source>no reason given</source>
+        <translation>aucune raison donnée</translation>
+    </message>
+    <message>
+        <source>its answer was not an address</source>
+        <translation>sa réponse n'était pas une adresse</translation>
+    </message>
+    <message>
+        <source>its answer was not a port</source>
+        <translation>sa réponse n'était pas un port</translation>
+    </message>
+    <message>
+        <source>its own outside address %1 is private: another router stands before it</source>
+        <translation>son adresse extérieure %1 est privée : un autre routeur se trouve devant lui</translation>
+    </message>
+    <message>
+        <source>Asking the router to open port %1 ...</source>
+        <translation>Demande au routeur d'ouvrir le port %1 ...</translation>
+    </message>
+    <message>
+        <source>From the internet: %1</source>
+        <translation>Depuis Internet : %1</translation>
+    </message>
+    <message>
+        <source>The router refused to open the port: %1</source>
+        <translation>Le routeur a refusé d'ouvrir le port : %1</translation>
+    </message>
+    <message>
+        <source>No router answered: only players on this network can join.</source>
+        <translation>Aucun routeur n'a répondu : seuls les joueurs de ce réseau peuvent rejoindre.</translation>
+    </message>
+</context>
+<context>
     <name>network::TRaceConnection</name>
     <message>
         <source>The connection failed: %1</source>

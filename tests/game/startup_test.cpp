@@ -1,7 +1,7 @@
 // What start-up leaves for after the window's first frame, and what the build
 // prepares for it, changes nothing the player sees: the rings are the JPEG's
 // pixels as decoded, and the hidden labels are sized once the table shows.
-#include "game/image.h"
+#include "game/table/image.h"
 #include "game/mainform.h"
 #include "platform/jpegimage.h"
 

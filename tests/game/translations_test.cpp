@@ -16,6 +16,7 @@
 #include "dialogs/splashform.h"
 #include "dialogs/statisticsform.h"
 #include "dialogs/statisticstext.h"
+#include "network/portmapping.h"
 #include "platform/stringtable.h"
 #include "platform/translations.h"
 #include "tests/game/gametesting.h"
@@ -37,6 +38,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -72,14 +75,22 @@ void ExpectTextsFit(QWidget& Window, const QString& Language)
         // reach past the window's edge where its text does not), else the
         // whole control.
         QRect Shown = W->rect();
-        if (auto* Label = qobject_cast<QLabel*>(W); Label && !Label->text().isEmpty() && !Label->wordWrap())
-            Shown = QStyle::alignedRect(Label->layoutDirection(), Label->alignment(),
-                                        QSize(Metrics.horizontalAdvance(Label->text()), Metrics.height()),
-                                        Label->contentsRect());
+        // A label of several lines (the waiting window's): its widest line,
+        // and every line's height.
+        QSize TextSize;
+        if (auto* Label = qobject_cast<QLabel*>(W); Label && !Label->text().isEmpty() && !Label->wordWrap()) {
+            const QStringList Lines = Label->text().split(u'\n');
+            for (const QString& Line : Lines)
+                TextSize.setWidth(std::max(TextSize.width(), Metrics.horizontalAdvance(Line)));
+            TextSize.setHeight(Metrics.height() + static_cast<int>(Lines.size() - 1) * Metrics.lineSpacing());
+            Shown = QStyle::alignedRect(Label->layoutDirection(), Label->alignment(), TextSize, Label->contentsRect());
+        }
         const QRect InWindow = Shown.translated(W->mapTo(&Window, QPoint(0, 0)));
         EXPECT_TRUE(Window.rect().contains(InWindow)) << What.toStdString() << " lies outside the window";
         if (auto* Label = qobject_cast<QLabel*>(W); Label && !Label->text().isEmpty() && !Label->wordWrap()) {
-            EXPECT_LE(Metrics.horizontalAdvance(Label->text()), Label->contentsRect().width())
+            EXPECT_LE(TextSize.width(), Label->contentsRect().width())
+                << What.toStdString() << " cuts \"" << Label->text().toStdString() << '"';
+            EXPECT_LE(TextSize.height(), Label->contentsRect().height())
                 << What.toStdString() << " cuts \"" << Label->text().toStdString() << '"';
         } else if (auto* Radio = qobject_cast<QRadioButton*>(W)) {
             EXPECT_LE(Radio->sizeHint().width(), Radio->width())
@@ -295,6 +306,27 @@ TEST_P(TranslatedWindows, EveryTextFitsItsWindow)
     }
     TRaceWaitForm Wait(QStringLiteral("Velto"), {QStringLiteral("192.168.100.200:47251")});
     ExpectTextsFit(Wait, Language);
+    // The host's waiting window with the longest addresses and each of the
+    // router's answers, a refusal with the longest reason a router may give.
+    using network::TPortMapResult;
+    const TPortMapResult Answers[] = {
+        {TPortMapResult::TKind::Mapped, QStringLiteral("UPnP"), QStringLiteral("203.255.255.255"), 65535, {}},
+        {TPortMapResult::TKind::Mapped, QStringLiteral("UPnP"), QStringLiteral("2001:db8:ffff:ffff:ffff:ffff:ffff:ffff"), 65535, {}},
+        {TPortMapResult::TKind::Refused, QStringLiteral("UPnP"), {}, 0,
+         QString(network::MaxRouterReasonLength / 10, u' ').replace(u' ', QStringLiteral("Mmmmmmmmm "))},
+        {TPortMapResult::TKind::NoRouter, {}, {}, 0, {}},
+    };
+    std::vector<std::optional<TPortMapResult>> Shown{std::nullopt}; // still asking
+    Shown.insert(Shown.end(), std::begin(Answers), std::end(Answers));
+    for (const std::optional<TPortMapResult>& Answer : Shown) {
+        TRaceWaitForm Host(QStringLiteral("Velto"),
+                           {QCoreApplication::translate("TNetRaceWindow", "Waiting for the other player to join at"),
+                            QStringLiteral("192.168.100.200:47251"),
+                            QStringLiteral("[2001:db8:ffff:ffff:ffff:ffff:ffff:ffff]:47251"),
+                            network::TPortMapping::Describe(Answer, 47251)});
+        Host.setObjectName(QStringLiteral("HostWait"));
+        ExpectTextsFit(Host, Language);
+    }
 }
 
 // Alt+letter reaches one control of a window, and one item of a menu.
