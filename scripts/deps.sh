@@ -16,6 +16,8 @@ packages=(
   iproute2 iputils-ping             # the race over a slow line: network namespaces, and its round trip
   desktop-file-utils appstream      # the packaging tests validate the desktop files
   pulseaudio pulseaudio-utils       # a sound test plays through a private server and records it
+  libavahi-client-dev               # races found on the local network, through the desktop's Avahi daemon
+  avahi-daemon avahi-utils dbus-daemon  # its test: a daemon and a bus of its own in each of two namespaces
 )
 missing=()
 for p in "${packages[@]}"; do
