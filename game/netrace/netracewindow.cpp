@@ -9,6 +9,7 @@
 #include "core/scoring.h"
 #include "game/table/gamestate.h"
 #include "game/netrace/netracetable.h"
+#include "game/netrace/racediscovery.h"
 #include "network/raceserver.h"
 #include "platform/modal.h"
 #include "platform/random.h"
@@ -78,12 +79,15 @@ void TNetRaceWindow::HostRace(bool Ask, const QString& Name, quint16 Port)
     for (const QString& Address : LocalAddresses())
         Lines << QStringLiteral("%1:%2").arg(Address.contains(u':') ? u'[' + Address + u']' : Address).arg(FServer->Port());
     TRaceWaitForm Wait(tr("Host a Race"), Lines, FWindow);
+    // Known on the local network while the host waits, and no longer.
+    std::unique_ptr<QObject> Announcement = RaceDiscovery().Announce(PlayerName, FServer->Port());
     TRaceConnection* Joined = nullptr;
     connect(FServer.get(), &TRaceServer::Joined, &Wait, [&](TRaceConnection* Connection) {
         Joined = Connection;
         Wait.accept();
     });
     platform::ExecModal(Wait);
+    Announcement.reset();
     FSettingUp = false;
     if (!Joined) {
         FServer.reset(); // no one listens any more
@@ -102,9 +106,11 @@ void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Addr
     QString Where = Address;
     QString HostName;
     quint16 Port = DefaultPort;
+    // The races on the local network, listed while the window asks.
+    std::unique_ptr<TRaceList> Found = Ask ? RaceDiscovery().Browse() : nullptr;
     for (;;) {
         if (Ask) {
-            TRaceSetupForm Form(true, PlayerName, Where, FWindow);
+            TRaceSetupForm Form(true, PlayerName, Where, FWindow, Found.get());
             if (platform::ExecModal(Form) != QDialog::Accepted)
                 return;
             PlayerName = Form.Name();
@@ -116,6 +122,7 @@ void TNetRaceWindow::JoinRace(bool Ask, const QString& Name, const QString& Addr
         if (!Ask)
             return;
     }
+    Found.reset();
     FSettingUp = true;
     TRaceConnection* Connection = network::JoinRace(HostName, Port, PlayerName, TRaceConnection::TTimings{});
     TRaceWaitForm Wait(tr("Join a Race"), {tr("Joining %1 ...").arg(Where)}, FWindow);

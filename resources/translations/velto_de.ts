@@ -344,6 +344,17 @@
     </message>
 </context>
 <context>
+    <name>TNetRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Rennen - Ein Deck</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Rennen - Zwei Decks</translation>
+    </message>
+</context>
+<context>
     <name>TNetRaceSession</name>
     <message>
         <source>a move that does not fit the table</source>
@@ -549,17 +560,6 @@
     </message>
 </context>
 <context>
-    <name>TNetRaceRecords</name>
-    <message>
-        <source>Race - Single Deck</source>
-        <translation>Rennen - Ein Deck</translation>
-    </message>
-    <message>
-        <source>Race - Double Deck</source>
-        <translation>Rennen - Zwei Decks</translation>
-    </message>
-</context>
-<context>
     <name>TRaceSetupForm</name>
     <message>
         <source>Join a Race</source>
@@ -600,6 +600,34 @@
     <message>
         <source>Please enter the host&apos;s address</source>
         <translation>Bitte gib die Adresse des Gastgebers ein</translation>
+    </message>
+    <message>
+        <source>&amp;Races on this network:</source>
+        <translation>&amp;Rennen in diesem Netzwerk:</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Gastgeber</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Looking for races on this network...</source>
+        <translation>Suche nach Rennen in diesem Netzwerk ...</translation>
+    </message>
+    <message>
+        <source>No race is being hosted on this network. You can type the host&apos;s address below.</source>
+        <translation>In diesem Netzwerk wird kein Rennen angeboten. Du kannst die Adresse des Gastgebers unten eingeben.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here: no Avahi daemon runs on this computer. You can type the host&apos;s address below.</source>
+        <translation>Hier kann nicht nach Rennen gesucht werden: Auf diesem Rechner läuft kein Avahi-Dienst. Du kannst die Adresse des Gastgebers unten eingeben.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here (%1). You can type the host&apos;s address below.</source>
+        <translation>Hier kann nicht nach Rennen gesucht werden (%1). Du kannst die Adresse des Gastgebers unten eingeben.</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,17 @@
     </message>
 </context>
 <context>
+    <name>TNetRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Carrera - Una baraja</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Carrera - Dos barajas</translation>
+    </message>
+</context>
+<context>
     <name>TNetRaceSession</name>
     <message>
         <source>a move that does not fit the table</source>
@@ -549,17 +560,6 @@
     </message>
 </context>
 <context>
-    <name>TNetRaceRecords</name>
-    <message>
-        <source>Race - Single Deck</source>
-        <translation>Carrera - Una baraja</translation>
-    </message>
-    <message>
-        <source>Race - Double Deck</source>
-        <translation>Carrera - Dos barajas</translation>
-    </message>
-</context>
-<context>
     <name>TRaceSetupForm</name>
     <message>
         <source>Join a Race</source>
@@ -600,6 +600,34 @@
     <message>
         <source>Please enter the host&apos;s address</source>
         <translation>Introduce la dirección del anfitrión, por favor</translation>
+    </message>
+    <message>
+        <source>&amp;Races on this network:</source>
+        <translation>Carreras en esta &amp;red:</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Anfitrión</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Looking for races on this network...</source>
+        <translation>Buscando carreras en esta red...</translation>
+    </message>
+    <message>
+        <source>No race is being hosted on this network. You can type the host&apos;s address below.</source>
+        <translation>No hay ninguna carrera en esta red. Puedes escribir la dirección del anfitrión abajo.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here: no Avahi daemon runs on this computer. You can type the host&apos;s address below.</source>
+        <translation>Aquí no se pueden buscar carreras: no hay ningún servicio Avahi en este equipo. Puedes escribir la dirección del anfitrión abajo.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here (%1). You can type the host&apos;s address below.</source>
+        <translation>Aquí no se pueden buscar carreras (%1). Puedes escribir la dirección del anfitrión abajo.</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,17 @@
     </message>
 </context>
 <context>
+    <name>TNetRaceRecords</name>
+    <message>
+        <source>Race - Single Deck</source>
+        <translation>Course - Un jeu</translation>
+    </message>
+    <message>
+        <source>Race - Double Deck</source>
+        <translation>Course - Deux jeux</translation>
+    </message>
+</context>
+<context>
     <name>TNetRaceSession</name>
     <message>
         <source>a move that does not fit the table</source>
@@ -549,17 +560,6 @@
     </message>
 </context>
 <context>
-    <name>TNetRaceRecords</name>
-    <message>
-        <source>Race - Single Deck</source>
-        <translation>Course - Un jeu</translation>
-    </message>
-    <message>
-        <source>Race - Double Deck</source>
-        <translation>Course - Deux jeux</translation>
-    </message>
-</context>
-<context>
     <name>TRaceSetupForm</name>
     <message>
         <source>Join a Race</source>
@@ -600,6 +600,34 @@
     <message>
         <source>Please enter the host&apos;s address</source>
         <translation>Veuillez saisir l&apos;adresse de l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>&amp;Races on this network:</source>
+        <translation>&amp;Courses sur ce réseau :</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Hôte</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Looking for races on this network...</source>
+        <translation>Recherche de courses sur ce réseau...</translation>
+    </message>
+    <message>
+        <source>No race is being hosted on this network. You can type the host&apos;s address below.</source>
+        <translation>Aucune course n&apos;est proposée sur ce réseau. Vous pouvez saisir l&apos;adresse de l&apos;hôte ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here: no Avahi daemon runs on this computer. You can type the host&apos;s address below.</source>
+        <translation>Impossible de chercher des courses ici : aucun service Avahi ne tourne sur cet ordinateur. Vous pouvez saisir l&apos;adresse de l&apos;hôte ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here (%1). You can type the host&apos;s address below.</source>
+        <translation>Impossible de chercher des courses ici (%1). Vous pouvez saisir l&apos;adresse de l&apos;hôte ci-dessous.</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include "dialogs/statisticstext.h"
 #include "platform/stringtable.h"
 #include "platform/translations.h"
+#include "tests/dialogs/fakeracelist.h"
 #include "tests/game/gametesting.h"
 
 #include <QAbstractButton>
@@ -295,6 +296,21 @@ TEST_P(TranslatedWindows, EveryTextFitsItsWindow)
     }
     TRaceWaitForm Wait(QStringLiteral("Velto"), {QStringLiteral("192.168.100.200:47251")});
     ExpectTextsFit(Wait, Language);
+
+    // The join window with the races on the network: each note over the
+    // empty list in the lines it has, and a row at its longest.
+    TFakeRaceList Races;
+    Races.Failure = QStringLiteral("An unexpected D-Bus error occurred");
+    TRaceSetupForm Listed(true, QStringLiteral("Ann"), QString(), nullptr, &Races);
+    for (const auto State : {TRaceList::TState::Looking, TRaceList::TState::Ready, TRaceList::TState::NoDaemon,
+                             TRaceList::TState::Failed}) {
+        Races.Set(State);
+        ExpectTextsFit(Listed, Language);
+        EXPECT_LE(Listed.RacesNote->heightForWidth(Listed.RacesNote->width()), Listed.RacesNote->height())
+            << "the note \"" << Listed.RacesNote->text().toStdString() << "\" in \"" << Language.toStdString() << '"';
+    }
+    Races.Set(TRaceList::TState::Ready, {{QString(20, u'W'), QStringLiteral("192.168.100.200:47251")}});
+    ExpectTextsFit(Listed, Language);
 }
 
 // Alt+letter reaches one control of a window, and one item of a menu.
@@ -339,6 +355,10 @@ TEST_P(TranslatedWindows, AltLettersAreUniqueInEveryWindowAndMenu)
     }
     TRaceWaitForm Wait(QStringLiteral("Velto"), {QStringLiteral("192.168.100.200:47251")});
     ExpectUniqueAltLetters(Wait, Language);
+    TFakeRaceList Races;
+    TRaceSetupForm Listed(true, QStringLiteral("Ann"), QString(), nullptr, &Races);
+    Listed.setObjectName(QStringLiteral("RaceSetupFormListed"));
+    ExpectUniqueAltLetters(Listed, Language);
     QMessageBox Question(QMessageBox::Question, QStringLiteral("Velto"), QStringLiteral("?"),
                          QMessageBox::Yes | QMessageBox::No);
     Question.setObjectName(QStringLiteral("Question"));
