@@ -18,6 +18,8 @@ packages=(
   miniupnpd-nftables nftables       # a home router (UPnP IGD, NAT-PMP) in a namespace for e2e.network_router
   desktop-file-utils appstream      # the packaging tests validate the desktop files
   pulseaudio pulseaudio-utils       # a sound test plays through a private server and records it
+  libavahi-client-dev               # races found on the local network, through the desktop's Avahi daemon
+  avahi-daemon avahi-utils dbus-daemon  # its test: a daemon and a bus of its own in each of two namespaces
 )
 missing=()
 for p in "${packages[@]}"; do

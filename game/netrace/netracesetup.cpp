@@ -2,6 +2,7 @@
 
 #include "dialogs/racesetupform.h"
 #include "dialogs/racewaitform.h"
+#include "game/netrace/racediscovery.h"
 #include "game/table/gamehost.h"
 #include "network/portmapper.h"
 #include "network/raceserver.h"
@@ -92,6 +93,8 @@ TNetRaceSetup::TReady TNetRaceSetup::HostRace(bool Ask, const QString& Name, qui
         return Ready.PortMapping ? Lines + QStringList{Ready.PortMapping->Text(Listening)} : Lines;
     };
     TRaceWaitForm Wait(tr("Host a Race"), WithRouter(), FWindow);
+    // Known on the local network while the host waits, and no longer.
+    std::unique_ptr<QObject> Announcement = RaceDiscovery().Announce(PlayerName, Server.Port());
     if (Ready.PortMapping)
         connect(Ready.PortMapping.get(), &TPortMapping::Reported, &Wait, [&] { Wait.SetLines(WithRouter()); });
     TRaceConnection* Joined = nullptr;
@@ -125,6 +128,7 @@ TNetRaceSetup::TReady TNetRaceSetup::HostRace(bool Ask, const QString& Name, qui
             Server.Refuse(Guest);
     });
     platform::ExecModal(Wait);
+    Announcement.reset();
     if (!Joined)
         return Ready;
     Joined->setParent(nullptr); // the server's until now
@@ -139,9 +143,11 @@ TNetRaceSetup::TReady TNetRaceSetup::JoinRace(bool Ask, const QString& Name, con
     QString Where = Address;
     QString HostName;
     quint16 Port = DefaultPort;
+    // The races on the local network, listed while the window asks.
+    std::unique_ptr<TRaceList> Found = Ask ? RaceDiscovery().Browse() : nullptr;
     for (;;) {
         if (Ask) {
-            TRaceSetupForm Form(true, PlayerName, Where, FWindow);
+            TRaceSetupForm Form(true, PlayerName, Where, FWindow, Found.get());
             if (platform::ExecModal(Form) != QDialog::Accepted)
                 return {};
             PlayerName = Form.Name();
@@ -153,6 +159,7 @@ TNetRaceSetup::TReady TNetRaceSetup::JoinRace(bool Ask, const QString& Name, con
         if (!Ask)
             return {};
     }
+    Found.reset();
     const TBusy Busy(FBusy);
     std::unique_ptr<TRaceConnection> Connection(
         network::JoinRace(HostName, Port, PlayerName, TRaceConnection::TTimings{}));

@@ -636,6 +636,34 @@
         <source>Please enter the host&apos;s address</source>
         <translation>Bitte gib die Adresse des Gastgebers ein</translation>
     </message>
+    <message>
+        <source>&amp;Races on this network:</source>
+        <translation>&amp;Rennen in diesem Netzwerk:</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Gastgeber</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Looking for races on this network...</source>
+        <translation>Suche nach Rennen in diesem Netzwerk ...</translation>
+    </message>
+    <message>
+        <source>No race is being hosted on this network. You can type the host&apos;s address below.</source>
+        <translation>In diesem Netzwerk wird kein Rennen angeboten. Du kannst die Adresse des Gastgebers unten eingeben.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here: no Avahi daemon runs on this computer. You can type the host&apos;s address below.</source>
+        <translation>Hier kann nicht nach Rennen gesucht werden: Auf diesem Rechner läuft kein Avahi-Dienst. Du kannst die Adresse des Gastgebers unten eingeben.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here (%1). You can type the host&apos;s address below.</source>
+        <translation>Hier kann nicht nach Rennen gesucht werden (%1). Du kannst die Adresse des Gastgebers unten eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>TRaceWaitForm</name>

@@ -636,6 +636,34 @@
         <source>Please enter the host&apos;s address</source>
         <translation>Introduce la dirección del anfitrión, por favor</translation>
     </message>
+    <message>
+        <source>&amp;Races on this network:</source>
+        <translation>Carreras en esta &amp;red:</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Anfitrión</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Looking for races on this network...</source>
+        <translation>Buscando carreras en esta red...</translation>
+    </message>
+    <message>
+        <source>No race is being hosted on this network. You can type the host&apos;s address below.</source>
+        <translation>No hay ninguna carrera en esta red. Puedes escribir la dirección del anfitrión abajo.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here: no Avahi daemon runs on this computer. You can type the host&apos;s address below.</source>
+        <translation>Aquí no se pueden buscar carreras: no hay ningún servicio Avahi en este equipo. Puedes escribir la dirección del anfitrión abajo.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here (%1). You can type the host&apos;s address below.</source>
+        <translation>Aquí no se pueden buscar carreras (%1). Puedes escribir la dirección del anfitrión abajo.</translation>
+    </message>
 </context>
 <context>
     <name>TRaceWaitForm</name>

@@ -636,6 +636,34 @@
         <source>Please enter the host&apos;s address</source>
         <translation>Veuillez saisir l&apos;adresse de l&apos;hôte</translation>
     </message>
+    <message>
+        <source>&amp;Races on this network:</source>
+        <translation>&amp;Courses sur ce réseau :</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Hôte</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Looking for races on this network...</source>
+        <translation>Recherche de courses sur ce réseau...</translation>
+    </message>
+    <message>
+        <source>No race is being hosted on this network. You can type the host&apos;s address below.</source>
+        <translation>Aucune course n&apos;est proposée sur ce réseau. Vous pouvez saisir l&apos;adresse de l&apos;hôte ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here: no Avahi daemon runs on this computer. You can type the host&apos;s address below.</source>
+        <translation>Impossible de chercher des courses ici : aucun service Avahi ne tourne sur cet ordinateur. Vous pouvez saisir l&apos;adresse de l&apos;hôte ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Races cannot be looked for here (%1). You can type the host&apos;s address below.</source>
+        <translation>Impossible de chercher des courses ici (%1). Vous pouvez saisir l&apos;adresse de l&apos;hôte ci-dessous.</translation>
+    </message>
 </context>
 <context>
     <name>TRaceWaitForm</name>

@@ -19,6 +19,7 @@
 #include "network/portmapping.h"
 #include "platform/stringtable.h"
 #include "platform/translations.h"
+#include "tests/dialogs/fakeracelist.h"
 #include "tests/game/gametesting.h"
 
 #include <QAbstractButton>
@@ -320,13 +321,31 @@ TEST_P(TranslatedWindows, EveryTextFitsItsWindow)
     Shown.insert(Shown.end(), std::begin(Answers), std::end(Answers));
     for (const std::optional<TPortMapResult>& Answer : Shown) {
         TRaceWaitForm Host(QStringLiteral("Velto"),
-                           {QCoreApplication::translate("TNetRaceWindow", "Waiting for the other player to join at"),
+                           {QCoreApplication::translate("TNetRaceSetup", "Waiting for the other player to join at"),
                             QStringLiteral("192.168.100.200:47251"),
                             QStringLiteral("[2001:db8:ffff:ffff:ffff:ffff:ffff:ffff]:47251"),
                             network::TPortMapping::Describe(Answer, 47251)});
         Host.setObjectName(QStringLiteral("HostWait"));
         ExpectTextsFit(Host, Language);
+        // And with someone at the door, named at the longest.
+        Host.Ask(QCoreApplication::translate("TNetRaceSetup", "%1 wants to race.").arg(QString(20, u'W')));
+        ExpectTextsFit(Host, Language);
     }
+
+    // The join window with the races on the network: each note over the
+    // empty list in the lines it has, and a row at its longest.
+    TFakeRaceList Races;
+    Races.Failure = QStringLiteral("An unexpected D-Bus error occurred");
+    TRaceSetupForm Listed(true, QStringLiteral("Ann"), QString(), nullptr, &Races);
+    for (const auto State : {TRaceList::TState::Looking, TRaceList::TState::Ready, TRaceList::TState::NoDaemon,
+                             TRaceList::TState::Failed}) {
+        Races.Set(State);
+        ExpectTextsFit(Listed, Language);
+        EXPECT_LE(Listed.RacesNote->heightForWidth(Listed.RacesNote->width()), Listed.RacesNote->height())
+            << "the note \"" << Listed.RacesNote->text().toStdString() << "\" in \"" << Language.toStdString() << '"';
+    }
+    Races.Set(TRaceList::TState::Ready, {{QString(20, u'W'), QStringLiteral("192.168.100.200:47251")}});
+    ExpectTextsFit(Listed, Language);
 }
 
 // Alt+letter reaches one control of a window, and one item of a menu.
@@ -371,6 +390,10 @@ TEST_P(TranslatedWindows, AltLettersAreUniqueInEveryWindowAndMenu)
     }
     TRaceWaitForm Wait(QStringLiteral("Velto"), {QStringLiteral("192.168.100.200:47251")});
     ExpectUniqueAltLetters(Wait, Language);
+    TFakeRaceList Races;
+    TRaceSetupForm Listed(true, QStringLiteral("Ann"), QString(), nullptr, &Races);
+    Listed.setObjectName(QStringLiteral("RaceSetupFormListed"));
+    ExpectUniqueAltLetters(Listed, Language);
     QMessageBox Question(QMessageBox::Question, QStringLiteral("Velto"), QStringLiteral("?"),
                          QMessageBox::Yes | QMessageBox::No);
     Question.setObjectName(QStringLiteral("Question"));

@@ -1,0 +1,3 @@
+#include "dialogs/racelist.h"
+
+TRaceList::~TRaceList() = default;
