@@ -740,11 +740,11 @@
     </message>
     <message>
         <source>its answer was not an address</source>
-        <translation>sa réponse n'était pas une adresse</translation>
+        <translation>sa réponse n&apos;était pas une adresse</translation>
     </message>
     <message>
         <source>its answer was not a port</source>
-        <translation>sa réponse n'était pas un port</translation>
+        <translation>sa réponse n&apos;était pas un port</translation>
     </message>
     <message>
         <source>its own outside address %1 is private: another router stands before it</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>Asking the router to open port %1 ...</source>
-        <translation>Demande au routeur d'ouvrir le port %1 ...</translation>
+        <translation>Demande au routeur d&apos;ouvrir le port %1 ...</translation>
     </message>
     <message>
         <source>From the internet: %1</source>
@@ -760,11 +760,11 @@
     </message>
     <message>
         <source>The router refused to open the port: %1</source>
-        <translation>Le routeur a refusé d'ouvrir le port : %1</translation>
+        <translation>Le routeur a refusé d&apos;ouvrir le port : %1</translation>
     </message>
     <message>
         <source>No router answered: only players on this network can join.</source>
-        <translation>Aucun routeur n'a répondu : seuls les joueurs de ce réseau peuvent rejoindre.</translation>
+        <translation>Aucun routeur n&apos;a répondu : seuls les joueurs de ce réseau peuvent rejoindre.</translation>
     </message>
 </context>
 <context>
