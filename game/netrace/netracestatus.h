@@ -1,8 +1,10 @@
 #pragma once
-// A line of news across the race's table, between the centre piles and the
-// player's row: whom the race waits for and, while the line is down, how
-// long it waits. Plain text whatever it is given (names come from the
-// other machine).
+// What the race's table says beyond its cards: a line of news between the
+// centre piles and the player's row (whom the race waits for and, while the
+// line is down, how long it waits), and who the other player is: their name
+// above their row and their score below the player's own. Plain text
+// whatever it is given (names come from the other machine), cut to fit the
+// fixed table.
 #include <QLabel>
 #include <QPointer>
 #include <QString>
@@ -17,6 +19,10 @@ public:
 
     void Show(const QString& Text);
     void Hide();
+    // The other player's name by their row and their score beside ours.
+    void ShowPeer(const QString& Name, int Score);
+    void HidePeer();
+    QString PeerText() const;
     bool Visible() const;
     QString Text() const;
 
@@ -26,4 +32,6 @@ public:
 private:
     QPointer<QWidget> FTable;
     QPointer<QLabel> FLabel;
+    QPointer<QLabel> FPeerName;
+    QPointer<QLabel> FPeerScore;
 };

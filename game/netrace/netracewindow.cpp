@@ -113,6 +113,7 @@ void TNetRaceWindow::Finish()
     StopReturn();
     FWaitingForPeer = false;
     FStatus.Hide();
+    FStatus.HidePeer();
     if (FPortMapping)
         FPortMapping->Release();
     Host.ShowPauseButton(false);
@@ -257,6 +258,11 @@ void TNetRaceWindow::Lay(const TRaceSnapshot& Table, int OwnSeat)
     const core::TRaceOutcome Outcome = core::RaceOutcome(Table);
     const bool OwnWin = Outcome == (OwnSeat == core::HostSeat ? core::TRaceOutcome::HostWon : core::TRaceOutcome::GuestWon);
     Host.ShowScore(core::RaceScore(Table.Target, Table.Played[Own], Table.Played[Other], OwnWin));
+    const bool PeerWin =
+        Outcome == (OwnSeat == core::HostSeat ? core::TRaceOutcome::GuestWon : core::TRaceOutcome::HostWon);
+    if (FSession)
+        FStatus.ShowPeer(FSession->PeerName(),
+                         core::RaceScore(Table.Target, Table.Played[Other], Table.Played[Own], PeerWin));
     const bool Over = Table.Won[0] || Table.Won[1];
     Host.ShowWaitSign(UserSide, !Over && !netracetable::SeatCanPlay(Table, OwnSeat));
     Host.ShowWaitSign(ComputerSide, !Over && !netracetable::SeatCanPlay(Table, 1 - OwnSeat));

@@ -84,6 +84,8 @@ public:
     int ReturnWaitMs = TNetRaceReturn::WaitMs;
     // What the table says now (empty when nothing), for tests.
     QString StatusText() const { return FStatus.Visible() ? FStatus.Text() : QString(); }
+    // The other player's name and score as the table shows them ("name|name : score").
+    QString PeerText() const { return FStatus.PeerText(); }
 
 private:
     void Begin(TNetRaceSetup::TReady Ready);
