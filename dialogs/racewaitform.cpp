@@ -64,7 +64,8 @@ void TRaceWaitForm::SetLines(const QStringList& Lines)
     for (const QString& Line : Lines)
         for (const QString& Word : Line.split(u' '))
             Widest = std::max(Widest, Metrics.horizontalAdvance(Word));
-    FWidth = std::clamp(Widest + 32, ClientWidth, MaxClientWidth);
+    FLinesWidth = std::clamp(Widest + 32, ClientWidth, MaxClientWidth);
+    FWidth = FLinesWidth;
     QStringList Shown;
     for (const QString& Line : Lines) {
         QString Current;
@@ -113,6 +114,11 @@ bool TRaceWaitForm::Asking() const
 
 void TRaceWaitForm::Layout()
 {
+    // A question with a long name widens the window as far as it may.
+    FWidth = FLinesWidth;
+    if (Asking())
+        FWidth = std::clamp(QFontMetrics(Question->font()).horizontalAdvance(Question->text()) + 32, FLinesWidth,
+                            MaxClientWidth);
     int Y = 12;
     Text->setGeometry(12, Y, FWidth - 24, FTextHeight);
     Y += FTextHeight + 16;

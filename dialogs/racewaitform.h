@@ -39,6 +39,7 @@ Q_SIGNALS:
 
 private:
     void Layout();
-    int FWidth = ClientWidth;
+    int FLinesWidth = ClientWidth; // what the lines need
+    int FWidth = ClientWidth;      // and the question, while there is one
     int FTextHeight = 0;
 };

@@ -21,6 +21,9 @@ set -uo pipefail
 Probe=$1
 Rounds=${2:-5}
 Name=discovery_netns
+# The version of the rules for two that our races announce in their TXT record.
+Version=$(sed -n 's/^constexpr std::uint16_t ProtocolVersion = \([0-9]*\);.*/\1/p' \
+    "$(dirname "$0")/../../network/racemessages.h")
 log() { printf '[%s %5ds] %s\n' "$Name" "$SECONDS" "$*"; }
 skip() { log "SKIP: $*"; exit 77; }
 [ "$(id -u)" = 0 ] || skip "network namespaces need root"
@@ -179,9 +182,9 @@ wait_listed() # NAME ADDRESS PORT WANT AFTER SINCE SECONDS
 
 # Others on the host's side, with what should not reach the list as it is.
 Rlo=$'\u202e'
-on_bg host avahi-publish -s "Mal${Rlo}exe.gnp" _velto-race._tcp 47252 v=1 >"$Tmp/publish-mal.log" 2>&1
-on_bg host avahi-publish -s "Zero" _velto-race._tcp 0 v=1 >"$Tmp/publish-zero.log" 2>&1
-on_bg host avahi-publish -s "Old" _velto-race._tcp 47253 v=0 >"$Tmp/publish-old.log" 2>&1
+on_bg host avahi-publish -s "Mal${Rlo}exe.gnp" _velto-race._tcp 47252 "v=$Version" >"$Tmp/publish-mal.log" 2>&1
+on_bg host avahi-publish -s "Zero" _velto-race._tcp 0 "v=$Version" >"$Tmp/publish-zero.log" 2>&1
+on_bg host avahi-publish -s "Old" _velto-race._tcp 47253 "v=$((Version - 1))" >"$Tmp/publish-old.log" 2>&1
 wait_listed "Mal exe.gnp" "${Ip[host]}" 47252 1 0 0 10 >/dev/null \
     || fail "a name with a direction override was not listed, cleaned"
 for f in zero old; do
@@ -204,7 +207,7 @@ for round in $(seq "$Rounds"); do
     if [ "$round" = 1 ]; then
         # What any desktop's own tool lists, too.
         on guest timeout 10 avahi-browse -rtp _velto-race._tcp >"$Tmp/avahi-browse.log" 2>&1
-        grep -q "^=;guest0;IPv4;$Race;_velto-race._tcp;local;.*;${Ip[host]};47251;\"v=1\"" "$Tmp/avahi-browse.log" \
+        grep -q "^=;guest0;IPv4;$Race;_velto-race._tcp;local;.*;${Ip[host]};47251;\"v=$Version\"" "$Tmp/avahi-browse.log" \
             || fail "avahi-browse does not list $Race: $(cat "$Tmp/avahi-browse.log")"
         log "avahi-browse lists it: $(grep "^=;guest0;IPv4;$Race;" "$Tmp/avahi-browse.log")"
     fi

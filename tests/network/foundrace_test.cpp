@@ -3,6 +3,7 @@
 // must be a plain, usable IP, the port a real one and the TXT record our
 // version; one host seen over several interfaces and families is one row.
 #include "network/foundrace.h"
+#include "network/racemessages.h"
 #include "platform/playername.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +12,15 @@ namespace {
 
 using namespace network;
 
+// The TXT entry our races carry: the version of the rules for two.
+QByteArray Ours()
+{
+    return QByteArray("v=") + QByteArray::number(ProtocolVersion);
+}
+
 TResolvedService Service(QByteArray Name, QByteArray Address, int Port = 47251)
 {
-    return TResolvedService{std::move(Name), std::move(Address), {}, Port, {"v=1"}};
+    return TResolvedService{std::move(Name), std::move(Address), {}, Port, {Ours()}};
 }
 
 TEST(FoundRace, OnlyCheckedRacesAreListedAsTheyWillBeShown)
@@ -25,11 +32,11 @@ TEST(FoundRace, OnlyCheckedRacesAreListedAsTheyWillBeShown)
     TResolvedService LinkLocalBadScope = Service("Cy", "fe80::1");
     LinkLocalBadScope.Scope = "eth0%x";
     TResolvedService OtherVersion = Service("Ann", "10.0.0.2");
-    OtherVersion.Txt = {"v=2"};
+    OtherVersion.Txt = {QByteArray("v=") + QByteArray::number(network::ProtocolVersion + 1)};
     TResolvedService NoTxt = Service("Ann", "10.0.0.2");
     NoTxt.Txt = {};
     TResolvedService ManyTxt = Service("Ann", "10.0.0.2");
-    ManyTxt.Txt = {"x=1", "v", "v=1"};
+    ManyTxt.Txt = {"x=1", "v", Ours()};
     const struct {
         const char* what;
         TResolvedService in;
