@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTcpSocket>
 #include <QTimer>
 #include "tests/support/seams.h"
 
@@ -135,6 +136,45 @@ TEST_P(NetRaceWindowTest, LeavingMidDealCountsAsLostForTheOneWhoLeaves)
 
 // During a race the window's Deal and close are the race's: each asks first,
 // a No races on, a Yes leaves the race (the other player is told).
+// The line drops mid-deal (the guest's socket torn down, as a cable pulled
+// out would): both tables stop and say whom they wait for, with the time
+// left; the guest calls the host back by itself, and the deal goes on to
+// its end on both screens, counted once between them.
+TEST_P(NetRaceWindowTest, ADealGoesOnAfterItsLineDroppedAndCameBack)
+{
+    Connect();
+    ASSERT_TRUE(RaceUntil([&] { return Ann.Form->NetRace->Session()->Table().Played[0] >= 3; }));
+    const auto Sockets = Bo.Form->NetRace->Session()->findChildren<QTcpSocket*>();
+    ASSERT_EQ(Sockets.size(), 1);
+    Sockets[0]->abort();
+
+    // Both pause; nothing they press moves a card.
+    ASSERT_TRUE(WaitFor([&] { return Ann.Form->NetRace->Session()->Paused() || Bo.Form->NetRace->Session()->Paused(); }));
+    const QString HostSays = Ann.Form->NetRace->StatusText(), GuestSays = Bo.Form->NetRace->StatusText();
+    EXPECT_TRUE(HostSays.isEmpty() || HostSays.startsWith(QStringLiteral("Waiting for Bo to come back… ")))
+        << HostSays.toStdString();
+    EXPECT_TRUE(GuestSays.isEmpty() || GuestSays.startsWith(QStringLiteral("Waiting for Ann to come back… ")))
+        << GuestSays.toStdString();
+
+    // Back by itself, on both sides, the tables the same and no news left.
+    ASSERT_TRUE(WaitFor([&] {
+        const TNetRaceSession* A = Ann.Form->NetRace->Session();
+        const TNetRaceSession* B = Bo.Form->NetRace->Session();
+        return !A->Paused() && !B->Paused() && A->Table() == B->Table();
+    }, 10000));
+    EXPECT_TRUE(Ann.Form->NetRace->StatusText().isEmpty());
+    EXPECT_TRUE(Bo.Form->NetRace->StatusText().isEmpty());
+    EXPECT_TRUE(Ann.Form->NetRace->PeerText().startsWith(QStringLiteral("Bo|Bo : ")));
+    EXPECT_TRUE(Bo.Form->NetRace->PeerText().startsWith(QStringLiteral("Ann|Ann : ")));
+
+    // The deal goes on to its end (No to another); one win between the two.
+    ASSERT_TRUE(RaceUntil([&] { return !Ann.Racing() && !Bo.Racing(); }));
+    const TNetRaceRecords AnnRecords = Ann.Form->RaceRecords, BoRecords = Bo.Form->RaceRecords;
+    EXPECT_EQ(AnnRecords.Statistics(1).Played, 1);
+    EXPECT_EQ(BoRecords.Statistics(1).Played, 1);
+    EXPECT_EQ(AnnRecords.Statistics(1).Won + BoRecords.Statistics(1).Won + AnnRecords.Statistics(1).Tied, 1);
+}
+
 TEST_P(NetRaceWindowTest, DealAndCloseAskBeforeLeavingTheRace)
 {
     Connect();
