@@ -215,7 +215,9 @@ void TNetRaceWindow::Click(TLuCardGroup* Slot)
 
 void TNetRaceWindow::PlaySlot(int Slot)
 {
-    if (!FSession || !FSession->Running() || FFlights.Busy(Slot, FSession->OwnSeat()))
+    // While the line is down no card leaves its slot: there is nobody to
+    // answer its request.
+    if (!FSession || !FSession->Running() || FSession->Paused() || FFlights.Busy(Slot, FSession->OwnSeat()))
         return;
     const int Own = FSession->OwnSeat();
     const std::optional<int> Centre = netracetable::CentreFor(FSession->Table(), Own, Slot);

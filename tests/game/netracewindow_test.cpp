@@ -148,8 +148,17 @@ TEST_P(NetRaceWindowTest, ADealGoesOnAfterItsLineDroppedAndCameBack)
     ASSERT_EQ(Sockets.size(), 1);
     Sockets[0]->abort();
 
-    // Both pause; nothing they press moves a card.
-    ASSERT_TRUE(WaitFor([&] { return Ann.Form->NetRace->Session()->Paused() || Bo.Form->NetRace->Session()->Paused(); }));
+    // Both pause; nothing they press moves a card, nor lifts one from its slot.
+    ASSERT_TRUE(WaitFor([&] { return Bo.Form->NetRace->Session()->Paused(); }));
+    const TRaceSnapshot GuestBefore = Bo.Form->NetRace->Session()->Table();
+    int Fits = 0;
+    for (int Slot = 0; Slot < core::SlotCount; ++Slot)
+        if (netracetable::CentreFor(GuestBefore, core::GuestSeat, Slot)) {
+            ++Fits;
+            Bo.Press(QChar(u'1' + Slot));
+        }
+    EXPECT_EQ(Bo.Form->NetRace->Flights().Count(), 0) << Fits << " cards that fit were pressed";
+    EXPECT_EQ(Bo.Form->NetRace->Session()->Table(), GuestBefore);
     const QString HostSays = Ann.Form->NetRace->StatusText(), GuestSays = Bo.Form->NetRace->StatusText();
     EXPECT_TRUE(HostSays.isEmpty() || HostSays.startsWith(QStringLiteral("Waiting for Bo to come back… ")))
         << HostSays.toStdString();
